@@ -1,0 +1,134 @@
+#pragma once
+
+#include <QImage>
+#include <QPoint>
+#include <QRect>
+#include <QSize>
+#include <QString>
+#include <cstdint>
+
+namespace qel {
+
+// A colour as records store it: 0x00BBGGRR, red in the low byte. The high byte may carry a
+// system-colour tag; painting uses the low 24 bits.
+using Colour = std::uint32_t;
+constexpr Colour kWhite = 0x00FFFFFF;
+constexpr Colour kBlack = 0x00000000;
+
+QColor toQColor(Colour c);
+Colour fromQColor(const QColor& c);
+
+enum class PenMode { Copy, NotXor };
+
+// Pen styles 0..6: solid, dash, dot, dash-dot, dash-dot-dot, clear, inside-frame.
+struct PenState {
+    Colour colour = kBlack;
+    int width = 1;
+    int style = 0;
+    PenMode mode = PenMode::Copy;
+};
+
+// Brush styles 0..7: solid, clear, horizontal, vertical, forward diagonal, backward diagonal,
+// cross, diagonal cross.
+struct BrushState {
+    Colour colour = kWhite;
+    int style = 0;
+};
+
+struct FontState {
+    QString name = QStringLiteral("Arial");
+    int size = 12; // points
+    bool bold = false;
+    bool italic = false;
+    bool underline = false;
+    bool strikeOut = false;
+    Colour colour = kBlack;
+};
+
+// The drawing surface the record painters talk to. It keeps pen, brush and font the way the
+// records expect them (giving a colour to a clear brush makes it solid; making a brush clear makes
+// its colour white) and offers the operations the painters need. Coordinates are target pixels.
+//
+// Geometry rules shared by every implementation:
+//  - rectangle, ellipse, roundRect and fillRect take the box (left, top, right, bottom) and
+//    exclude its right column and bottom row, like the platform's GDI;
+//  - arc and chord run counter-clockwise (as seen on screen) on the ellipse inscribed in the box,
+//    from the ray through (x3, y3) to the ray through (x4, y4) from the box centre;
+//  - text is written with its top-left corner at the point; its background is opaque in the
+//    brush colour when the brush is solid (style 0) and transparent otherwise;
+//  - drawing is aliased, so that a not-xor figure drawn twice leaves no trace.
+class Canvas {
+public:
+    virtual ~Canvas() = default;
+
+    // --- state ---
+    const PenState& pen() const { return pen_; }
+    const BrushState& brush() const { return brush_; }
+    const FontState& font() const { return font_; }
+
+    void setPenColour(Colour c) { pen_.colour = c; }
+    void setPenWidth(int w) { pen_.width = w; }
+    void setPenStyle(int s) { pen_.style = s; }
+    void setPenMode(PenMode m) { pen_.mode = m; }
+    void setPen(const PenState& p) { pen_ = p; }
+
+    // The platform rule: a colour given to a clear brush makes it solid.
+    void setBrushColour(Colour c)
+    {
+        brush_.colour = c;
+        if (brush_.style == 1)
+            brush_.style = 0;
+    }
+    // The platform rule: a clear brush has a white colour.
+    void setBrushStyle(int s)
+    {
+        brush_.style = s;
+        if (s == 1)
+            brush_.colour = kWhite;
+    }
+    // Sets both at once without the platform rules (used where a record asks for exactly this).
+    void setBrush(const BrushState& b) { brush_ = b; }
+
+    void setFont(const FontState& f) { font_ = f; }
+    void setFontName(const QString& n) { font_.name = n; }
+    void setFontSize(int points) { font_.size = points; }
+    void setFontColour(Colour c) { font_.colour = c; }
+    void setBold(bool on) { font_.bold = on; }
+    void setItalic(bool on) { font_.italic = on; }
+    void setUnderline(bool on) { font_.underline = on; }
+    void setStrikeOut(bool on) { font_.strikeOut = on; }
+
+    // --- geometry of the target ---
+    virtual QSize size() const = 0;
+
+    // --- drawing ---
+    virtual void line(QPoint from, QPoint to) = 0;
+    virtual void polyline(const QPoint* points, int count) = 0;
+    virtual void polygon(const QPoint* points, int count) = 0;
+    virtual void rectangle(int left, int top, int right, int bottom) = 0;
+    virtual void ellipse(int left, int top, int right, int bottom) = 0;
+    virtual void roundRect(int left, int top, int right, int bottom, int cornerWidth,
+                           int cornerHeight) = 0;
+    virtual void arc(int left, int top, int right, int bottom, int x3, int y3, int x4, int y4) = 0;
+    virtual void chord(int left, int top, int right, int bottom, int x3, int y3, int x4,
+                       int y4) = 0;
+    // Fills the box with the brush only (no outline), right column and bottom row excluded.
+    virtual void fillRect(int left, int top, int right, int bottom) = 0;
+    virtual void textOut(int x, int y, const QString& text) = 0;
+    // Width and height of the text in the current font, in target pixels.
+    virtual QSize textExtent(const QString& text) = 0;
+    virtual void setPixel(int x, int y, Colour c) = 0;
+    // Targets that cannot be read back answer white.
+    virtual Colour pixel(int x, int y) const = 0;
+    // Stretches the picture onto the box (left, top)-(right, bottom), right and bottom excluded.
+    virtual void stretchDraw(int left, int top, int right, int bottom, const QImage& picture) = 0;
+    // Paints the box white whatever the pen and brush (the platform's whiteness raster copy).
+    virtual void whiteness(int left, int top, int right, int bottom) = 0;
+
+protected:
+    PenState pen_;
+    BrushState brush_;
+    FontState font_;
+};
+
+} // namespace qel
