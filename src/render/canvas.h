@@ -5,15 +5,9 @@
 #include <QRect>
 #include <QSize>
 #include <QString>
-#include <cstdint>
+#include "document/colour.h"
 
 namespace qel {
-
-// A colour as records store it: 0x00BBGGRR, red in the low byte. The high byte may carry a
-// system-colour tag; painting uses the low 24 bits.
-using Colour = std::uint32_t;
-constexpr Colour kWhite = 0x00FFFFFF;
-constexpr Colour kBlack = 0x00000000;
 
 QColor toQColor(Colour c);
 Colour fromQColor(const QColor& c);
