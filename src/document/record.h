@@ -1,0 +1,124 @@
+#pragma once
+
+// The grammar of one shape record and of the shape list, as plain functions over text.
+//
+// A stored record: state mark, group digit, keyword, space, coordinate block (four fields of
+// three upper-case hex digits: left, top, right, bottom), payload, TAB, optional arrowhead code
+// (">" and a digit), style field.
+
+#include "document/colour.h"
+
+#include <QImage>
+#include <QPoint>
+#include <QString>
+#include <QStringList>
+#include <QStringView>
+#include <array>
+#include <optional>
+
+namespace qel {
+
+constexpr int kMaxCoordinate = 4095;
+constexpr int kMaxReadPoints = 300;  // a reader keeps at most this many points
+constexpr int kMaxDrawnPoints = 299; // the drawing tools collect at most this many
+constexpr QChar kTab = u'\t';
+
+inline const QString kBlankBackground = QStringLiteral(" 0BLANK");
+
+// ---- fixed-width hexadecimal fields ----
+
+// Upper-case, zero-padded, clamped into what the width can hold so that a field never grows.
+QString hexField(long long value, int width);
+QString hexColour(Colour c);
+// A whole field read as hexadecimal; empty or non-hex text fails.
+std::optional<int> parseHex(QStringView digits);
+std::optional<Colour> parseHexColour(QStringView digits);
+int clampCoordinate(int v);
+
+// ---- header line ----
+
+QString headerLine(int pageWidth, int pageHeight);
+
+// ---- splitting ----
+
+// Views into a record given without its two leading characters (keyword first).
+struct RecordView {
+    QStringView keyword; // empty when the body holds no space
+    QStringView data;    // after the keyword's space: coordinate block then payload
+    QStringView arrow;   // ">n", or empty
+    QStringView style;   // style field without the arrowhead code; empty without a TAB
+    bool hasTab = false;
+
+    QStringView payload() const { return data.size() > 12 ? data.mid(12) : QStringView(); }
+};
+RecordView splitBody(QStringView withoutPrefix);
+// Same, for a stored record with its state mark and group digit.
+RecordView splitRecord(QStringView stored);
+
+// The arrowhead digit (1 start, 2 end, 3 both) or 0.
+int arrowCode(QStringView arrow);
+
+struct Box {
+    int left = 0, top = 0, right = 0, bottom = 0;
+    int width() const { return right - left; }
+    int height() const { return bottom - top; }
+    friend bool operator==(const Box&, const Box&) = default;
+};
+// The coordinate block at the start of data; fails when a field is missing or not hex.
+std::optional<Box> decodeBox(QStringView data);
+// Fields are clamped to 0..4095 so that they keep their three digits.
+QString encodeBox(const Box& box);
+Box normalisedBox(QPoint a, QPoint b);
+
+// Builds a stored record: mark, group, keyword, space, data, TAB, arrow, style.
+QString buildRecord(QChar mark, QChar group, QStringView keyword, QStringView data,
+                    QStringView arrow, QStringView style);
+
+// ---- point lists ----
+
+struct PointBuffer {
+    std::array<QPoint, kMaxReadPoints + 1> points{};
+    int last = -1; // index of the last used entry
+    int count() const { return last + 1; }
+    const QPoint* data() const { return points.data(); }
+};
+// Decodes six-digit points; a bad pair is skipped, at most 300 are kept.
+void SetArray(QStringView payload, PointBuffer& buffer);
+QString encodePoints(const QPoint* points, int count);
+
+// ---- style field ----
+
+struct Style {
+    int brushStyle = 1;
+    Colour brushColour = kWhite;
+    int penStyle = 0;
+    int penWidth = 1;
+    Colour penColour = kBlack;
+    Colour fontColour = kBlack;
+    int fontSize = 12;
+    int fontStyle = 0; // 0 none, 1 bold, 2 italic, 3 underline, 4 strike-out
+    QString fontName = QStringLiteral("Arial");
+    friend bool operator==(const Style&, const Style&) = default;
+};
+// The fixed-width text of a style field; pen width and font size clamped to 0..255.
+QString formatStyle(const Style& style);
+// Applies each sub-field by itself: one that does not convert counts as 0; a style code out
+// of range leaves that attribute as it was.
+void applyStyleField(QStringView field, Style& style);
+// One style only: exactly one of the four flags gives its code, anything else 0.
+int fontStyleCode(bool bold, bool italic, bool underline, bool strikeOut);
+
+// ---- pixel blocks ----
+
+// Size (three hex digits each) then column-major BBGGRR pixels. Pixels the block does not
+// supply stay white.
+QImage decodePixels(QStringView payload);
+QString encodePixels(const QImage& picture);
+
+// ---- list validation ----
+
+// Drops items from index 2 whose first TAB stands before character 16, or that have none.
+// Answers how many were dropped.
+int Verifie(QStringList& shapeList);
+
+} // namespace qel
