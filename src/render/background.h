@@ -1,0 +1,33 @@
+#pragma once
+
+#include "render/canvas.h"
+
+#include <QSize>
+#include <QStringView>
+
+namespace qel {
+
+// Gradient bands are this many, from top to bottom.
+constexpr int kGradientBands = 50;
+
+enum class BandHeight {
+    FromHeight,  // H / 50: the drawing window and the background dialog's preview
+    FromLastRow, // (H - 1) / 50: the page renderer's target rectangle
+};
+
+// True for the keywords that only a background record carries.
+bool isBackgroundKeyword(QStringView keyword);
+
+// The colour of gradient band `band` (0..49) from `start`, moving `step` (+5 or -5) per band.
+// The arithmetic runs on the 24-bit value, so red carries into green and green into blue. A
+// band that would leave 0..FFFFFF is clamped there: a gradient run past white stays white and
+// one run past black stays black, instead of jumping to the far end of the colour cube. A
+// system-colour tag in the high byte is dropped first.
+Colour gradientColour(Colour start, int step, int band);
+
+// Paints a background on a surface of the given size. The record's style field has already
+// been applied to the canvas. Fills exclude the surface's last column and row.
+void paintBackground(Canvas& canvas, QStringView keyword, QSize surface,
+                     BandHeight bands = BandHeight::FromHeight);
+
+} // namespace qel

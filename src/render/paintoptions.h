@@ -1,0 +1,57 @@
+#pragma once
+
+#include "document/record.h"
+
+#include <QSize>
+#include <QString>
+#include <functional>
+
+namespace qel {
+
+class PictureCache;
+
+// The few ways the drawing window's repaint and the page renderer paint records differently.
+struct PaintOptions {
+    // Size of the surface a background covers: the paint box, or the target rectangle.
+    QSize surface;
+    // Screen: each record is painted in copy mode (a rubber band may have left not-xor).
+    bool forceCopyMode = true;
+    // Screen: text never hides what lies under it; the renderer follows the record's brush.
+    bool transparentText = true;
+    // Screen bands are H / 50 high; the renderer's are (H - 1) / 50.
+    bool bandsFromLastRow = false;
+    // Screen: the text of each TEXT record is left in PaintState::ShapeText.
+    bool keepShapeText = true;
+    // Screen: every decoded coordinate block goes to the size display.
+    std::function<void(const Box&)> reportSize;
+    // Decoded pictures kept between repaints; null decodes every time.
+    PictureCache* pictures = nullptr;
+
+    static PaintOptions screen(QSize surface, PictureCache* pictures = nullptr) {
+        PaintOptions o;
+        o.surface = surface;
+        o.pictures = pictures;
+        return o;
+    }
+    static PaintOptions page(QSize surface, PictureCache* pictures = nullptr) {
+        PaintOptions o;
+        o.surface = surface;
+        o.forceCopyMode = false;
+        o.transparentText = false;
+        o.bandsFromLastRow = true;
+        o.keepShapeText = false;
+        o.pictures = pictures;
+        return o;
+    }
+};
+
+// What painting leaves behind for the drawing window: the last decoded box, point list and
+// text, and the style the records set.
+struct PaintState {
+    Box DecodedRect;
+    PointBuffer Points;
+    QString ShapeText;
+    Style style;
+};
+
+} // namespace qel

@@ -1,0 +1,298 @@
+#include "render/recordpainter.h"
+
+#include "render/background.h"
+#include "render/picturecache.h"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <cstdlib>
+
+namespace qel {
+
+namespace {
+
+enum class Kind {
+    Nothing,
+    Polygon,
+    Polyline,
+    Line,
+    LineUp,
+    Rect,
+    Ellipse,
+    RoundRect,
+    Arc,
+    Chord,
+    Text,
+    Picture,
+    Background,
+    Chart,
+};
+
+struct KeywordEntry {
+    QStringView word;
+    Kind kind;
+    bool lower = false;  // L: the half below the diagonal
+    bool rising = false; // U: the ascending diagonal
+};
+
+const std::array<KeywordEntry, 23> kKeywords{{
+    {u"LINE", Kind::Line},
+    {u"RECT", Kind::Rect},
+    {u"TEXT", Kind::Text},
+    {u"DRAW", Kind::Polyline},
+    {u"POLYG", Kind::Polygon},
+    {u"POLYL", Kind::Polyline},
+    {u"LINEU", Kind::LineUp},
+    {u"ELLIPSE", Kind::Ellipse},
+    {u"ROUNDRECT", Kind::RoundRect},
+    {u"ARCL", Kind::Arc, true, false},
+    {u"ARCH", Kind::Arc, false, false},
+    {u"ARCLU", Kind::Arc, true, true},
+    {u"ARCHU", Kind::Arc, false, true},
+    {u"CHORDL", Kind::Chord, true, false},
+    {u"CHORDH", Kind::Chord, false, false},
+    {u"CHORDLU", Kind::Chord, true, true},
+    {u"CHORDHU", Kind::Chord, false, true},
+    {u"BITMAP", Kind::Picture},
+    {u"META", Kind::Picture},
+    {u"FILLRECT", Kind::Background},
+    {u"SHAPE", Kind::Background},
+    {u"COLOR", Kind::Background},
+    {u"COLORU", Kind::Background},
+}};
+
+const KeywordEntry* lookUp(QStringView keyword) {
+    for (const KeywordEntry& e : kKeywords)
+        if (e.word.size() == keyword.size() && e.word == keyword) return &e;
+    return nullptr; // MOSAIC, CHART (until charts are painted) and unknown words draw nothing
+}
+
+// The box as the platform canvas sees it: whichever way a resize left the corners.
+Box sortedBox(const Box& b) {
+    return {std::min(b.left, b.right), std::min(b.top, b.bottom), std::max(b.left, b.right),
+            std::max(b.top, b.bottom)};
+}
+
+bool sameAttributes(const Canvas& c, const Style& s) {
+    const BrushState& b = c.brush();
+    const PenState& p = c.pen();
+    const FontState& f = c.font();
+    return b.style == s.brushStyle && (s.brushStyle == 1 || b.colour == s.brushColour) &&
+           p.style == s.penStyle && p.width == s.penWidth && p.colour == s.penColour &&
+           f.colour == s.fontColour && f.size == s.fontSize &&
+           fontStyleCode(f.bold, f.italic, f.underline, f.strikeOut) == s.fontStyle &&
+           f.bold + f.italic + f.underline + f.strikeOut <= 1 && f.name == s.fontName;
+}
+
+void arrowhead(Canvas& canvas, QPointF tip, QPointF direction, double size) {
+    const double length = std::hypot(direction.x(), direction.y());
+    if (!(length > 1e-9)) return;
+    const QPointF d = direction / length;
+    const QPointF n(-d.y(), d.x());
+    const QPointF base = tip - size * d;
+    const double half = 0.4 * size;
+    auto px = [](QPointF p) { return QPoint(int(std::lrint(p.x())), int(std::lrint(p.y()))); };
+    const QPoint triangle[3] = {px(tip), px(base + half * n), px(base - half * n)};
+    canvas.polygon(triangle, 3);
+}
+
+} // namespace
+
+Style styleOfCanvas(const Canvas& canvas) {
+    Style s;
+    s.brushStyle = canvas.brush().style;
+    s.brushColour = canvas.brush().colour;
+    s.penStyle = canvas.pen().style;
+    s.penWidth = canvas.pen().width;
+    s.penColour = canvas.pen().colour;
+    const FontState& f = canvas.font();
+    s.fontColour = f.colour;
+    s.fontSize = f.size;
+    s.fontStyle = fontStyleCode(f.bold, f.italic, f.underline, f.strikeOut);
+    s.fontName = f.name;
+    return s;
+}
+
+void applyStyle(Canvas& canvas, const Style& s) {
+    canvas.setBrush({s.brushStyle == 1 ? kWhite : s.brushColour, s.brushStyle});
+    canvas.setPenStyle(s.penStyle);
+    canvas.setPenWidth(s.penWidth);
+    canvas.setPenColour(s.penColour);
+    FontState font;
+    font.name = s.fontName;
+    font.size = s.fontSize;
+    font.bold = s.fontStyle == 1;
+    font.italic = s.fontStyle == 2;
+    font.underline = s.fontStyle == 3;
+    font.strikeOut = s.fontStyle == 4;
+    font.colour = s.fontColour;
+    canvas.setFont(font);
+}
+
+RecordPainter::RecordPainter(Canvas& canvas, const PaintOptions& options, PaintState& state)
+    : canvas_(canvas), options_(options), state_(state) {
+    state_.style = styleOfCanvas(canvas);
+}
+
+void RecordPainter::SetStyles(QStringView field) {
+    // A run of records with one style is decoded once, as long as nothing in between (a
+    // transparent text, a background, an arrowhead) left the canvas elsewhere.
+    if (haveField_ && field == lastField_ && sameAttributes(canvas_, state_.style)) return;
+    // A code out of range keeps what the canvas holds now.
+    state_.style.brushStyle = canvas_.brush().style;
+    state_.style.penStyle = canvas_.pen().style;
+    const FontState& f = canvas_.font();
+    state_.style.fontStyle = fontStyleCode(f.bold, f.italic, f.underline, f.strikeOut);
+    applyStyleField(field, state_.style);
+    applyStyle(canvas_, state_.style);
+
+    lastField_.resize(field.size()); // reuses its buffer: no allocation once it is big enough
+    std::copy(field.begin(), field.end(), lastField_.begin());
+    haveField_ = true;
+}
+
+bool RecordPainter::DessinForme(QStringView record) {
+    const RecordView v = splitBody(record);
+    int arrow = 0;
+    if (v.hasTab) {
+        arrow = arrowCode(v.arrow);
+        SetStyles(v.style);
+    }
+    if (v.keyword.isEmpty()) return true;
+    if (options_.forceCopyMode) canvas_.setPenMode(PenMode::Copy);
+
+    const KeywordEntry* entry = lookUp(v.keyword);
+    if (!entry) return true;
+    if (entry->kind == Kind::Background) {
+        paintBackground(canvas_, v.keyword, options_.surface,
+                        options_.bandsFromLastRow ? BandHeight::FromLastRow
+                                                  : BandHeight::FromHeight);
+        return true;
+    }
+    const std::optional<Box> box = decodeBox(v.data);
+    if (!box) return false;
+    state_.DecodedRect = *box;
+    if (options_.reportSize) options_.reportSize(*box);
+
+    const Box& r = *box;
+    const Box s = sortedBox(r);
+    const QStringView payload = v.payload();
+    switch (entry->kind) {
+    case Kind::Polygon:
+    case Kind::Polyline:
+        SetArray(payload, state_.Points);
+        if (state_.Points.count() > 0) {
+            if (entry->kind == Kind::Polygon)
+                canvas_.polygon(state_.Points.data(), state_.Points.count());
+            else
+                canvas_.polyline(state_.Points.data(), state_.Points.count());
+        }
+        break;
+    case Kind::Line:
+    case Kind::LineUp: {
+        const QPoint from(r.left, entry->kind == Kind::Line ? r.top : r.bottom);
+        const QPoint to(r.right, entry->kind == Kind::Line ? r.bottom : r.top);
+        canvas_.line(from, to);
+        if (arrow) arrowheads(arrow, from, QPointF(from - to), to, QPointF(to - from));
+        break;
+    }
+    case Kind::Rect:
+        canvas_.rectangle(s.left, s.top, s.right, s.bottom);
+        break;
+    case Kind::Ellipse:
+        canvas_.ellipse(s.left, s.top, s.right, s.bottom);
+        break;
+    case Kind::RoundRect:
+        canvas_.roundRect(s.left, s.top, s.right, s.bottom, std::abs((r.left - r.right) / 2),
+                          std::abs((r.top - r.bottom) / 2));
+        break;
+    case Kind::Arc:
+    case Kind::Chord: {
+        // L runs from the diagonal's first corner to its second, H the other way; U takes the
+        // ascending diagonal.
+        const QPoint a(r.left, entry->rising ? r.bottom : r.top);
+        const QPoint b(r.right, entry->rising ? r.top : r.bottom);
+        const QPoint from = entry->lower ? a : b;
+        const QPoint to = entry->lower ? b : a;
+        if (entry->kind == Kind::Arc) {
+            canvas_.arc(s.left, s.top, s.right, s.bottom, from.x(), from.y(), to.x(), to.y());
+            if (arrow) arcArrowheads(arrow, s, from, to);
+        } else {
+            canvas_.chord(s.left, s.top, s.right, s.bottom, from.x(), from.y(), to.x(), to.y());
+        }
+        break;
+    }
+    case Kind::Text: {
+        const QString text = payload.toString();
+        if (options_.transparentText) canvas_.setBrushStyle(1);
+        canvas_.textOut(r.left, r.top, text);
+        if (options_.keepShapeText) state_.ShapeText = text;
+        break;
+    }
+    case Kind::Picture:
+        paintPicture(r, payload);
+        break;
+    default:
+        break;
+    }
+    return true;
+}
+
+void RecordPainter::paintPicture(const Box& box, QStringView payload) {
+    const QImage picture =
+        options_.pictures ? options_.pictures->picture(payload) : decodePixels(payload);
+    if (!picture.isNull()) canvas_.stretchDraw(box.left, box.top, box.right, box.bottom, picture);
+}
+
+void RecordPainter::arrowheads(int code, QPointF start, QPointF startDir, QPointF end,
+                               QPointF endDir) {
+    if (canvas_.pen().style == 5) return; // no outline, no arrowhead
+    const PenState pen = canvas_.pen();
+    const BrushState brush = canvas_.brush();
+    // Sized from the curve's pen; a one-pixel solid outline keeps the head's tip sharp.
+    const double size = std::max(8.0, 3.0 * pen.width);
+    canvas_.setPen({pen.colour, 1, 0, pen.mode});
+    canvas_.setBrush({pen.colour, 0});
+    if (code & 1) arrowhead(canvas_, start, startDir, size);
+    if (code & 2) arrowhead(canvas_, end, endDir, size);
+    canvas_.setPen(pen);
+    canvas_.setBrush(brush);
+}
+
+void RecordPainter::arcArrowheads(int code, const Box& box, QPoint from, QPoint to) {
+    const double cx = (box.left + box.right) / 2.0;
+    const double cy = (box.top + box.bottom) / 2.0;
+    const double a = (box.right - box.left) / 2.0;
+    const double b = (box.bottom - box.top) / 2.0;
+    if (a <= 0 || b <= 0) return;
+    // Where the ray from the centre through p meets the ellipse, and the direction of travel
+    // there (counter-clockwise on screen, y downward).
+    auto onEllipse = [&](QPoint p, QPointF& point, QPointF& travel) {
+        const double t = std::atan2(-(p.y() - cy) / b, (p.x() - cx) / a);
+        point = QPointF(cx + a * std::cos(t), cy - b * std::sin(t));
+        travel = QPointF(-a * std::sin(t), -b * std::cos(t));
+    };
+    QPointF start, startTravel, end, endTravel;
+    onEllipse(from, start, startTravel);
+    onEllipse(to, end, endTravel);
+    arrowheads(code, start, -startTravel, end, endTravel);
+}
+
+int RecordPainter::paintList(const QStringList& shapeList, qsizetype from) {
+    int failed = 0;
+    for (qsizetype i = std::max<qsizetype>(from, 0); i < shapeList.size(); ++i) {
+        const QString& item = shapeList[i];
+        const QStringView body = item.size() > 2 ? QStringView(item).mid(2) : QStringView();
+        if (body == u"BLANK") continue;
+        if (!DessinForme(body)) ++failed;
+    }
+    return failed;
+}
+
+bool DessinForme(Canvas& canvas, QStringView record, const PaintOptions& options,
+                 PaintState& state) {
+    return RecordPainter(canvas, options, state).DessinForme(record);
+}
+
+} // namespace qel

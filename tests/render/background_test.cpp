@@ -1,0 +1,141 @@
+#include "callcanvas.h"
+
+#include "render/background.h"
+#include "render/grid.h"
+#include "render/rubberband.h"
+
+#include <gtest/gtest.h>
+
+namespace qel {
+namespace {
+
+using test::CallCanvas;
+
+struct GradientCase {
+    Colour start;
+    int step;
+    int band;
+    Colour expected;
+};
+
+class GradientColourTest : public ::testing::TestWithParam<GradientCase> {};
+
+TEST_P(GradientColourTest, IntegerStepsOnTheColourValue) {
+    const GradientCase& c = GetParam();
+    EXPECT_EQ(gradientColour(c.start, c.step, c.band), c.expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Steps, GradientColourTest,
+    ::testing::Values(GradientCase{0xFF0000, 5, 49, 0xFF00F5},     // blue: red rises to 245
+                      GradientCase{0x0000FF, 5, 1, 0x000104},      // red carries into green
+                      GradientCase{0x000100, -5, 1, 0x0000FB},     // borrows from green
+                      GradientCase{0x000000, -5, 3, 0x000000},     // below black stays black
+                      GradientCase{0xFFFFFD, 5, 2, 0xFFFFFF},      // past white stays white
+                      GradientCase{0x80000010, -5, 1, 0x00000B})); // system tag dropped
+
+TEST(Background, GradientBandsOnScreenAreAFiftiethOfTheHeight) {
+    CallCanvas canvas({120, 300});
+    canvas.setPenColour(0x0000FF);
+    paintBackground(canvas, u"COLOR", {120, 300});
+    ASSERT_EQ(canvas.calls.size(), 50);
+    EXPECT_EQ(canvas.calls[0].toStdString(), "fill 0,0,119,299");
+    EXPECT_EQ(canvas.calls[1].toStdString(), "fill 0,6,119,299");
+    EXPECT_EQ(canvas.calls[49].toStdString(), "fill 0,294,119,299"); // rows 294..298
+}
+
+TEST(Background, PageGradientBandsComeFromTheLastRow) {
+    CallCanvas canvas({120, 300});
+    paintBackground(canvas, u"COLORU", {120, 300}, BandHeight::FromLastRow);
+    ASSERT_EQ(canvas.calls.size(), 50);
+    EXPECT_EQ(canvas.calls[49].toStdString(), "fill 0,245,119,299");
+}
+
+TEST(Background, PatternFillsInThePenColourThenOutlinesThePage) {
+    CallCanvas canvas({100, 80});
+    canvas.logAttributes = true;
+    canvas.setBrush({0x0000FF, 5});
+    canvas.setPenColour(0x000000);
+    paintBackground(canvas, u"SHAPE", {100, 80});
+    EXPECT_EQ(canvas.calls,
+              (QStringList{QStringLiteral("fill 0,0,99,79 |b5:000000 p0,1:000000 copy"),
+                           QStringLiteral("rect 0,0,99,79 |b5:0000ff p0,1:000000 copy")}));
+}
+
+TEST(Background, BlankAndMosaicPaintNothing) {
+    CallCanvas canvas;
+    paintBackground(canvas, u"BLANK", {100, 80});
+    paintBackground(canvas, u"MOSAIC", {100, 80});
+    EXPECT_TRUE(canvas.calls.isEmpty());
+}
+
+TEST(Grid, DotsAtEveryMultipleOfTheStepInsideTheSurface) {
+    CallCanvas canvas;
+    Grille(canvas, {20, 17}, 8);
+    EXPECT_EQ(canvas.calls,
+              (QStringList{QStringLiteral("pixel 8,8"), QStringLiteral("pixel 8,16"),
+                           QStringLiteral("pixel 16,8"), QStringLiteral("pixel 16,16")}));
+    canvas.calls.clear();
+    Grille(canvas, {20, 17}, 0);
+    Grille(canvas, {20, 17}, -4);
+    EXPECT_TRUE(canvas.calls.isEmpty());
+}
+
+TEST(RubberBand, ToolsDrawTheirFigureInTheGivenMode) {
+    struct Case {
+        int tool;
+        bool concave;
+        const char* expected;
+    };
+    const Case cases[] = {
+        {0, false, "line 60,20 10,50 |b0:ffffff p0,1:000000 notxor"},
+        {1, false, "rect 10,20,60,50 |b0:ffffff p0,1:000000 notxor"},
+        {4, false, "rect 10,20,60,50 |b0:ffffff p0,1:000000 notxor"},
+        {2, false, "ellipse 10,20,60,50 |b0:ffffff p0,1:000000 notxor"},
+        {3, false, "roundrect 10,20,60,50 25x15 |b0:ffffff p0,1:000000 notxor"},
+        {10, true, "arc 10,20,60,50 60,20 10,50 |b0:ffffff p0,1:000000 notxor"},
+        {10, false, "arc 10,20,60,50 10,50 60,20 |b0:ffffff p0,1:000000 notxor"},
+        {11, true, "chord 10,20,60,50 60,20 10,50 |b0:ffffff p0,1:000000 notxor"},
+        {6, false, ""},
+        {7, false, ""},
+        {12, false, ""},
+    };
+    for (const Case& c : cases) {
+        CallCanvas canvas;
+        canvas.logAttributes = true;
+        PointBuffer points;
+        RubberBandState state{c.tool, c.concave, {60, 20}, {10, 50}, &points};
+        DrawShape(canvas, state, {60, 20}, {10, 50}, PenMode::NotXor);
+        EXPECT_EQ(canvas.calls.join(u'|').toStdString(), c.expected) << "tool " << c.tool;
+    }
+}
+
+TEST(RubberBand, FreeHandCollectsAtMost299Points) {
+    CallCanvas canvas;
+    PointBuffer points;
+    RubberBandState state{5, false, {1, 1}, {7, 9}, &points};
+    DrawShape(canvas, state, {1, 1}, {7, 9}, PenMode::Copy);
+    EXPECT_EQ(points.last, 0);
+    EXPECT_EQ(canvas.calls.value(0).toStdString(), "polyline 7,9");
+    points.last = 297;
+    DrawShape(canvas, state, {1, 1}, {7, 9}, PenMode::Copy);
+    EXPECT_EQ(points.last, 298);
+    DrawShape(canvas, state, {1, 1}, {7, 9}, PenMode::Copy);
+    EXPECT_EQ(points.last, 298);
+    EXPECT_EQ(canvas.calls.size(), 2);
+}
+
+TEST(RubberBand, PolylineWritesTheStartPastTheLastPoint) {
+    CallCanvas canvas;
+    PointBuffer points;
+    points.points[0] = {5, 5};
+    points.last = 0;
+    RubberBandState state{9, false, {30, 40}, {50, 60}, &points};
+    DrawShape(canvas, state, {30, 40}, {50, 60}, PenMode::NotXor);
+    EXPECT_EQ(points.last, 0);
+    EXPECT_EQ(points.points[1], QPoint(30, 40));
+    EXPECT_EQ(canvas.calls.value(0).toStdString(), "polyline 5,5");
+}
+
+} // namespace
+} // namespace qel
