@@ -1,0 +1,99 @@
+#pragma once
+
+#include "render/canvas.h"
+#include "render/outlinechain.h"
+
+#include <QBrush>
+#include <QFont>
+#include <QFontMetrics>
+#include <QPainter>
+#include <QPen>
+#include <optional>
+#include <vector>
+
+namespace qel {
+
+// The canvas over QPainter: a window's image, an exported image, a printer page.
+//
+// Beyond the shared rules it behaves as the platform canvas does:
+//  - a pen of width 0 draws one pixel wide; dashed styles only apply to one-pixel pens (wider
+//    ones draw solid); lines and polylines leave out their last pixel;
+//  - the not-xor mode applies to the figures (lines, polylines, polygons, rectangles, ellipses,
+//    rounded rectangles, arcs, chords); text, fills, pictures, pixels and whiteness always copy.
+//    It needs an image target; other targets draw in copy mode;
+//  - font sizes are points on a 96-dpi surface for images (the device's resolution otherwise),
+//    the same rule for textOut and textExtent; size 0 means 12 points.
+class PainterCanvas : public Canvas {
+public:
+    explicit PainterCanvas(QImage& target);
+    // Paints through a painter owned by the caller (printer pages); its state is restored when
+    // the canvas goes away.
+    PainterCanvas(QPainter& painter, QSize size);
+    ~PainterCanvas() override;
+
+    PainterCanvas(const PainterCanvas&) = delete;
+    PainterCanvas& operator=(const PainterCanvas&) = delete;
+
+    QSize size() const override { return size_; }
+
+    void line(QPoint from, QPoint to) override;
+    void polyline(const QPoint* points, int count) override;
+    void polygon(const QPoint* points, int count) override;
+    void rectangle(int left, int top, int right, int bottom) override;
+    void ellipse(int left, int top, int right, int bottom) override;
+    void roundRect(int left, int top, int right, int bottom, int cornerWidth,
+                   int cornerHeight) override;
+    void arc(int left, int top, int right, int bottom, int x3, int y3, int x4, int y4) override;
+    void chord(int left, int top, int right, int bottom, int x3, int y3, int x4, int y4) override;
+    void fillRect(int left, int top, int right, int bottom) override;
+    void textOut(int x, int y, const QString& text) override;
+    QSize textExtent(const QString& text) override;
+    void setPixel(int x, int y, Colour c) override;
+    Colour pixel(int x, int y) const override;
+    void stretchDraw(int left, int top, int right, int bottom, const QImage& picture) override;
+    void whiteness(int left, int top, int right, int bottom) override;
+
+private:
+    enum class Shape { Rect, Ellipse, Round };
+
+    void setUp();
+    bool figureMode();
+    void copyMode();
+    void refreshPen();
+    void refreshBrush();
+    void refreshFont();
+    bool thinPen() const { return pen_.width <= 1; }
+    bool noOutline() const { return pen_.style == 5; }
+    bool noFill() const { return brush_.style == 1; }
+    void closedFigure(const QRect& box, int cornerWidth, int cornerHeight, Shape shape);
+    void drawChain(const PixelChain& chain);
+    void fillSpans(const std::vector<Span>& spans);
+    void thickArc(const QRect& box, QPoint start, QPoint end, bool closed);
+
+    std::optional<QPainter> ownPainter_;
+    QPainter* p_ = nullptr;
+    QImage* image_ = nullptr; // direct pixel access when painting on an image
+    QSize size_;
+    bool rasterOps_ = false;
+    double dpi_ = 96;
+
+    // What was last turned into Qt objects, so unchanged state costs nothing.
+    std::optional<PenState> penBuilt_;
+    std::optional<BrushState> brushBuilt_;
+    std::optional<FontState> fontBuilt_;
+    QPen qpen_;
+    QPen pointPen_; // one pixel per point, for outlines built pixel by pixel
+    QBrush qbrush_;
+    QFont qfont_;
+    std::optional<QFontMetrics> metrics_;
+    const int* dash_ = nullptr; // on/off run lengths for one-pixel dashed pens
+    int dashLength_ = 0;
+    bool notXorActive_ = false;
+
+    PixelChain chain_;
+    PixelChain points_;
+    std::vector<Span> spans_;
+    std::vector<QRect> rects_;
+};
+
+} // namespace qel
