@@ -1,0 +1,64 @@
+#pragma once
+
+// The page renderer for export: paints a copy of a drawing's shape list at the drawing's own
+// scale into an image of exactly the page's size, with no grid and no selection marks.
+
+#include "render/canvas.h"
+
+#include <QImage>
+#include <QSize>
+#include <QString>
+#include <QStringList>
+
+namespace qel {
+
+class TEcran {
+public:
+    // Prepares an export: the page size, the enlargement (kept, but an export is not scaled)
+    // and a copy of the shape list.
+    void Init3(int width, int height, int enlargement, const QStringList& shapeList);
+
+    // Paints the render list into an image already sized by the caller (white where nothing
+    // is painted, as a new bitmap is).
+    void CvtBmp(QImage& bitmap);
+    // Paints the render list on any canvas (image, printer page, metafile).
+    void paint(Canvas& canvas);
+    // A white image of the stored size with the render list painted into it.
+    QImage renderPage();
+    // Paint a page-sized image and write it through the JPEG or GIF encoder; the answer is
+    // empty on success, otherwise the French message naming the file and the reason.
+    QString CvtJpg(const QString& path);
+    QString CvtGif(const QString& path);
+    QString CvtBmpFile(const QString& path);
+
+    QSize pageSize() const { return {width_, height_}; }
+    int enlargement() const { return enlargement_; }
+    // Records the last painting could not draw (a coordinate that is not hexadecimal).
+    int skippedRecords() const { return skipped_; }
+
+private:
+    int width_ = 0;
+    int height_ = 0;
+    int enlargement_ = 100;
+    QStringList renderList_;
+    int skipped_ = 0;
+};
+
+struct ExportResult {
+    enum class Status {
+        Written,    // the picture file was written
+        Failed,     // it could not be: see error
+        NotHandled, // not a picture name this exporter writes (a native drawing, a metafile)
+    };
+    Status status = Status::NotHandled;
+    QString error;          // French, names the file and the reason
+    int skippedRecords = 0; // records that could not be drawn
+};
+
+// Writes the drawing as a picture chosen by the name: ".BMP", ".JPG" or ".GIF" found anywhere
+// in the upper-cased path, looked for in that order. Metafile names (".WMF", ".EMF") and every
+// other name are answered NotHandled, for the caller's metafile or native writer.
+ExportResult exportDrawing(const QStringList& shapeList, int pageWidth, int pageHeight,
+                           int enlargement, const QString& path);
+
+} // namespace qel
