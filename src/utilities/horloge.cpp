@@ -48,6 +48,11 @@ QLabel* sunkenLabel(QWidget* parent, QLayout* into) {
 QToolButton* arrowButton(Qt::ArrowType arrow, const QString& name, QWidget* parent) {
     auto* button = new QToolButton(parent);
     button->setArrowType(arrow);
+    // The panel's white text would draw the arrows white on white.
+    QPalette dark = button->palette();
+    dark.setColor(QPalette::WindowText, Qt::black);
+    dark.setColor(QPalette::ButtonText, Qt::black);
+    button->setPalette(dark);
     button->setAccessibleName(name);
     button->setToolTip(name);
     button->setAutoRepeat(true);

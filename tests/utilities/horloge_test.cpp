@@ -2,6 +2,7 @@
 #include "utilities/clockfields.h"
 #include "utilities/horloge.h"
 
+#include <QFile>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
@@ -266,6 +267,30 @@ INSTANTIATE_TEST_SUITE_P(
         Step{ClockField::Month, 1, "10:00:00", "01/12/2000", "10:00:00", "01/12/2000"},
         Step{ClockField::Month, -1, "10:00:00", "01/00/2000", "10:00:00", "01/00/2000"},
         Step{ClockField::Year, 1, "10:00:00", "01/01/0098", "10:00:00", "01/01/1999"}));
+
+// Whether this process may set the clock (CAP_SYS_TIME, bit 25 of the effective set).
+bool maySetClock() {
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly))
+        return true; // unknown: assume yes and stay away from the real clock
+    for (const QByteArray& line : status.readAll().split('\n'))
+        if (line.startsWith("CapEff:"))
+            return (line.mid(7).trimmed().toULongLong(nullptr, 16) >> 25) & 1;
+    return true;
+}
+
+TEST(RealClock, RefusalWithoutRightsIsReported) {
+    if (maySetClock()) GTEST_SKIP() << "this process may set the clock; not touching it";
+    QStringList messages;
+    ScopedMessageHook hook([&messages](const Message& m) {
+        messages << m.text;
+        return MessageResult::Ok;
+    });
+    THorloge window;
+    QTest::mouseClick(window.findChild<QPushButton*>("Button2"), Qt::LeftButton);
+    QTest::mouseClick(window.findChild<QPushButton*>("Button2"), Qt::LeftButton);
+    EXPECT_EQ(messages, QStringList{QStringLiteral("Impossible de régler l'horloge système")});
+}
 
 TEST(ShownTime, TimeSkippedBySummerTimeIsNoMoment) {
     EXPECT_FALSE(
