@@ -20,13 +20,12 @@ public:
     void setSelectedDate(QDate date);
     QString monthCaption() const;
 
-    void BitBtn1Click(); // month back
-    void BitBtn2Click(); // month forward
-
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void BitBtn1Click(); // month back
+    void BitBtn2Click(); // month forward
     void Calendar1Change();
     void stepMonth(int months);
 

@@ -27,16 +27,15 @@ public:
     bool isEditing() const { return editing_; }
     bool isRunning() const;
 
-    void Timer1Timer();
-    void SpinButton1UpClick();
-    void SpinButton1DownClick();
-    void Button2Click();
-
 protected:
     void showEvent(QShowEvent* event) override;
     void changeEvent(QEvent* event) override;
 
 private:
+    void Timer1Timer();
+    void SpinButton1UpClick();
+    void SpinButton1DownClick();
+    void Button2Click();
     void FormActivate();
     void FormDeactivate();
     void Modifie();

@@ -112,6 +112,10 @@ void TPocket::showEvent(QShowEvent* event) {
 void TPocket::FormActivate() {
     engine_.reset();
     showText(Label1, engine_.display());
+    focusEquals();
+}
+
+void TPocket::focusEquals() {
     // Enter and the space bar then press "=".
     keyButtons_[static_cast<int>(CalcKey::Equals)]->setFocus();
 }
@@ -119,6 +123,7 @@ void TPocket::FormActivate() {
 void TPocket::ButtonClick(CalcKey key) {
     if (auto error = engine_.press(key)) showError(this, *error);
     showText(Label1, engine_.display());
+    if (key == CalcKey::Clear) focusEquals();
 }
 
 void TPocket::pressButton(QPushButton* button) {

@@ -27,6 +27,7 @@ private:
     void FormActivate();
     void ButtonClick(CalcKey key);
     void pressButton(QPushButton* button);
+    void focusEquals();
     void buildLayout();
 
     CalculatorEngine engine_;

@@ -49,6 +49,14 @@ TEST_F(PocketWindow, EnterPressesEqualsAfterOpening) {
     EXPECT_EQ(pocket.displayText(), QStringLiteral("5"));
 }
 
+TEST_F(PocketWindow, ClearGivesTheFocusBackToEquals) {
+    click({"Button2", "Button12", "Button18"});
+    EXPECT_EQ(pocket.focusWidget(), button("Button11"));
+    QTest::keyClick(pocket.focusWidget(), '3');
+    QTest::keyClick(pocket.focusWidget(), Qt::Key_Return);
+    EXPECT_EQ(pocket.displayText(), QStringLiteral("3"));
+}
+
 TEST_F(PocketWindow, DivisionByZeroShowsTheErrorBox) {
     click({"Button1", "Button15", "Button0", "Button11"});
     EXPECT_EQ(messages, QStringList{QStringLiteral("Division flottante par zéro")});
