@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
+#include <numeric>
 
 namespace qel {
 
@@ -67,21 +68,41 @@ Corners cornersOf(const QRect& box, int cornerWidth, int cornerHeight) {
 }
 
 // Counter-clockwise on screen (y grows downward): positive when b turns counter-clockwise from a.
-i128 ccw(i128 ax, i128 ay, i128 bx, i128 by) {
+template <typename T> T ccw(T ax, T ay, T bx, T by) {
     return ay * bx - ax * by;
 }
 
-// Whether direction p lies in the counter-clockwise sweep [r1, r2) (full turn when r1 == r2).
-bool inSweep(i128 px, i128 py, i128 r1x, i128 r1y, i128 r2x, i128 r2y) {
-    const i128 c12 = ccw(r1x, r1y, r2x, r2y);
-    const i128 d12 = r1x * r2x + r1y * r2y;
-    if (c12 == 0 && d12 > 0) return true;
-    if (c12 < 0) return !inSweep(px, py, r2x, r2y, r1x, r1y);
-    const i128 c1p = ccw(r1x, r1y, px, py);
-    const bool fromStart = c1p > 0 || (c1p == 0 && r1x * px + r1y * py > 0);
-    if (c12 == 0) return fromStart;
-    return fromStart && ccw(px, py, r2x, r2y) > 0;
-}
+// The counter-clockwise sweep [r1, r2) of directions, decided once per arc so that each pixel
+// costs two products.
+class Sweep {
+public:
+    Sweep(std::int64_t r1x, std::int64_t r1y, std::int64_t r2x, std::int64_t r2y)
+        : r1x_(r1x), r1y_(r1y), r2x_(r2x), r2y_(r2y) {
+        const i128 c12 = ccw<i128>(r1x, r1y, r2x, r2y);
+        const i128 d12 = i128(r1x) * r2x + i128(r1y) * r2y;
+        full_ = c12 == 0 && d12 > 0;
+        half_ = c12 == 0 && !full_;
+        reflex_ = c12 < 0;
+    }
+    bool contains(std::int64_t px, std::int64_t py) const {
+        if (full_) return true;
+        if (reflex_) // more than half a turn: the complement of the sweep [r2, r1)
+            return !narrow(px, py, r2x_, r2y_, r1x_, r1y_);
+        return narrow(px, py, r1x_, r1y_, r2x_, r2y_);
+    }
+    bool full() const { return full_; }
+
+private:
+    bool narrow(std::int64_t px, std::int64_t py, std::int64_t ax, std::int64_t ay, std::int64_t bx,
+                std::int64_t by) const {
+        const std::int64_t c1p = ccw(ax, ay, px, py);
+        const bool fromStart = c1p > 0 || (c1p == 0 && ax * px + ay * py > 0);
+        if (half_) return fromStart;
+        return fromStart && ccw(px, py, bx, by) > 0;
+    }
+    std::int64_t r1x_, r1y_, r2x_, r2y_;
+    bool full_, half_, reflex_;
+};
 
 } // namespace
 
@@ -159,33 +180,38 @@ void arcChain(const QRect& box, QPoint start, QPoint end, PixelChain& out) {
     out.clear();
     roundedChain(box, box.width(), box.height(), whole);
     if (whole.empty()) return;
-    const i128 w = box.width(), h = box.height();
-    const i128 l = box.left(), t = box.top(), r = l + w, b = t + h;
+    const std::int64_t w = box.width(), h = box.height();
+    const std::int64_t l = box.left(), t = box.top(), r = l + w, b = t + h;
     // Rays from the box centre, stretched so that a box corner lands on the pixel box's corner:
-    // that makes corner-to-corner arcs exact halves.
-    auto ray = [&](QPoint p, i128& rx, i128& ry) {
-        rx = (2 * i128(p.x()) - l - r) * (w - 1) * h;
-        ry = (2 * i128(p.y()) - t - b) * (h - 1) * w;
+    // that makes corner-to-corner arcs exact halves. Reduced so that products fit 64 bits.
+    auto ray = [&](QPoint p, std::int64_t& rx, std::int64_t& ry) {
+        rx = (2 * std::int64_t(p.x()) - l - r) * (w - 1) * h;
+        ry = (2 * std::int64_t(p.y()) - t - b) * (h - 1) * w;
         if (rx == 0 && ry == 0) rx = 1;
+        const std::int64_t g = std::gcd(rx, ry);
+        rx /= g;
+        ry /= g;
+        while (std::llabs(rx) > (std::int64_t(1) << 40) ||
+               std::llabs(ry) > (std::int64_t(1) << 40)) {
+            rx /= 2;
+            ry /= 2;
+        }
     };
-    i128 r1x, r1y, r2x, r2y;
+    std::int64_t r1x, r1y, r2x, r2y;
     ray(start, r1x, r1y);
     ray(end, r2x, r2y);
+    const Sweep sweep(r1x, r1y, r2x, r2y);
     const int n = int(whole.size());
-    inside.assign(n, 0);
-    bool all = true;
-    for (int i = 0; i < n; ++i) {
-        const i128 px = 2 * i128(whole[i].x()) - (l + r - 1);
-        const i128 py = 2 * i128(whole[i].y()) - (t + b - 1);
-        inside[i] = inSweep(px, py, r1x, r1y, r2x, r2y);
-        all = all && inside[i];
-    }
-    if (all) {
+    auto relative = [&](int i, std::int64_t& px, std::int64_t& py) {
+        px = 2 * std::int64_t(whole[i].x()) - (l + r - 1);
+        py = 2 * std::int64_t(whole[i].y()) - (t + b - 1);
+    };
+    if (sweep.full()) {
         // Begin at the start ray so that dash patterns and chords start where the arc does.
         int first = 0;
         for (int i = 0; i < n; ++i) {
-            const i128 px = 2 * i128(whole[i].x()) - (l + r - 1);
-            const i128 py = 2 * i128(whole[i].y()) - (t + b - 1);
+            std::int64_t px, py;
+            relative(i, px, py);
             if (ccw(r1x, r1y, px, py) >= 0 && r1x * px + r1y * py > 0) {
                 first = i;
                 break;
@@ -195,6 +221,12 @@ void arcChain(const QRect& box, QPoint start, QPoint end, PixelChain& out) {
         for (int k = 0; k < n; ++k)
             out.push_back(whole[(first + k) % n]);
         return;
+    }
+    inside.assign(n, 0);
+    for (int i = 0; i < n; ++i) {
+        std::int64_t px, py;
+        relative(i, px, py);
+        inside[i] = sweep.contains(px, py);
     }
     int first = -1;
     for (int i = 0; i < n && first < 0; ++i)

@@ -67,6 +67,8 @@ private:
     bool noFill() const { return brush_.style == 1; }
     void closedFigure(const QRect& box, int cornerWidth, int cornerHeight, Shape shape);
     void drawChain(const PixelChain& chain);
+    bool direct() const;
+    void plot(const QPoint* points, std::size_t count);
     void fillSpans(const std::vector<Span>& spans);
     void thickArc(const QRect& box, QPoint start, QPoint end, bool closed);
 

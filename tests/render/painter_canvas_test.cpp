@@ -303,7 +303,9 @@ TEST(PainterCanvas, NotXorDrawnTwiceRestoresEveryPixel) {
                 once = image.copy();
                 draw(canvas);
             }
-            if (s.penStyle != 5) EXPECT_NE(once, ground) << name << " drew nothing";
+            if (s.penStyle != 5) {
+                EXPECT_NE(once, ground) << name << " drew nothing";
+            }
             EXPECT_EQ(image, ground) << name << " width " << s.penWidth << " style " << s.penStyle;
         }
     }
@@ -366,9 +368,10 @@ TEST(PainterCanvas, TextIsOpaqueWithASolidBrushAndTransparentOtherwise) {
         ASSERT_FALSE(ink.empty());
         EXPECT_TRUE(QRect(QPoint(10, 12), extent).contains(bounds(ink))) << ascii(image);
         EXPECT_EQ(pixelsOf(image, kYellow).empty(), !solid);
-        if (solid)
+        if (solid) {
             EXPECT_EQ(pixelsOf(image, kYellow).size() + ink.size(),
                       size_t(extent.width() * extent.height()));
+        }
     }
 }
 
