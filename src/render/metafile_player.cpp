@@ -1,0 +1,58 @@
+#include "render/metafile_player.h"
+
+#include "render/metafile_formats.h"
+
+#include <cmath>
+
+namespace qel {
+
+void playMetafile(const Metafile& file, Canvas& canvas, const QRect& target) {
+    if (file.kind == MetafileKind::Emf)
+        playEmf(file, canvas, target);
+    else
+        playWmf(file, canvas, target);
+}
+
+QSize pictureSizeFor(QSize native) {
+    const std::int64_t w = native.width(), h = native.height();
+    if (w * h <= 21000) return native;
+    const std::int64_t k = std::llrint(std::sqrt(double(w * h) / 21000.0)) + 1;
+    return QSize(int(w / k), int(h / k));
+}
+
+GdiPen gdiPen(std::uint32_t style, double width, Colour colour) {
+    GdiPen p;
+    const std::uint32_t kind = style & 0x0F;
+    p.style = kind <= 6 ? int(kind) : 2; // user and alternate styles look dotted
+    p.width = std::abs(width);
+    p.cosmetic = width == 0;
+    p.colour = colour & 0x00FFFFFF;
+    return p;
+}
+
+GdiBrush gdiBrush(std::uint32_t style, Colour colour, std::uint32_t hatch) {
+    switch (style) {
+    case 1:
+        return GdiBrush{1, kWhite};
+    case 2:
+        if (hatch <= 5) return GdiBrush{int(2 + hatch), colour & 0x00FFFFFF};
+        return GdiBrush{0, colour & 0x00FFFFFF};
+    case 0:
+        return GdiBrush{0, colour & 0x00FFFFFF};
+    default:
+        return GdiBrush{0, 0x808080}; // pattern brushes without their pattern
+    }
+}
+
+QImage sourcePart(const QImage& image, int x, int y, int w, int h, bool fromBottom) {
+    if (image.isNull()) return {};
+    if (w == 0 || h == 0) return image;
+    QRect part = QRect(x, y, std::abs(w), std::abs(h));
+    if (fromBottom) part.moveTop(image.height() - y - std::abs(h));
+    part = part.intersected(image.rect());
+    if (part.isEmpty()) return {};
+    if (part == image.rect()) return image;
+    return image.copy(part);
+}
+
+} // namespace qel
