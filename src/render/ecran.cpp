@@ -1,5 +1,6 @@
 #include "render/ecran.h"
 
+#include "platform/imagewriters.h"
 #include "render/painter_canvas.h"
 #include "render/picturecache.h"
 #include "render/recordpainter.h"
@@ -36,6 +37,61 @@ QImage TEcran::renderPage() {
     page.fill(Qt::white);
     CvtBmp(page);
     return page;
+}
+
+} // namespace qel
+
+namespace qel {
+
+namespace {
+
+QString written(const WriteResult& r) {
+    return r.ok ? QString() : r.error;
+}
+
+// An empty page (a width or height of 0) has nothing the encoders could hold.
+QString emptyPage(const QString& path) {
+    return writeFailure(path, QStringLiteral("la page est vide")).error;
+}
+
+} // namespace
+
+QString TEcran::CvtBmpFile(const QString& path) {
+    const QImage page = renderPage();
+    return page.isNull() ? emptyPage(path) : written(writeBmp(page, path));
+}
+
+QString TEcran::CvtJpg(const QString& path) {
+    const QImage page = renderPage();
+    return page.isNull() ? emptyPage(path) : written(writeJpeg(page, path));
+}
+
+QString TEcran::CvtGif(const QString& path) {
+    const QImage page = renderPage();
+    return page.isNull() ? emptyPage(path) : written(writeGif(page, path));
+}
+
+ExportResult exportDrawing(const QStringList& shapeList, int pageWidth, int pageHeight,
+                           int enlargement, const QString& path) {
+    const QString upper = path.toUpper();
+    QString (TEcran::*convert)(const QString&) = nullptr;
+    if (upper.contains(QLatin1String(".BMP")))
+        convert = &TEcran::CvtBmpFile;
+    else if (upper.contains(QLatin1String(".JPG")))
+        convert = &TEcran::CvtJpg;
+    else if (upper.contains(QLatin1String(".GIF")))
+        convert = &TEcran::CvtGif;
+    // ".WMF" and ".EMF" belong to the metafile writer, everything else to the native one.
+    if (!convert) return {};
+
+    TEcran ecran;
+    ecran.Init3(pageWidth, pageHeight, enlargement, shapeList);
+    ExportResult result;
+    result.error = (ecran.*convert)(path);
+    result.status =
+        result.error.isEmpty() ? ExportResult::Status::Written : ExportResult::Status::Failed;
+    result.skippedRecords = ecran.skippedRecords();
+    return result;
 }
 
 } // namespace qel

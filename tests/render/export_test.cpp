@@ -1,0 +1,138 @@
+// Picture exports: the files a user gets from "Enregistrer sous" with a picture name.
+
+#include "document/record.h"
+#include "render/ecran.h"
+
+#include <QFile>
+#include <QImageReader>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace qel {
+namespace {
+
+QStringList drawing() {
+    Style red;
+    red.brushStyle = 0;
+    red.brushColour = 0x0000FF;
+    red.penColour = 0x0000FF;
+    return {QStringLiteral("0A0050"), kBlankBackground,
+            QStringLiteral(" 0RECT 004004024014\t") + formatStyle(red)};
+}
+
+QByteArray bytesOf(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+struct FormatCase {
+    const char* name;
+    const char* magic;
+    int tolerance; // JPEG is lossy
+};
+
+class ExportFormatTest : public ::testing::TestWithParam<FormatCase> {};
+
+TEST_P(ExportFormatTest, WritesAPageSizedPictureWithoutGrid) {
+    const FormatCase& c = GetParam();
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QString::fromLatin1(c.name));
+    const ExportResult r = exportDrawing(drawing(), 160, 80, 200, path);
+    ASSERT_EQ(r.status, ExportResult::Status::Written) << r.error.toStdString();
+    EXPECT_TRUE(bytesOf(path).startsWith(c.magic));
+
+    const QImage image(path);
+    ASSERT_FALSE(image.isNull());
+    EXPECT_EQ(image.size(), QSize(160, 80));
+    const auto near = [&](QRgb a, QRgb b) {
+        return std::abs(qRed(a) - qRed(b)) <= c.tolerance &&
+               std::abs(qGreen(a) - qGreen(b)) <= c.tolerance &&
+               std::abs(qBlue(a) - qBlue(b)) <= c.tolerance;
+    };
+    EXPECT_TRUE(near(image.pixel(10, 10), qRgb(255, 0, 0)));
+    EXPECT_TRUE(near(image.pixel(8, 40), qRgb(255, 255, 255))); // no grid dot
+    EXPECT_TRUE(near(image.pixel(120, 60), qRgb(255, 255, 255)));
+}
+
+INSTANTIATE_TEST_SUITE_P(Pictures, ExportFormatTest,
+                         ::testing::Values(FormatCase{"page.bmp", "BM", 0},
+                                           FormatCase{"page.JPG", "\xFF\xD8\xFF", 24},
+                                           FormatCase{"page.gif", "GIF8", 0}));
+
+TEST(Export, BmpIsTwentyFourBits) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("a.bmp"));
+    ASSERT_EQ(exportDrawing(drawing(), 160, 80, 100, path).status, ExportResult::Status::Written);
+    const QByteArray b = bytesOf(path);
+    ASSERT_GT(b.size(), 30);
+    EXPECT_EQ(quint8(b[28]) | (quint8(b[29]) << 8), 24);
+    // Rows of 160 * 3 bytes, already a multiple of four, after a 54-byte header.
+    EXPECT_EQ(b.size(), 54 + 160 * 3 * 80);
+}
+
+TEST(Export, JpegIsBaselineNotProgressive) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("a.jpg"));
+    ASSERT_EQ(exportDrawing(drawing(), 160, 80, 100, path).status, ExportResult::Status::Written);
+    const QByteArray b = bytesOf(path);
+    EXPECT_TRUE(b.contains(QByteArray("\xFF\xC0", 2)));
+    EXPECT_FALSE(b.contains(QByteArray("\xFF\xC2", 2)));
+}
+
+TEST(Export, EveryGifPixelIsOneOfTheFixedPaletteColours) {
+    QStringList list = drawing();
+    Style gradient;
+    gradient.brushStyle = 0;
+    gradient.penColour = 0x203040;
+    list[1] = QStringLiteral(" 0COLOR 000000068090\t") + formatStyle(gradient);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("a.gif"));
+    ASSERT_EQ(exportDrawing(list, 160, 120, 100, path).status, ExportResult::Status::Written);
+    const QImage image = QImage(path).convertToFormat(QImage::Format_RGB32);
+    ASSERT_EQ(image.size(), QSize(160, 120));
+    int offPalette = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x) {
+            const QRgb p = image.pixel(x, y);
+            offPalette += qRed(p) % 51 || qGreen(p) % 51 || qBlue(p) % 51;
+        }
+    EXPECT_EQ(offPalette, 0);
+    // Band 0 is 0x203040: red 0x40 -> level 1, green 0x30 -> 1, blue 0x20 -> 0.
+    EXPECT_EQ(image.pixel(80, 0), qRgb(51, 51, 0));
+}
+
+TEST(Export, NameChoosesTheFormatInAFixedOrder) {
+    QTemporaryDir dir;
+    const QString both = dir.filePath(QStringLiteral("x.jpg.bmp"));
+    ASSERT_EQ(exportDrawing(drawing(), 160, 80, 100, both).status, ExportResult::Status::Written);
+    EXPECT_TRUE(bytesOf(both).startsWith("BM"));
+
+    for (const char* name : {"x.wmf", "x.emf", "x.drf", "x"}) {
+        const QString path = dir.filePath(QString::fromLatin1(name));
+        EXPECT_EQ(exportDrawing(drawing(), 160, 80, 100, path).status,
+                  ExportResult::Status::NotHandled)
+            << name;
+        EXPECT_FALSE(QFile::exists(path)) << name;
+    }
+}
+
+TEST(Export, FailureNamesTheFileAndCountsSkippedRecords) {
+    QTemporaryDir dir;
+    const QString missing = dir.filePath(QStringLiteral("no/such/folder/a.gif"));
+    const ExportResult failed = exportDrawing(drawing(), 160, 80, 100, missing);
+    EXPECT_EQ(failed.status, ExportResult::Status::Failed);
+    EXPECT_TRUE(failed.error.contains(QStringLiteral("a.gif"))) << failed.error.toStdString();
+
+    QStringList list = drawing();
+    list << QStringLiteral(" 0ELLIPSE 0040Z4024014\t") + list[2].mid(list[2].indexOf(kTab) + 1);
+    const ExportResult r = exportDrawing(list, 160, 80, 100, dir.filePath(QStringLiteral("b.bmp")));
+    EXPECT_EQ(r.status, ExportResult::Status::Written);
+    EXPECT_EQ(r.skippedRecords, 1);
+
+    const ExportResult empty =
+        exportDrawing(list, 0, 80, 100, dir.filePath(QStringLiteral("c.bmp")));
+    EXPECT_EQ(empty.status, ExportResult::Status::Failed);
+}
+
+} // namespace
+} // namespace qel
