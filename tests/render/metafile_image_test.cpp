@@ -72,18 +72,13 @@ TEST_P(PictureSize, FollowsThePictureRule) {
     EXPECT_EQ(pictureSizeFor(GetParam().native), GetParam().stored);
 }
 
-INSTANTIATE_TEST_SUITE_P(Table, PictureSize,
-                         ::testing::Values(
-                             SizeCase{{200, 200}, {100, 100}}, SizeCase{{145, 145}, {72, 72}},
-                             SizeCase{{150, 140}, {150, 140}}, // exactly 21000: kept
-                             SizeCase{{100, 100}, {100, 100}}, SizeCase{{1000, 1000}, {125, 125}},
-                             SizeCase {
-                                 {375, 350}, {
-                                     125, 116
-                                 }
-                             } // k = 2.5 rounded to even, plus one,
-                             SizeCase{{4000, 10}, {2000, 5}},
-                             SizeCase{{1, 1}, {1, 1}}));
+INSTANTIATE_TEST_SUITE_P(
+    Table, PictureSize,
+    ::testing::Values(SizeCase{{200, 200}, {100, 100}}, SizeCase{{145, 145}, {72, 72}},
+                      SizeCase{{150, 140}, {150, 140}}, // exactly 21000: kept
+                      SizeCase{{100, 100}, {100, 100}}, SizeCase{{1000, 1000}, {125, 125}},
+                      SizeCase{{375, 350}, {125, 116}}, // k: 2.5 rounds to 2, plus one
+                      SizeCase{{4000, 10}, {2000, 5}}, SizeCase{{1, 1}, {1, 1}}));
 
 struct FixtureCase {
     const char* name;
