@@ -73,6 +73,39 @@ void BM_Repaint_Kind(benchmark::State& s) {
 }
 BENCHMARK(BM_Repaint_Kind)->DenseRange(0, 19)->Unit(benchmark::kMillisecond);
 
+// The painter's own share: every record parsed and dispatched to a canvas that draws nothing.
+class NullCanvas : public Canvas {
+public:
+    QSize size() const override { return bench::kReferencePage; }
+    void line(QPoint, QPoint) override {}
+    void polyline(const QPoint*, int) override {}
+    void polygon(const QPoint*, int) override {}
+    void rectangle(int, int, int, int) override {}
+    void ellipse(int, int, int, int) override {}
+    void roundRect(int, int, int, int, int, int) override {}
+    void arc(int, int, int, int, int, int, int, int) override {}
+    void chord(int, int, int, int, int, int, int, int) override {}
+    void fillRect(int, int, int, int) override {}
+    void textOut(int, int, const QString&) override {}
+    QSize textExtent(const QString&) override { return {}; }
+    void setPixel(int, int, Colour) override {}
+    Colour pixel(int, int) const override { return kWhite; }
+    void stretchDraw(int, int, int, int, const QImage&) override {}
+    void whiteness(int, int, int, int) override {}
+};
+
+void BM_PainterOnly_Mixed10000(benchmark::State& state) {
+    const QStringList list = bench::mixedDrawing(10000);
+    NullCanvas canvas;
+    PictureCache pictures;
+    const PaintOptions options = PaintOptions::screen(bench::kReferencePage, &pictures);
+    for (auto _ : state) {
+        PaintState paintState;
+        benchmark::DoNotOptimize(RecordPainter(canvas, options, paintState).paintList(list));
+    }
+}
+BENCHMARK(BM_PainterOnly_Mixed10000)->Unit(benchmark::kMillisecond);
+
 BENCHMARK(BM_Repaint_Empty)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Repaint_Mixed1000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Repaint_Mixed10000)->Unit(benchmark::kMillisecond);
