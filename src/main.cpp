@@ -1,7 +1,40 @@
-#include <QApplication>
+#include "app/commandline.h"
+#include "app/mainform.h"
+#include "app/splash.h"
 
-int main(int argc, char** argv)
-{
+#include <QApplication>
+#include <QSplashScreen>
+#include <cstdio>
+#include <cstring>
+
+namespace {
+
+int usage() {
+    std::fprintf(stderr, "usage : qeldraw [FICHIER...] | qeldraw --export ENTREE SORTIE\n");
+    return 2;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    const bool exporting = argc >= 2 && std::strcmp(argv[1], "--export") == 0;
+    if (exporting) {
+        if (argc != 4) return usage();
+        // No window is shown: the export needs no display.
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+        QApplication app(argc, argv);
+        return qel::exportFromCommandLine(QString::fromLocal8Bit(argv[2]),
+                                          QString::fromLocal8Bit(argv[3]));
+    }
+
     QApplication app(argc, argv);
-    return 0;
+    QApplication::setApplicationName(QStringLiteral("Qel Draw"));
+    QApplication::setApplicationDisplayName(QStringLiteral("Qel Draw"));
+    auto splash = qel::showSplash();
+    qel::TMainForm frame;
+    splash.reset();
+    frame.show();
+    for (const QString& path : app.arguments().mid(1))
+        frame.openDrawing(path);
+    return app.exec();
 }

@@ -7,80 +7,66 @@ namespace qel {
 namespace {
 
 // -1 for anything that is not a hexadecimal digit (either case is read).
-int hexDigit(QChar c)
-{
+int hexDigit(QChar c) {
     const char16_t u = c.unicode();
-    if (u >= u'0' && u <= u'9')
-        return u - u'0';
-    if (u >= u'A' && u <= u'F')
-        return u - u'A' + 10;
-    if (u >= u'a' && u <= u'f')
-        return u - u'a' + 10;
+    if (u >= u'0' && u <= u'9') return u - u'0';
+    if (u >= u'A' && u <= u'F') return u - u'A' + 10;
+    if (u >= u'a' && u <= u'f') return u - u'a' + 10;
     return -1;
 }
 
 // Reads exactly the digits of text as hex; fails on empty text or a non-digit.
-std::optional<quint64> parseHexWide(QStringView text)
-{
-    if (text.isEmpty() || text.size() > 16)
-        return std::nullopt;
+std::optional<quint64> parseHexWide(QStringView text) {
+    if (text.isEmpty() || text.size() > 16) return std::nullopt;
     quint64 v = 0;
     for (QChar c : text) {
         const int d = hexDigit(c);
-        if (d < 0)
-            return std::nullopt;
+        if (d < 0) return std::nullopt;
         v = (v << 4) | quint64(d);
     }
     return v;
 }
 
-QStringView field(QStringView text, qsizetype from, qsizetype width)
-{
-    if (from >= text.size())
-        return {};
+QStringView field(QStringView text, qsizetype from, qsizetype width) {
+    if (from >= text.size()) return {};
     return text.mid(from, width);
 }
 
 } // namespace
 
-QString hexField(long long value, int width)
-{
+QString hexField(long long value, int width) {
     const long long max = (1LL << (4 * width)) - 1;
     value = std::clamp(value, 0LL, max);
     return QString::number(value, 16).toUpper().rightJustified(width, u'0');
 }
 
-QString hexColour(Colour c) { return QString::number(c, 16).toUpper().rightJustified(8, u'0'); }
+QString hexColour(Colour c) {
+    return QString::number(c, 16).toUpper().rightJustified(8, u'0');
+}
 
-std::optional<int> parseHex(QStringView digits)
-{
-    if (digits.size() > 7)
-        return std::nullopt;
+std::optional<int> parseHex(QStringView digits) {
+    if (digits.size() > 7) return std::nullopt;
     const auto v = parseHexWide(digits);
-    if (!v)
-        return std::nullopt;
+    if (!v) return std::nullopt;
     return int(*v);
 }
 
-std::optional<Colour> parseHexColour(QStringView digits)
-{
-    if (digits.size() > 8)
-        return std::nullopt;
+std::optional<Colour> parseHexColour(QStringView digits) {
+    if (digits.size() > 8) return std::nullopt;
     const auto v = parseHexWide(digits);
-    if (!v)
-        return std::nullopt;
+    if (!v) return std::nullopt;
     return Colour(*v);
 }
 
-int clampCoordinate(int v) { return std::clamp(v, 0, kMaxCoordinate); }
+int clampCoordinate(int v) {
+    return std::clamp(v, 0, kMaxCoordinate);
+}
 
-QString headerLine(int pageWidth, int pageHeight)
-{
+QString headerLine(int pageWidth, int pageHeight) {
     return hexField(pageWidth, 3) + hexField(pageHeight, 3);
 }
 
-RecordView splitBody(QStringView text)
-{
+RecordView splitBody(QStringView text) {
     RecordView view;
     QStringView body = text;
     const qsizetype tab = text.indexOf(kTab);
@@ -102,48 +88,40 @@ RecordView splitBody(QStringView text)
     return view;
 }
 
-RecordView splitRecord(QStringView stored)
-{
+RecordView splitRecord(QStringView stored) {
     return splitBody(stored.size() > 2 ? stored.mid(2) : QStringView());
 }
 
-int arrowCode(QStringView arrow)
-{
+int arrowCode(QStringView arrow) {
     if (arrow.size() == 2 && arrow[0] == u'>' && arrow[1] >= u'1' && arrow[1] <= u'3')
         return arrow[1].unicode() - u'0';
     return 0;
 }
 
-std::optional<Box> decodeBox(QStringView data)
-{
+std::optional<Box> decodeBox(QStringView data) {
     std::array<int, 4> v{};
     for (int i = 0; i < 4; ++i) {
         const QStringView digits = field(data, 3 * i, 3);
-        if (digits.size() != 3)
-            return std::nullopt;
+        if (digits.size() != 3) return std::nullopt;
         const auto n = parseHex(digits);
-        if (!n)
-            return std::nullopt;
+        if (!n) return std::nullopt;
         v[i] = *n;
     }
     return Box{v[0], v[1], v[2], v[3]};
 }
 
-QString encodeBox(const Box& box)
-{
+QString encodeBox(const Box& box) {
     return hexField(box.left, 3) + hexField(box.top, 3) + hexField(box.right, 3) +
            hexField(box.bottom, 3);
 }
 
-Box normalisedBox(QPoint a, QPoint b)
-{
+Box normalisedBox(QPoint a, QPoint b) {
     return {std::min(a.x(), b.x()), std::min(a.y(), b.y()), std::max(a.x(), b.x()),
             std::max(a.y(), b.y())};
 }
 
 QString buildRecord(QChar mark, QChar group, QStringView keyword, QStringView data,
-                    QStringView arrow, QStringView style)
-{
+                    QStringView arrow, QStringView style) {
     QString r;
     r.reserve(4 + keyword.size() + data.size() + arrow.size() + style.size());
     r += mark;
@@ -157,26 +135,21 @@ QString buildRecord(QChar mark, QChar group, QStringView keyword, QStringView da
     return r;
 }
 
-void SetArray(QStringView payload, PointBuffer& buffer)
-{
+void SetArray(QStringView payload, PointBuffer& buffer) {
     buffer.last = -1;
     for (qsizetype pos = 0; pos < payload.size(); pos += 6) {
         const QStringView xs = field(payload, pos, 3);
         const QStringView ys = field(payload, pos + 3, 3);
-        if (xs.isEmpty() || ys.isEmpty())
-            break;
+        if (xs.isEmpty() || ys.isEmpty()) break;
         const auto x = parseHex(xs);
         const auto y = parseHex(ys);
-        if (!x || !y)
-            continue;
+        if (!x || !y) continue;
         buffer.points[++buffer.last] = QPoint(*x, *y);
-        if (buffer.last >= kMaxReadPoints - 1)
-            break;
+        if (buffer.last >= kMaxReadPoints - 1) break;
     }
 }
 
-QString encodePoints(const QPoint* points, int count)
-{
+QString encodePoints(const QPoint* points, int count) {
     QString out;
     out.reserve(6 * count);
     for (int i = 0; i < count; ++i)
@@ -184,8 +157,7 @@ QString encodePoints(const QPoint* points, int count)
     return out;
 }
 
-QString formatStyle(const Style& s)
-{
+QString formatStyle(const Style& s) {
     QString out;
     out.reserve(31 + s.fontName.size());
     out += QString::number(std::clamp(s.brushStyle, 0, 9));
@@ -200,56 +172,45 @@ QString formatStyle(const Style& s)
     return out;
 }
 
-void applyStyleField(QStringView f, Style& s)
-{
+void applyStyleField(QStringView f, Style& s) {
     auto digit = [&](qsizetype at) -> int {
         const QStringView d = field(f, at, 1);
-        if (d.size() != 1 || !d[0].isDigit() || d[0].unicode() > u'9')
-            return 0;
+        if (d.size() != 1 || !d[0].isDigit() || d[0].unicode() > u'9') return 0;
         return d[0].unicode() - u'0';
     };
     auto colour = [&](qsizetype at) { return parseHexColour(field(f, at, 8)).value_or(0); };
     auto hex2 = [&](qsizetype at) { return parseHex(field(f, at, 2)).value_or(0); };
 
-    if (const int b = digit(0); b <= 7)
-        s.brushStyle = b;
+    if (const int b = digit(0); b <= 7) s.brushStyle = b;
     s.brushColour = colour(1);
-    if (const int p = digit(9); p <= 6)
-        s.penStyle = p;
+    if (const int p = digit(9); p <= 6) s.penStyle = p;
     s.penWidth = hex2(10);
     s.penColour = colour(12);
     s.fontColour = colour(20);
     s.fontSize = hex2(28);
-    if (const int fs = digit(30); fs <= 4)
-        s.fontStyle = fs;
+    if (const int fs = digit(30); fs <= 4) s.fontStyle = fs;
     s.fontName = f.size() > 31 ? f.mid(31).toString() : QString();
 }
 
-int fontStyleCode(bool bold, bool italic, bool underline, bool strikeOut)
-{
-    if (int(bold) + int(italic) + int(underline) + int(strikeOut) != 1)
-        return 0;
+int fontStyleCode(bool bold, bool italic, bool underline, bool strikeOut) {
+    if (int(bold) + int(italic) + int(underline) + int(strikeOut) != 1) return 0;
     return bold ? 1 : italic ? 2 : underline ? 3 : 4;
 }
 
-QImage decodePixels(QStringView payload)
-{
+QImage decodePixels(QStringView payload) {
     const int width = parseHex(field(payload, 0, 3)).value_or(0);
     const auto h = parseHex(field(payload, 3, 3));
     const int height = width > 0 ? h.value_or(0) : 0;
-    if (width <= 0 || height <= 0)
-        return {};
+    if (width <= 0 || height <= 0) return {};
     QImage picture(width, height, QImage::Format_RGB32);
-    if (picture.isNull())
-        return {};
+    if (picture.isNull()) return {};
     picture.fill(Qt::white);
 
     const QChar* p = payload.data() + 6;
     const QChar* end = payload.data() + payload.size();
     for (int x = 0; x < width && p < end; ++x) {
         for (int y = 0; y < height; ++y) {
-            if (p >= end)
-                break; // the data ran out: this column and every later one stay white
+            if (p >= end) break; // the data ran out: this column and every later one stay white
             const qsizetype n = std::min<qsizetype>(6, end - p);
             quint32 v = 0;
             bool ok = n == 6;
@@ -259,8 +220,7 @@ QImage decodePixels(QStringView payload)
                 v = (v << 4) | quint32(d);
             }
             p += n;
-            if (!ok)
-                continue; // a bad pixel is left unset
+            if (!ok) continue; // a bad pixel is left unset
             const QRgb rgb = qRgb(int(v & 0xFF), int((v >> 8) & 0xFF), int((v >> 16) & 0xFF));
             reinterpret_cast<QRgb*>(picture.scanLine(y))[x] = rgb;
         }
@@ -268,8 +228,7 @@ QImage decodePixels(QStringView payload)
     return picture;
 }
 
-QString encodePixels(const QImage& source)
-{
+QString encodePixels(const QImage& source) {
     const QImage picture = source.convertToFormat(QImage::Format_RGB32);
     const int w = picture.width();
     const int h = picture.height();
@@ -281,8 +240,8 @@ QString encodePixels(const QImage& source)
     for (int x = 0; x < w; ++x) {
         for (int y = 0; y < h; ++y) {
             const QRgb c = reinterpret_cast<const QRgb*>(picture.constScanLine(y))[x];
-            const quint32 v = quint32(qRed(c)) | (quint32(qGreen(c)) << 8) |
-                              (quint32(qBlue(c)) << 16);
+            const quint32 v =
+                quint32(qRed(c)) | (quint32(qGreen(c)) << 8) | (quint32(qBlue(c)) << 16);
             for (int shift = 20; shift >= 0; shift -= 4)
                 out += QChar(digits[(v >> shift) & 0xF]);
         }
@@ -290,10 +249,8 @@ QString encodePixels(const QImage& source)
     return out;
 }
 
-int Verifie(QStringList& list)
-{
-    if (list.size() < 3)
-        return 0;
+int Verifie(QStringList& list) {
+    if (list.size() < 3) return 0;
     int dropped = 0;
     for (qsizetype i = 2; i < list.size();) {
         const qsizetype tab = list[i].indexOf(kTab);

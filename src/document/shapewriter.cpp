@@ -7,16 +7,16 @@ namespace qel {
 
 namespace {
 
-QPoint clamped(QPoint p) { return {clampCoordinate(p.x()), clampCoordinate(p.y())}; }
+QPoint clamped(QPoint p) {
+    return {clampCoordinate(p.x()), clampCoordinate(p.y())};
+}
 
-bool collectsPoints(int tool)
-{
+bool collectsPoints(int tool) {
     return tool == ToolPolygon || tool == ToolPolyline || tool == ToolFreehand;
 }
 
 // LINE/LINEU, ARCx and CHORDx take their variant from the drag put in left-to-right order.
-QString directedKeyword(const ShapeDraft& d, const QString& stem)
-{
+QString directedKeyword(const ShapeDraft& d, const QString& stem) {
     QPoint s = d.start;
     QPoint e = d.end;
     bool concave = d.concave;
@@ -25,15 +25,13 @@ QString directedKeyword(const ShapeDraft& d, const QString& stem)
         concave = !concave;
     }
     const bool rising = s.y() > e.y();
-    if (d.tool == ToolLine)
-        return rising ? QStringLiteral("LINEU") : QStringLiteral("LINE");
+    if (d.tool == ToolLine) return rising ? QStringLiteral("LINEU") : QStringLiteral("LINE");
     return stem + (concave ? u'L' : u'H') + (rising ? QStringLiteral("U") : QString());
 }
 
 } // namespace
 
-QString GetRect(const ShapeDraft& d, QPoint& start)
-{
+QString GetRect(const ShapeDraft& d, QPoint& start) {
     int maxX = d.end.x();
     int maxY = d.end.y();
     QString payload;
@@ -50,14 +48,12 @@ QString GetRect(const ShapeDraft& d, QPoint& start)
             payload += hexField(c.x(), 3) + hexField(c.y(), 3);
         }
     }
-    if (d.tool == ToolPicture && d.picture)
-        payload = encodePixels(*d.picture);
+    if (d.tool == ToolPicture && d.picture) payload = encodePixels(*d.picture);
     const Box box = normalisedBox(clamped(start), clamped(QPoint(maxX, maxY)));
     return encodeBox(box) + payload;
 }
 
-WrittenShape writeShape(const ShapeDraft& d)
-{
+WrittenShape writeShape(const ShapeDraft& d) {
     WrittenShape out;
     out.start = d.start;
     if (!d.multiClick &&
@@ -115,8 +111,7 @@ WrittenShape writeShape(const ShapeDraft& d)
     body.replace(kTab, u' ');
     body.remove(u'\r');
     body.remove(u'\n');
-    if (body.size() > 14)
-        out.record = QStringLiteral(" 0") + body + kTab + d.style;
+    if (body.size() > 14) out.record = QStringLiteral(" 0") + body + kTab + d.style;
     return out;
 }
 

@@ -31,15 +31,15 @@ constexpr int kMinShapeSize = 5; // |dx| + |dy| of a drag below this stores noth
 
 struct ShapeDraft {
     int tool = ToolLine;
-    QPoint start;             // mouse-down point
-    QPoint end;               // release point
-    bool concave = false;     // Ctrl was held with the left button at the press
-    bool multiClick = false;  // a polygon or polyline built click by click is being finished
+    QPoint start;            // mouse-down point
+    QPoint end;              // release point
+    bool concave = false;    // Ctrl was held with the left button at the press
+    bool multiClick = false; // a polygon or polyline built click by click is being finished
     const PointBuffer* points = nullptr; // polygon, polyline and free-hand points
-    QString text;             // TEXT text or CHART data
+    QString text;                        // TEXT text or CHART data
     const QImage* picture = nullptr;
-    int pictureKind = 0;      // 1 bitmap or icon, 2 metafile
-    QString style;            // the style field, from the current drawing style
+    int pictureKind = 0; // 1 bitmap or icon, 2 metafile
+    QString style;       // the style field, from the current drawing style
 };
 
 struct WrittenShape {

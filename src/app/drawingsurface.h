@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QImage>
+#include <QWidget>
+#include <memory>
+
+namespace qel {
+
+class Canvas;
+class TMDIChild;
+
+// PaintBox1: the drawing surface. It owns a persistent image that repaints and rubber bands draw
+// on, and the canvas over it whose pen, brush and font persist between operations. Its paint
+// event only copies the image to the screen. Pointer events go to the drawing window's handlers
+// in the order they expect: down, click (left button released over the surface), up; a double
+// click gives double-click, down, up and no click.
+class DrawingSurface : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit DrawingSurface(TMDIChild* owner, int width, int height);
+    ~DrawingSurface() override;
+
+    // Resizes the image (new area white) keeping the canvas's pen, brush and font.
+    void resizeImage(int width, int height);
+    QImage& image() { return image_; }
+    Canvas& canvas() { return *canvas_; }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+
+private:
+    TMDIChild* owner_;
+    QImage image_;
+    std::unique_ptr<Canvas> canvas_;
+    bool pressFromDoubleClick_ = false;
+};
+
+} // namespace qel

@@ -1,0 +1,264 @@
+#include "app/mainform.h"
+
+#include "app/glyphs.h"
+#include "app/helpengine.h"
+#include "app/mdichild.h"
+#include "app/toolpalette.h"
+#include "render/canvas.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QDir>
+#include <QFontDatabase>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QResizeEvent>
+#include <QSpinBox>
+#include <QStatusBar>
+#include <QStatusTipEvent>
+#include <QTime>
+#include <QTimer>
+#include <QToolBar>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+namespace qel {
+
+TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent) {
+    setObjectName(QStringLiteral("MainForm"));
+    setWindowTitle(QStringLiteral("Qel Draw"));
+    setAccessibleName(QStringLiteral("Qel Draw"));
+    buildWorkspace();
+    buildMenus();
+    buildToolbar();
+    buildStatusBar();
+    connectCommands();
+    UpdateMenuItems();
+}
+
+TMainForm::~TMainForm() = default;
+
+void TMainForm::buildWorkspace() {
+    auto* central = new QWidget(this);
+    auto* column = new QVBoxLayout(central);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->setSpacing(0);
+    auto* row = new QHBoxLayout;
+    row->setContentsMargins(0, 0, 0, 0);
+    row->setSpacing(0);
+
+    palette_ = new ToolPalette(central);
+    mdi_ = new QMdiArea(central);
+    mdi_->setObjectName(QStringLiteral("ClientArea"));
+    mdi_->setAccessibleName(QStringLiteral("Dessins"));
+    mdi_->setBackground(palette().brush(QPalette::Dark));
+    row->addWidget(palette_);
+    row->addWidget(mdi_, 1);
+    column->addLayout(row, 1);
+
+    strip_ = new ColourStrip(central);
+    column->addWidget(strip_);
+    setCentralWidget(central);
+
+    connect(mdi_, &QMdiArea::subWindowActivated, this, [this] { UpdateMenuItems(); });
+}
+
+void TMainForm::buildToolbar() {
+    auto* bar = new QToolBar(QStringLiteral("Barre d'outils"), this);
+    bar->setObjectName(QStringLiteral("ToolBar"));
+    bar->setMovable(false);
+    bar->setFixedHeight(33);
+    bar->setIconSize(QSize(20, 20));
+    addToolBar(Qt::TopToolBarArea, bar);
+
+    auto button = [&](const QString& name, const QString& hint, const QString& glyph, QAction* same,
+                      bool document) {
+        auto* b = new QToolButton(bar);
+        b->setObjectName(name);
+        b->setAutoRaise(true);
+        b->setIcon(toolbarGlyph(glyph));
+        b->setToolTip(hint);
+        b->setStatusTip(hint);
+        b->setAccessibleName(hint);
+        if (same) connect(b, &QToolButton::clicked, same, &QAction::trigger);
+        bar->addWidget(b);
+        if (document) documentControls_ << b;
+        return b;
+    };
+    button(QStringLiteral("NewBtn"), QStringLiteral("Nouveau"), QStringLiteral("new"),
+           action(QStringLiteral("FileNewItem")), false);
+    button(QStringLiteral("OpenBtn"), QStringLiteral("Ouvrir"), QStringLiteral("open"),
+           action(QStringLiteral("FileOpenItem")), false);
+    button(QStringLiteral("SaveBtn"), QStringLiteral("Enregistrer"), QStringLiteral("save"),
+           action(QStringLiteral("FileSaveItem")), true);
+    button(QStringLiteral("PrintBtn"), QStringLiteral("Imprimer"), QStringLiteral("print"),
+           action(QStringLiteral("FilePrintItem")), true);
+    button(QStringLiteral("PreviewBtn"), QStringLiteral("Aperçu avant impression"),
+           QStringLiteral("preview"), action(QStringLiteral("FilePreviewItem")), true);
+    button(QStringLiteral("UndoBtn"), QStringLiteral("Annuler"), QStringLiteral("undo"),
+           action(QStringLiteral("EditUndoItem")), true);
+    bar->addSeparator();
+    button(QStringLiteral("CutBtn"), QStringLiteral("Couper"), QStringLiteral("cut"),
+           action(QStringLiteral("EditCutItem")), true);
+    button(QStringLiteral("CopyBtn"), QStringLiteral("Copier"), QStringLiteral("copy"),
+           action(QStringLiteral("EditCopyItem")), true);
+    button(QStringLiteral("PasteBtn"), QStringLiteral("Coller"), QStringLiteral("paste"),
+           action(QStringLiteral("EditPasteItem")), true);
+    bar->addSeparator();
+
+    FontName = new QComboBox(bar);
+    FontName->setObjectName(QStringLiteral("FontName"));
+    FontName->setEditable(true);
+    FontName->setMinimumWidth(160);
+    FontName->setAccessibleName(QStringLiteral("Police"));
+    FontName->setToolTip(QStringLiteral("Police"));
+    FontName->addItem(QStringLiteral("Arial"));
+    FontName->setCurrentText(QStringLiteral("Arial"));
+    bar->addWidget(FontName);
+
+    SpinEdit2 = new QSpinBox(bar);
+    SpinEdit2->setObjectName(QStringLiteral("SpinEdit2"));
+    SpinEdit2->setRange(4, 100);
+    SpinEdit2->setSingleStep(2);
+    SpinEdit2->setValue(12);
+    SpinEdit2->setAccessibleName(QStringLiteral("Taille de police"));
+    SpinEdit2->setToolTip(QStringLiteral("Taille de police"));
+    bar->addWidget(SpinEdit2);
+
+    auto toggle = [&](const QString& name, const QString& hint, const QString& glyph) {
+        QToolButton* b = button(name, hint, glyph, nullptr, true);
+        b->setCheckable(true);
+        return b;
+    };
+    BoldButton =
+        toggle(QStringLiteral("BoldButton"), QStringLiteral("Gras"), QStringLiteral("bold"));
+    ItalButton =
+        toggle(QStringLiteral("ItalButton"), QStringLiteral("Italique"), QStringLiteral("italic"));
+    UnderButton = toggle(QStringLiteral("UnderButton"), QStringLiteral("Souligné"),
+                         QStringLiteral("underline"));
+    bar->addSeparator();
+    button(QStringLiteral("ZoomInBtn"), QStringLiteral("Zoom avant"), QStringLiteral("zoomin"),
+           action(QStringLiteral("ZoomInItem")), true);
+    button(QStringLiteral("ZoomOutBtn"), QStringLiteral("Zoom arrière"), QStringLiteral("zoomout"),
+           action(QStringLiteral("ZoomOutItem")), true);
+    documentControls_ << FontName << SpinEdit2;
+}
+
+void TMainForm::buildStatusBar() {
+    QStatusBar* bar = statusBar();
+    bar->setObjectName(QStringLiteral("StatusBar"));
+    bar->setFixedHeight(23);
+    bar->setSizeGripEnabled(false);
+    static const char* const kNames[3] = {"Indications", "Taille", "Heure"};
+    for (int i = 0; i < 3; ++i) {
+        panels_[i] = new QLabel(bar);
+        panels_[i]->setObjectName(QStringLiteral("StatusPanel%1").arg(i));
+        panels_[i]->setFrameShape(QFrame::Panel);
+        panels_[i]->setFrameShadow(QFrame::Sunken);
+        panels_[i]->setAccessibleName(QString::fromUtf8(kNames[i]));
+        bar->addWidget(panels_[i], i == 2 ? 1 : 0);
+    }
+    panels_[1]->setFixedWidth(100);
+    clock_ = new QTimer(this);
+    clock_->setInterval(1000);
+    connect(clock_, &QTimer::timeout, this, [this] { timerTick(); });
+    clock_->start();
+    timerTick();
+}
+
+void TMainForm::timerTick() {
+    setStatusText(2, QStringLiteral("    ") +
+                         QTime::currentTime().toString(QStringLiteral("HH:mm:ss")));
+}
+
+void TMainForm::setStatusText(int panel, const QString& text) {
+    if (panel < 0 || panel > 2) return;
+    panels_[panel]->setText(text);
+    panels_[panel]->setAccessibleDescription(text);
+}
+
+QString TMainForm::statusText(int panel) const {
+    return panel >= 0 && panel <= 2 ? panels_[panel]->text() : QString();
+}
+
+bool TMainForm::event(QEvent* event) {
+    // Hints go to the first panel instead of covering the whole status bar.
+    if (event->type() == QEvent::StatusTip) {
+        const QString tip = static_cast<QStatusTipEvent*>(event)->tip();
+        if (!tip.isEmpty()) setStatusText(0, tip);
+        return true;
+    }
+    return QMainWindow::event(event);
+}
+
+void TMainForm::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    if (!shown_) {
+        shown_ = true;
+        FormShow();
+    }
+}
+
+void TMainForm::FormShow() {
+    // Fill the font list with the installed faces, sorted.
+    QStringList families = QFontDatabase::families();
+    if (!families.contains(QStringLiteral("Arial"))) families << QStringLiteral("Arial");
+    families.sort(Qt::CaseInsensitive);
+    {
+        const QSignalBlocker block(FontName);
+        FontName->clear();
+        FontName->addItems(families);
+        FontName->setCurrentText(QStringLiteral("Arial"));
+    }
+    CurrentTool = 1;
+    CurrentBrushStyle = 1;
+    CurrentPenStyle = 0;
+    for (int& m : PageMargins)
+        m = 20;
+    Enlargement = 200;
+    StartDir = QDir::currentPath();
+    showMaximized();
+}
+
+void TMainForm::resizeEvent(QResizeEvent* event) {
+    QMainWindow::resizeEvent(event);
+    panels_[0]->setFixedWidth(std::max(0, width() - 200));
+}
+
+QStringList TMainForm::fontNames() const {
+    QStringList names;
+    for (int i = 0; i < FontName->count(); ++i)
+        names << FontName->itemText(i);
+    return names;
+}
+
+void TMainForm::showPenWidth(int width) {
+    palette_->showPenWidth(width);
+}
+
+FrameStyles TMainForm::GetStyles() {
+    FrameStyles s;
+    s.fontName = FontName->currentText();
+    s.fontSize = SpinEdit2->value();
+    s.penWidth = palette_->penWidth();
+    s.toolIndex = CurrentTool;
+    s.penStyle = CurrentPenStyle;
+    s.brushStyle = CurrentBrushStyle;
+    s.penColour = palette_->penColour();
+    s.fillColour = palette_->fillColour();
+    s.bold = BoldButton->isChecked();
+    s.italic = ItalButton->isChecked();
+    s.underline = UnderButton->isChecked();
+    if (TMDIChild* child = activeChild()) applyFontToggles(child);
+    return s;
+}
+
+void TMainForm::applyFontToggles(TMDIChild* child) {
+    child->SetStyle1(BoldButton->isChecked() ? u'+' : u'-');
+    child->SetStyle2(ItalButton->isChecked() ? u'+' : u'-');
+    child->SetStyle3(UnderButton->isChecked() ? u'+' : u'-');
+}
+
+} // namespace qel

@@ -1,0 +1,113 @@
+#pragma once
+
+#include "document/framestyles.h"
+
+#include <QAction>
+#include <QHash>
+#include <QList>
+#include <QMainWindow>
+#include <QStringList>
+#include <memory>
+
+class QComboBox;
+class QLabel;
+class QMdiArea;
+class QMdiSubWindow;
+class QSpinBox;
+class QTimer;
+class QToolButton;
+
+namespace qel {
+
+class ColourStrip;
+class HelpEngine;
+class TMDIChild;
+class ToolPalette;
+
+// The frame: menus, upper toolbar, tool palette, colour strip, status bar and the drawing
+// windows. Document commands only forward to the active drawing window.
+class TMainForm : public QMainWindow, public FrameServices {
+    Q_OBJECT
+
+public:
+    explicit TMainForm(QWidget* parent = nullptr);
+    ~TMainForm() override;
+
+    // ---- frame state ----
+    int CurrentTool = 1;
+    int CurrentPenStyle = 0;
+    int CurrentBrushStyle = 1;
+    QStringList ShapeClipboard;
+    int PageMargins[4] = {20, 20, 20, 20};
+    int Enlargement = 200;
+    QString StartDir;
+    TMDIChild* LastChild = nullptr;
+
+    // ---- FrameServices ----
+    FrameStyles GetStyles() override;
+    void setStatusText(int panel, const QString& text) override;
+    void showPenWidth(int width) override;
+    QStringList fontNames() const override;
+
+    // ---- commands (mainform_commands.cpp) ----
+    TMDIChild* FileNewItemClick();
+    TMDIChild* FileOpenItemClick();
+    // Opens a drawing file in a new window; nothing when it could not be read.
+    TMDIChild* openDrawing(const QString& path);
+    void UpdateMenuItems();
+    TMDIChild* activeChild() const;
+    QList<TMDIChild*> children() const;
+    QAction* action(const QString& objectName) const { return actions_.value(objectName); }
+    QString statusText(int panel) const;
+    QMdiArea* mdiArea() const { return mdi_; }
+    ToolPalette* toolPalette() const { return palette_; }
+    ColourStrip* colourStrip() const { return strip_; }
+
+    // ---- font controls of the toolbar ----
+    QComboBox* FontName = nullptr;
+    QSpinBox* SpinEdit2 = nullptr;
+    QToolButton* BoldButton = nullptr;
+    QToolButton* ItalButton = nullptr;
+    QToolButton* UnderButton = nullptr;
+
+protected:
+    bool event(QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    // Construction (mainform.cpp, mainform_menus.cpp)
+    void buildMenus();
+    void buildToolbar();
+    void buildStatusBar();
+    void buildWorkspace();
+    QAction* addItem(QMenu* menu, const QString& name, const QString& caption, const QString& hint,
+                     bool documentCommand, QKeySequence shortcut = {});
+    void forward(const QString& actionName, void (TMDIChild::*operation)());
+    void notYetAvailable(const QString& actionName);
+    void FormShow();
+    void applyFontToggles(TMDIChild* child);
+    void applyToActive(const std::function<void(TMDIChild&)>& operation);
+
+    // Commands (mainform_commands.cpp)
+    void connectCommands();
+    TMDIChild* createChild(const QString& caption);
+    void tileMinimised();
+    void minimiseAll();
+    void showHelp(int command, int context);
+    void timerTick();
+
+    QMdiArea* mdi_ = nullptr;
+    ToolPalette* palette_ = nullptr;
+    ColourStrip* strip_ = nullptr;
+    QLabel* panels_[3] = {nullptr, nullptr, nullptr};
+    QTimer* clock_ = nullptr;
+    QHash<QString, QAction*> actions_;
+    QList<QAction*> documentActions_;
+    QList<QWidget*> documentControls_;
+    std::unique_ptr<HelpEngine> help_;
+    bool shown_ = false;
+};
+
+} // namespace qel

@@ -1,0 +1,48 @@
+#include "document/shapelist.h"
+
+#include "document/framestyles.h"
+#include "document/record.h"
+
+namespace qel {
+
+QStringList newShapeList(int pageWidth, int pageHeight) {
+    return {headerLine(pageWidth, pageHeight), kBlankBackground};
+}
+
+void clearSelectionMarks(QStringList& shapeList) {
+    for (qsizetype i = 1; i < shapeList.size(); ++i) {
+        QString& item = shapeList[i];
+        if (!item.isEmpty() && item[0] != u'#') item[0] = u' ';
+    }
+}
+
+void ensureHeaderAndBackground(QStringList& shapeList, int pageWidth, int pageHeight) {
+    if (shapeList.isEmpty()) shapeList.append(headerLine(pageWidth, pageHeight));
+    if (shapeList.size() < 2) shapeList.append(kBlankBackground);
+}
+
+int toolCodeForIndex(int toolIndex) {
+    static constexpr int kCodes[] = {-1, 4, 0, 1, 2, 3, 7, 5, 8, 6, 9, 10, 11};
+    return (toolIndex >= 1 && toolIndex <= 12) ? kCodes[toolIndex] : -1;
+}
+
+} // namespace qel
+
+namespace qel {
+
+QSize largestExtentOf(const QStringList& shapeList) {
+    Box extent;
+    for (qsizetype i = 1; i < shapeList.size(); ++i) {
+        const RecordView view = splitRecord(shapeList[i]);
+        if (view.keyword.isEmpty()) continue;
+        const auto box = decodeBox(view.data);
+        if (!box) continue;
+        extent.left = std::min({extent.left, box->left, box->right});
+        extent.right = std::max({extent.right, box->left, box->right});
+        extent.top = std::min({extent.top, box->top, box->bottom});
+        extent.bottom = std::max({extent.bottom, box->top, box->bottom});
+    }
+    return {extent.right - extent.left, extent.bottom - extent.top};
+}
+
+} // namespace qel

@@ -1,0 +1,26 @@
+#pragma once
+
+// Writing a drawing under a name: the name's extension chooses between the native text file
+// and a picture of the page.
+
+#include "document/drawingfile.h"
+
+#include <QSize>
+#include <QString>
+#include <QStringList>
+
+namespace qel {
+
+enum class OutputFormat { Native, Bmp, Jpeg, Gif, Wmf, Emf };
+
+// Looks for ".BMP", ".JPG", ".GIF", ".WMF", ".EMF" anywhere in the upper-cased path, in that
+// order; any other name is a native drawing.
+OutputFormat outputFormatFor(const QString& path);
+
+// Writes the drawing. The native file gets its header line rewritten from the page size (the
+// list's item 0 is updated). Pictures are painted at the drawing's own scale, page-sized; an
+// enhanced metafile's frame is the drawing's largest extent.
+FileResult writeDrawing(const QString& path, QStringList& shapeList, QSize page, int enlargement,
+                        QSize largestExtent);
+
+} // namespace qel

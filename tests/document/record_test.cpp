@@ -1,0 +1,190 @@
+#include "document/record.h"
+
+#include <gtest/gtest.h>
+
+using namespace qel;
+
+namespace {
+
+const QString kStyle = QStringLiteral("1") + QStringLiteral("00FFFFFF") + QStringLiteral("0") +
+                       QStringLiteral("01") + QStringLiteral("00000000") +
+                       QStringLiteral("00000000") + QStringLiteral("0C") + QStringLiteral("0") +
+                       QStringLiteral("Arial");
+
+TEST(HexFields, FixedWidthUpperCaseAndClamped) {
+    struct Case {
+        long long value;
+        int width;
+        const char* text;
+    } cases[] = {{0, 3, "000"},   {255, 3, "0FF"}, {4095, 3, "FFF"}, {4096, 3, "FFF"},
+                 {-7, 3, "000"},  {300, 2, "FF"},  {12, 2, "0C"},    {640, 3, "280"},
+                 {480, 3, "1E0"}, {-1, 2, "00"}};
+    for (const Case& c : cases)
+        EXPECT_EQ(hexField(c.value, c.width), QString::fromLatin1(c.text)) << c.value;
+    EXPECT_EQ(hexColour(0x00FF00), QStringLiteral("0000FF00"));
+    EXPECT_EQ(headerLine(640, 480), QStringLiteral("2801E0"));
+}
+
+TEST(HexFields, ParsingFailsOnEmptyOrForeignText) {
+    EXPECT_EQ(parseHex(u"0C8"), 200);
+    EXPECT_EQ(parseHex(u"0c8"), 200);
+    EXPECT_FALSE(parseHex(u""));
+    EXPECT_FALSE(parseHex(u"0G0"));
+    EXPECT_FALSE(parseHex(u" 10"));
+    EXPECT_EQ(parseHexColour(u"FF0000FF"), Colour(0xFF0000FF));
+}
+
+TEST(Splitting, KeywordDataArrowAndStyle) {
+    const QString stored = QStringLiteral(" 0LINE 010010050050\t>2") + kStyle;
+    const RecordView v = splitRecord(stored);
+    EXPECT_EQ(v.keyword, u"LINE");
+    EXPECT_EQ(v.data, u"010010050050");
+    EXPECT_EQ(v.arrow, u">2");
+    EXPECT_EQ(arrowCode(v.arrow), 2);
+    EXPECT_EQ(v.style, kStyle);
+    EXPECT_TRUE(v.hasTab);
+    // The brush style is read from the third character of a field that starts with ">2".
+    Style s;
+    s.brushStyle = 5;
+    applyStyleField(v.style, s);
+    EXPECT_EQ(s.brushStyle, 1);
+}
+
+TEST(Splitting, TextWithSpacesAndEmptyText) {
+    const RecordView v =
+        splitRecord(QStringLiteral(" 0TEXT 010010050050un deux  trois\t") + kStyle);
+    EXPECT_EQ(v.keyword, u"TEXT");
+    EXPECT_EQ(v.payload(), u"un deux  trois");
+
+    const RecordView empty = splitRecord(QStringLiteral(" 0TEXT 010010050050\t") + kStyle);
+    EXPECT_TRUE(empty.payload().isEmpty());
+    EXPECT_EQ((QStringView(u"TEXT ").size() + empty.data.size()), 17);
+}
+
+TEST(Splitting, WithoutTabOrSpace) {
+    const RecordView noTab = splitRecord(QStringLiteral(" 0RECT 010010050050"));
+    EXPECT_FALSE(noTab.hasTab);
+    EXPECT_EQ(noTab.keyword, u"RECT");
+    EXPECT_TRUE(noTab.style.isEmpty());
+
+    const RecordView blank = splitRecord(kBlankBackground);
+    EXPECT_TRUE(blank.keyword.isEmpty());
+}
+
+TEST(Boxes, DecodeEncodeAndFailures) {
+    EXPECT_EQ(decodeBox(u"0100200C8064"), (Box{16, 32, 200, 100}));
+    EXPECT_EQ(encodeBox({16, 32, 200, 100}), QStringLiteral("0100200C8064"));
+    EXPECT_EQ(encodeBox({-5, 5000, 3, 4}), QStringLiteral("000FFF003004"));
+    EXPECT_FALSE(decodeBox(u"01002X0C8064"));
+    EXPECT_FALSE(decodeBox(u"0100200C806"));
+    // A box resized past its opposite edge is read as it comes.
+    EXPECT_EQ(decodeBox(u"0C8064010020"), (Box{200, 100, 16, 32}));
+}
+
+TEST(Points, ReadingStopsAt300AndSkipsBadPairs) {
+    QString payload;
+    for (int i = 0; i < 301; ++i)
+        payload += hexField(i, 3) + hexField(i + 1, 3);
+    PointBuffer buffer;
+    SetArray(payload, buffer);
+    EXPECT_EQ(buffer.count(), 300);
+    EXPECT_EQ(buffer.points[299], QPoint(299, 300));
+
+    SetArray(u"00A00BZZZ00100C00D00", buffer); // bad pair skipped, short tail ignored
+    ASSERT_EQ(buffer.count(), 2);
+    EXPECT_EQ(buffer.points[0], QPoint(10, 11));
+    EXPECT_EQ(buffer.points[1], QPoint(12, 13));
+}
+
+TEST(Styles, RoundTripAndFontStyleCode) {
+    Style s;
+    s.brushStyle = 6;
+    s.brushColour = 0x80000005; // system colours keep their high byte
+    s.penStyle = 3;
+    s.penWidth = 7;
+    s.penColour = 0x0000FF;
+    s.fontColour = 0x123456;
+    s.fontSize = 24;
+    s.fontStyle = fontStyleCode(true, true, false, false);
+    s.fontName = QStringLiteral("Liberation Sans");
+    EXPECT_EQ(s.fontStyle, 0); // bold and italic together are written as no style
+    const QString field = formatStyle(s);
+    EXPECT_EQ(field.size(), 31 + s.fontName.size());
+    Style back;
+    applyStyleField(field, back);
+    EXPECT_EQ(back, s);
+
+    Style wide;
+    wide.penWidth = 400;
+    wide.fontSize = -3;
+    const QString clamped = formatStyle(wide);
+    EXPECT_EQ(clamped.mid(10, 2), QStringLiteral("FF"));
+    EXPECT_EQ(clamped.mid(28, 2), QStringLiteral("00"));
+
+    EXPECT_EQ(fontStyleCode(false, false, false, true), 4);
+    EXPECT_EQ(fontStyleCode(false, false, true, false), 3);
+    EXPECT_EQ(fontStyleCode(false, false, false, false), 0);
+}
+
+TEST(Styles, BadSubFieldsCountAsZeroAndOutOfRangeCodesKeepTheOldValue) {
+    Style s;
+    s.brushStyle = 2;
+    s.penStyle = 4;
+    s.fontStyle = 3;
+    // brush 9 (out of range), colour not hex, pen 7 (out of range), width "ZZ".
+    applyStyleField(u"9GGGGGGGG7ZZ000000FF000000000C5Times", s);
+    EXPECT_EQ(s.brushStyle, 2);
+    EXPECT_EQ(s.brushColour, 0u);
+    EXPECT_EQ(s.penStyle, 4);
+    EXPECT_EQ(s.penWidth, 0);
+    EXPECT_EQ(s.penColour, 0xFFu);
+    EXPECT_EQ(s.fontSize, 12);
+    EXPECT_EQ(s.fontStyle, 3);
+    EXPECT_EQ(s.fontName, QStringLiteral("Times"));
+
+    applyStyleField(u"x", s); // a non-digit style counts as 0
+    EXPECT_EQ(s.brushStyle, 0);
+    EXPECT_TRUE(s.fontName.isEmpty());
+}
+
+TEST(Pixels, ColumnMajorBgrAndWhiteWhereMissing) {
+    QImage picture(2, 3, QImage::Format_RGB32);
+    picture.fill(Qt::black);
+    picture.setPixel(0, 0, qRgb(255, 0, 0));
+    picture.setPixel(0, 1, qRgb(0, 255, 0));
+    picture.setPixel(1, 0, qRgb(0, 0, 255));
+    const QString block = encodePixels(picture);
+    EXPECT_EQ(block.left(6), QStringLiteral("002003"));
+    EXPECT_EQ(block.size(), 6 + 36);
+    EXPECT_EQ(block.mid(6, 6), QStringLiteral("0000FF"));  // (0,0) red
+    EXPECT_EQ(block.mid(12, 6), QStringLiteral("00FF00")); // (0,1)
+    EXPECT_EQ(block.mid(24, 6), QStringLiteral("FF0000")); // (1,0) blue
+    EXPECT_EQ(decodePixels(block), picture);
+
+    // Red then blue; a short block leaves white; a bad pixel is skipped.
+    const QImage two = decodePixels(u"0020010000FFFF0000");
+    EXPECT_EQ(two.pixel(0, 0), qRgb(255, 0, 0));
+    EXPECT_EQ(two.pixel(1, 0), qRgb(0, 0, 255));
+    const QImage shortBlock = decodePixels(u"0020020000FFXXXXXX");
+    EXPECT_EQ(shortBlock.pixel(0, 0), qRgb(255, 0, 0));
+    EXPECT_EQ(shortBlock.pixel(0, 1), qRgb(255, 255, 255));
+    EXPECT_EQ(shortBlock.pixel(1, 1), qRgb(255, 255, 255));
+    EXPECT_TRUE(decodePixels(u"ZZZ001").isNull());
+}
+
+TEST(Validation, DropsShortOrTablessItemsFromIndexTwo) {
+    QStringList list = {QStringLiteral("2801E0"),
+                        QStringLiteral(" 0RECT"),
+                        QStringLiteral(" 0RECT"),
+                        QStringLiteral(" 0RECT 010\tx"),
+                        QStringLiteral(" 0RECT 0100200C8064\t") + kStyle,
+                        QString(),
+                        QStringLiteral(" 0ABCD 0123456789\t")};
+    EXPECT_EQ(Verifie(list), 3);
+    ASSERT_EQ(list.size(), 4);
+    EXPECT_EQ(list[1], QStringLiteral(" 0RECT")); // index 1 is not examined
+    EXPECT_TRUE(list[2].startsWith(QStringLiteral(" 0RECT 0100200C8064")));
+    EXPECT_EQ(list[3], QStringLiteral(" 0ABCD 0123456789\t")); // TAB at character 18
+}
+
+} // namespace
