@@ -392,9 +392,9 @@ void playEmf(const Metafile& file, Canvas& canvas, const QRect& target) {
     const double frameH = double(file.frame[3]) - file.frame[1] + 1;
     const double sx = mmPerDeviceX * 100.0 * target.width() / frameW;
     const double sy = mmPerDeviceY * 100.0 * target.height() / frameH;
-    const QTransform deviceToTarget(sx, 0, 0, sy,
-                                    target.left() - file.frame[0] * target.width() / frameW,
-                                    target.top() - file.frame[1] * target.height() / frameH);
+    const QTransform deviceToTarget(
+        sx, 0, 0, sy, target.left() - double(file.frame[0]) * target.width() / frameW,
+        target.top() - double(file.frame[1]) * target.height() / frameH);
     GdiPlayback gdi(canvas, deviceToTarget, QPointF(1 / mmPerDeviceX, 1 / mmPerDeviceY));
     for (const MetaRecord& rec : file.records) {
         if (gdi.work() > kMaxPlaybackWork) break;

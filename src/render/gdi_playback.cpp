@@ -453,7 +453,8 @@ void GdiPlayback::text(QPointF reference, const QString& text, std::uint32_t opt
     const double scaleY = std::hypot(m.m21(), m.m22());
     double px = std::abs(dc_.font.height) * scaleY;
     if (dc_.font.height > 0) px /= 1.15; // a cell height: take off the internal leading
-    if (dc_.font.height == 0) px = 16;
+    if (dc_.font.height == 0 || !std::isfinite(px)) px = 16;
+    px = std::min(px, 10000.0);
     FontState f;
     f.name = dc_.font.face.isEmpty() ? QStringLiteral("Arial") : dc_.font.face;
     f.size = std::clamp(int(std::lrint(px * 72.0 / 96.0)), 1, 500);

@@ -47,10 +47,16 @@ GdiBrush gdiBrush(std::uint32_t style, Colour colour, std::uint32_t hatch) {
 QImage sourcePart(const QImage& image, int x, int y, int w, int h, bool fromBottom) {
     if (image.isNull()) return {};
     if (w == 0 || h == 0) return image;
-    QRect part = QRect(x, y, std::abs(w), std::abs(h));
-    if (fromBottom) part.moveTop(image.height() - y - std::abs(h));
-    part = part.intersected(image.rect());
-    if (part.isEmpty()) return {};
+    // Wide arithmetic: the numbers come straight from the file.
+    const std::int64_t width = std::abs(std::int64_t(w)), height = std::abs(std::int64_t(h));
+    std::int64_t top = y;
+    if (fromBottom) top = std::int64_t(image.height()) - y - height;
+    const std::int64_t left = std::max<std::int64_t>(x, 0);
+    const std::int64_t right = std::min<std::int64_t>(std::int64_t(x) + width, image.width());
+    const std::int64_t first = std::max<std::int64_t>(top, 0);
+    const std::int64_t last = std::min<std::int64_t>(top + height, image.height());
+    if (left >= right || first >= last) return {};
+    const QRect part(int(left), int(first), int(right - left), int(last - first));
     if (part == image.rect()) return image;
     return image.copy(part);
 }
