@@ -4,9 +4,13 @@
 
 #include <QWidget>
 
+class QButtonGroup;
 class QSpinBox;
+class QToolButton;
 
 namespace qel {
+
+class ColourPanel;
 
 // The tool palette on the left of the frame: tool buttons, pen and brush style buttons, pen
 // width and the pen and fill colour panels. It holds those choices; the frame forwards them
@@ -26,7 +30,17 @@ public:
     void showPenWidth(int width);
     // Every control that needs an open drawing window.
     QList<QWidget*> documentControls() const;
+    // The pressed buttons: tool index 1..12, pen style 0..5, brush style 0..7.
+    int toolIndex() const;
+    int penStyle() const;
+    int brushStyle() const;
+    QToolButton* toolButton(int toolIndex) const;
+    QToolButton* penStyleButton(int style) const;
+    QToolButton* brushStyleButton(int style) const;
+
     QSpinBox* SpinEdit1 = nullptr;
+    ColourPanel* ForeColor = nullptr;
+    ColourPanel* Backcolor = nullptr;
 
 signals:
     void toolChosen(int toolIndex, int toolCode); // tool code 6 means SetText
@@ -37,6 +51,17 @@ signals:
     void coloursApplied(Colour pen, Colour fill);
 
 private:
+    void buildTools();
+    void buildPenStyles();
+    void buildColours();
+    void buildBrushStyles();
+    QToolButton* addButton(const QString& name, const QString& hint, const QString& glyph,
+                           int column, int top, QButtonGroup* group, int id);
+    void colourPanelClicked(ColourPanel* panel);
+
+    QButtonGroup* tools_ = nullptr;
+    QButtonGroup* pens_ = nullptr;
+    QButtonGroup* brushes_ = nullptr;
     Colour penColour_ = kBlack;
     Colour fillColour_ = kWhite;
 };
@@ -48,6 +73,8 @@ class ColourStrip : public QWidget {
 public:
     explicit ColourStrip(QWidget* parent = nullptr);
     static Colour swatchColour(int index);
+    static constexpr int kSwatches = 27;
+    ColourPanel* swatch(int index) const;
 
 signals:
     // Left button: pen colour; right button: fill colour.
