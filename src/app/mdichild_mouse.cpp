@@ -46,7 +46,9 @@ void TMDIChild::FormMouseDown(Qt::MouseButton button, Qt::KeyboardModifiers shif
 }
 
 void TMDIChild::FormMouseMove(Qt::MouseButtons, Qt::KeyboardModifiers, int x, int y) {
-    PaintBox1->setCursor(ToolCode == ToolText ? Qt::IBeamCursor : Qt::ArrowCursor);
+    // Every move puts the arrow back, so the text tool's I-beam only shows until the pointer
+    // moves after the tool was chosen.
+    PaintBox1->setCursor(Qt::ArrowCursor);
     if (Drawing) {
         DrawShape(QPoint(StartX, StartY), QPoint(EndX, EndY), 15);
         EndX = x;
@@ -100,14 +102,14 @@ void TMDIChild::PaintBox1Click() {
     case ToolPicture: {
         const std::optional<InsertedPicture> picture = choosePicture(this);
         if (!picture) return;
-        if (!fitsInRecord(picture->image)) {
-            PictureBitmap = picture->image;
-            showWarning(this, QStringLiteral("Image trop grande"));
-            return;
-        }
+        // A refused picture is still kept as the window's picture, with its name and kind.
         PictureBitmap = picture->image;
         PictureKind = picture->kind;
         PictureFileName = picture->upperCaseName;
+        if (!fitsInRecord(PictureBitmap)) {
+            showWarning(this, QStringLiteral("Image trop grande"));
+            return;
+        }
         EndX = StartX + PictureBitmap.width();
         EndY = StartY + PictureBitmap.height();
         EcritForme();
