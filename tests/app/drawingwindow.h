@@ -1,0 +1,94 @@
+#pragma once
+
+// A frame with one new drawing window, driven with QTest mouse events on its surface.
+
+#include "app/drawingsurface.h"
+#include "app/mainform.h"
+#include "app/mdichild.h"
+#include "app/colourpanel.h"
+#include "app/toolpalette.h"
+
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QMdiArea>
+#include <QTest>
+#include <QToolButton>
+#include <gtest/gtest.h>
+
+namespace qel::testing {
+
+// Palette tool indexes, as the frame numbers its tool buttons.
+enum PaletteTool {
+    Pointer = 1,
+    Line = 2,
+    Rectangle = 3,
+    Ellipse = 4,
+    RoundRect = 5,
+    Picture = 6,
+    Freehand = 7,
+    Polygon = 8,
+    Text = 9,
+    Polyline = 10,
+    Arc = 11,
+    Chord = 12,
+};
+
+struct DrawingWindow {
+    TMainForm frame;
+    TMDIChild* child = nullptr;
+    QWidget* surface = nullptr;
+
+    DrawingWindow() {
+        frame.show();
+        child = frame.FileNewItemClick();
+        surface = child->PaintBox1;
+    }
+
+    // The windows go before the frame, whose own teardown would otherwise still hear them.
+    ~DrawingWindow() { closeAll(frame); }
+    static void closeAll(TMainForm& frame) {
+        for (TMDIChild* c : frame.children())
+            c->Modified = false;
+        frame.mdiArea()->closeAllSubWindows();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+
+    ToolPalette& palette() { return *frame.toolPalette(); }
+    void pickTool(int index) { QTest::mouseClick(palette().toolButton(index), Qt::LeftButton); }
+
+    void press(QPoint p, Qt::KeyboardModifiers mods = {}) {
+        QTest::mousePress(surface, Qt::LeftButton, mods, p);
+    }
+    void moveTo(QPoint p) { QTest::mouseMove(surface, p); }
+    void release(QPoint p, Qt::KeyboardModifiers mods = {}) {
+        QTest::mouseRelease(surface, Qt::LeftButton, mods, p);
+    }
+    // A press, moves along the straight way in a few steps, and a release.
+    void drag(QPoint from, QPoint to, Qt::KeyboardModifiers mods = {}, int steps = 4) {
+        press(from, mods);
+        for (int i = 1; i <= steps; ++i)
+            moveTo(from + (to - from) * i / steps);
+        release(to, mods);
+    }
+    void click(QPoint p) { QTest::mouseClick(surface, Qt::LeftButton, {}, p); }
+    // What the window system delivers for a double-click: a click, then a double-click press
+    // and its release.
+    void doubleClick(QPoint p) {
+        click(p);
+        QTest::mouseDClick(surface, Qt::LeftButton, {}, p);
+        QTest::mouseRelease(surface, Qt::LeftButton, {}, p);
+    }
+
+    // The records after the header and the background.
+    QStringList shapes() const { return child->ShapeList.mid(2); }
+};
+
+// The body of a record: from the keyword to the TAB.
+inline QString bodyOf(const QString& record) {
+    return record.mid(2, record.indexOf(u'\t') - 2);
+}
+inline QString styleOf(const QString& record) {
+    return record.mid(record.indexOf(u'\t') + 1);
+}
+
+} // namespace qel::testing
