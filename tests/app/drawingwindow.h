@@ -2,10 +2,10 @@
 
 // A frame with one new drawing window, driven with QTest mouse events on its surface.
 
+#include "app/colourpanel.h"
 #include "app/drawingsurface.h"
 #include "app/mainform.h"
 #include "app/mdichild.h"
-#include "app/colourpanel.h"
 #include "app/toolpalette.h"
 
 #include <QComboBox>
