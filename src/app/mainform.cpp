@@ -38,7 +38,12 @@ TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent) {
     UpdateMenuItems();
 }
 
-TMainForm::~TMainForm() = default;
+TMainForm::~TMainForm() {
+    // Drawing windows die after the frame's own parts: they must not call back into it.
+    for (QMdiSubWindow* sub : mdi_->findChildren<QMdiSubWindow*>())
+        disconnect(sub, nullptr, this, nullptr);
+    disconnect(mdi_, nullptr, this, nullptr);
+}
 
 void TMainForm::buildWorkspace() {
     auto* central = new QWidget(this);

@@ -2,6 +2,8 @@
 
 #include "platform/filechooser.h"
 #include "platform/messages.h"
+#include "platform/metafile_reader.h"
+#include "render/metafile_image.h"
 
 #include <QFileInfo>
 #include <QImageReader>
@@ -59,8 +61,13 @@ std::optional<InsertedPicture> loadPicture(const QString& path, QString* error) 
         image = readRaster(path, "ico");
     } else if (out.upperCaseName.contains(QLatin1String(".WMF")) ||
                out.upperCaseName.contains(QLatin1String(".EMF"))) {
-        image = rasteriseMetafileFile(path);
+        QString message;
+        image = renderMetafileFile(path, nullptr, &message);
         out.kind = 2;
+        if (!image) {
+            if (error) *error = message.isEmpty() ? unreadable(path) : message;
+            return std::nullopt;
+        }
     } else {
         image = readRaster(path, nullptr);
     }

@@ -2,6 +2,8 @@
 
 #include "document/record.h"
 #include "document/shapelist.h"
+#include "render/ecran.h"
+#include "render/metafile_canvas.h"
 
 namespace qel {
 
@@ -15,18 +17,49 @@ OutputFormat outputFormatFor(const QString& path) {
     return OutputFormat::Native;
 }
 
+namespace {
+
+FileResult fromMessage(const QString& error) {
+    return {error.isEmpty(), error};
+}
+
+// CvtMeta: the page painted into a recording canvas, which completes the metafile.
+FileResult writeMetafile(const QString& path, const QStringList& shapeList, QSize page,
+                         int enlargement, MetafileFormat format, QSize frame) {
+    TEcran renderer;
+    renderer.Init3(page.width(), page.height(), enlargement, shapeList);
+    MetafileCanvas metafile(format, frame.expandedTo(QSize(1, 1)));
+    renderer.paint(metafile);
+    QString error;
+    if (!metafile.save(path, &error)) return {false, error};
+    return {true, {}};
+}
+
+} // namespace
+
 FileResult writeDrawing(const QString& path, QStringList& shapeList, QSize page, int enlargement,
                         QSize largestExtent) {
-    Q_UNUSED(enlargement);
-    Q_UNUSED(largestExtent);
+    ensureHeaderAndBackground(shapeList, page.width(), page.height());
+    TEcran renderer;
     switch (outputFormatFor(path)) {
+    case OutputFormat::Bmp:
+        renderer.Init3(page.width(), page.height(), enlargement, shapeList);
+        return fromMessage(renderer.CvtBmpFile(path));
+    case OutputFormat::Jpeg:
+        renderer.Init3(page.width(), page.height(), enlargement, shapeList);
+        return fromMessage(renderer.CvtJpg(path));
+    case OutputFormat::Gif:
+        renderer.Init3(page.width(), page.height(), enlargement, shapeList);
+        return fromMessage(renderer.CvtGif(path));
+    case OutputFormat::Wmf:
+        return writeMetafile(path, shapeList, page, enlargement, MetafileFormat::Wmf, page);
+    case OutputFormat::Emf:
+        // An enhanced metafile is framed by the drawing's largest extent, not by the page.
+        return writeMetafile(path, shapeList, page, enlargement, MetafileFormat::Emf,
+                             largestExtent);
     case OutputFormat::Native:
         break;
-    default:
-        return {false, fileErrorMessage(QStringLiteral("Impossible d'enregistrer"), path,
-                                        QStringLiteral("format d'image non pris en charge"))};
     }
-    ensureHeaderAndBackground(shapeList, page.width(), page.height());
     shapeList[0] = headerLine(page.width(), page.height());
     return saveDrawingFile(path, shapeList);
 }

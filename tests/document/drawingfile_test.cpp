@@ -1,0 +1,123 @@
+#include "document/cp1252.h"
+#include "document/drawingfile.h"
+#include "document/shapelist.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+using namespace qel;
+
+namespace {
+
+QByteArray readAll(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+void writeAll(const QString& path, const QByteArray& bytes) {
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(bytes);
+}
+
+const QByteArray kRect = " 0RECT 0100200C8064\t100FFFFFF00100000000000000000C0Arial";
+
+TEST(Cp1252, EveryByteSurvivesAReadAndAWrite) {
+    QByteArray all;
+    for (int b = 1; b < 256; ++b)
+        all += char(b);
+    EXPECT_EQ(toCp1252(fromCp1252(all)), all);
+    EXPECT_EQ(fromCp1252("\x80\xE9"), QStringLiteral("€é"));
+    EXPECT_EQ(toCp1252(QStringLiteral("Été € 中")), QByteArray("\xC9t\xE9 \x80 ?"));
+}
+
+TEST(DrawingFile, LineEndingsOfAnyKindAreRead) {
+    struct Case {
+        const char* bytes;
+        QStringList lines;
+    } cases[] = {
+        {"a\r\nb\r\nc\r\n", {"a", "b", "c"}},
+        {"a\rb\rc", {"a", "b", "c"}},
+        {"a\nb\n\nc", {"a", "b", "", "c"}},
+        {"a\r\n\rb", {"a", "", "b"}},
+        {"", {}},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(splitLines(QString::fromLatin1(c.bytes)), c.lines) << c.bytes;
+}
+
+TEST(DrawingFile, LoadDropsInvalidLinesAndReadsTheHeader) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("d.drf"));
+    writeAll(path, "2801E0\n 0BLANK\n 0RECT\n" + kRect + "\nnonsense\r\n");
+    const LoadedDrawing loaded = loadDrawingFile(path);
+    ASSERT_TRUE(loaded.result.ok);
+    EXPECT_EQ(loaded.droppedLines, 2);
+    EXPECT_EQ(loaded.lines.size(), 3);
+    ASSERT_TRUE(loaded.pageSize);
+    EXPECT_EQ(*loaded.pageSize, QSize(640, 480));
+}
+
+TEST(DrawingFile, HeaderThatDoesNotReadGivesNoSize) {
+    for (const char* header : {"XYZ", "280", "2801EZ", "000000", ""})
+        EXPECT_FALSE(parseHeaderLine(QString::fromLatin1(header))) << header;
+    EXPECT_EQ(parseHeaderLine(QStringLiteral("0640C8")), QSize(100, 200));
+}
+
+TEST(DrawingFile, SaveWritesCp1252WithCrLf) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("out.drf"));
+    QStringList lines = newShapeList(640, 480);
+    lines << QStringLiteral("#3TEXT 010010050050Prix : 5 €\t1");
+    ASSERT_TRUE(saveDrawingFile(path, lines).ok);
+    EXPECT_EQ(readAll(path),
+              QByteArray("2801E0\r\n 0BLANK\r\n#3TEXT 010010050050Prix : 5 \x80\t1\r\n"));
+}
+
+TEST(DrawingFile, FailedSaveKeepsThePreviousFileAndNamesIt) {
+    QTemporaryDir dir;
+    const QString missing = dir.filePath(QStringLiteral("nofolder/out.drf"));
+    const FileResult noFolder = saveDrawingFile(missing, newShapeList(10, 10));
+    EXPECT_FALSE(noFolder.ok);
+    EXPECT_TRUE(noFolder.error.contains(QStringLiteral("out.drf"))) << noFolder.error.toStdString();
+
+    // A folder we may not write into: the old file stays as it was.
+    const QString locked = dir.filePath(QStringLiteral("locked"));
+    QDir().mkpath(locked);
+    const QString path = locked + QStringLiteral("/old.drf");
+    writeAll(path, "old");
+    ::chmod(QFile::encodeName(locked).constData(), 0555);
+    const FileResult result = saveDrawingFile(path, newShapeList(10, 10));
+    ::chmod(QFile::encodeName(locked).constData(), 0755);
+    if (::geteuid() != 0) { // root writes anywhere: then only the message part is checked
+        EXPECT_FALSE(result.ok);
+        EXPECT_EQ(readAll(path), QByteArray("old"));
+    }
+}
+
+TEST(DrawingFile, MissingFileIsAnErrorNamingIt) {
+    const LoadedDrawing loaded = loadDrawingFile(QStringLiteral("/nonexistent/x.drf"));
+    EXPECT_FALSE(loaded.result.ok);
+    EXPECT_TRUE(loaded.result.error.startsWith(QStringLiteral("Impossible d'ouvrir")));
+    EXPECT_TRUE(loaded.result.error.contains(QStringLiteral("x.drf")));
+}
+
+TEST(ShapeList, NewListMarksAndExtent) {
+    EXPECT_EQ(newShapeList(640, 480), QStringList({"2801E0", " 0BLANK"}));
+    QStringList list = {"2801E0", " 0BLANK", "*0RECT 010010050050\t1", "#2RECT 010010050050\t1",
+                        "*5LINE 000000064064\t1"};
+    clearSelectionMarks(list);
+    EXPECT_EQ(list[2][0], u' ');
+    EXPECT_EQ(list[3].left(2), QStringLiteral("#2"));
+    EXPECT_EQ(list[4].left(2), QStringLiteral(" 5"));
+    EXPECT_EQ(largestExtentOf(list), QSize(100, 100));
+
+    QStringList empty;
+    ensureHeaderAndBackground(empty, 16, 16);
+    EXPECT_EQ(empty, QStringList({"010010", " 0BLANK"}));
+}
+
+} // namespace
