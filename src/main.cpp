@@ -22,6 +22,8 @@ int main(int argc, char** argv) {
         if (argc != 4) return usage();
         // No window is shown: the export needs no display.
         qputenv("QT_QPA_PLATFORM", "offscreen");
+        // Only the one line that says what went wrong belongs on standard error.
+        qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString&) {});
         QApplication app(argc, argv);
         return qel::exportFromCommandLine(QString::fromLocal8Bit(argv[2]),
                                           QString::fromLocal8Bit(argv[3]));

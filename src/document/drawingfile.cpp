@@ -2,6 +2,7 @@
 
 #include "document/cp1252.h"
 #include "document/record.h"
+#include "document/systemerror.h"
 
 #include <QDir>
 #include <QFile>
