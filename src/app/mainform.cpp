@@ -208,8 +208,15 @@ void TMainForm::showEvent(QShowEvent* event) {
 
 void TMainForm::FormShow() {
     // Fill the font list with the installed faces, sorted.
-    QStringList families = QFontDatabase::families();
-    if (!families.contains(QStringLiteral("Arial"))) families << QStringLiteral("Arial");
+    // One entry per face: the same family from two foundries is listed once.
+    QStringList families;
+    for (QString family : QFontDatabase::families()) {
+        if (const qsizetype bracket = family.indexOf(QLatin1String(" [")); bracket > 0)
+            family.truncate(bracket);
+        families << family;
+    }
+    families << QStringLiteral("Arial");
+    families.removeDuplicates();
     families.sort(Qt::CaseInsensitive);
     {
         const QSignalBlocker block(FontName);
