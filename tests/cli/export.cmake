@@ -54,3 +54,12 @@ if(NOT kept STREQUAL "keep me")
 endif()
 expect_failure(${DATA}/cli/input.drf ${WORK}/no/such/folder/out.drf "missing folder")
 expect_failure(${DATA}/cli/input.drf ${WORK}/no/such/folder/out.bmp "missing folder (picture)")
+
+# Every sample drawing exports to every format.
+file(GLOB samples ${DATA}/../../samples/*.drf)
+foreach(sample ${samples})
+  get_filename_component(stem ${sample} NAME_WE)
+  foreach(ext drf bmp jpg gif wmf emf)
+    expect_export(${sample} ${WORK}/${stem}.${ext})
+  endforeach()
+endforeach()
