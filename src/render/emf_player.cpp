@@ -279,7 +279,7 @@ void playRecord(GdiPlayback& gdi, std::uint32_t type, const RecordView& r) {
         const double radius = r.u32(16);
         const double a0 = r.f32(20), sweep = r.f32(24);
         if (!std::isfinite(a0) || !std::isfinite(sweep) || radius > 1e7) break;
-        const int steps = std::clamp(int(std::abs(sweep) / 360.0 * 64) + 2, 2, 128);
+        const int steps = int(std::clamp(std::abs(sweep) / 360.0 * 64 + 2, 2.0, 128.0));
         std::vector<QPointF> pts;
         for (int i = 0; i <= steps; ++i) {
             const double a = (a0 + sweep * i / steps) * 3.14159265358979323846 / 180.0;
