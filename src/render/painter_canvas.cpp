@@ -1,5 +1,7 @@
 #include "render/painter_canvas.h"
 
+#include "render/hatch.h"
+
 #include <QPaintEngine>
 #include <QPainterPath>
 #include <algorithm>
@@ -19,6 +21,8 @@ constexpr int kDashDotDot[] = {9, 3, 3, 3, 3, 3};
 // Far beyond any page; keeps the integer outline arithmetic and its buffers bounded when a
 // rubber band is dragged far out of the window.
 constexpr int kLimit = 16000;
+// Wider pens go through Qt's stroker: a disc stamped per path pixel would cost more.
+constexpr int kMaxStampedWidth = 16;
 int clampCoord(int v) {
     return std::clamp(v, -kLimit, kLimit);
 }
@@ -180,35 +184,72 @@ void PainterCanvas::refreshBrush() {
 }
 
 void PainterCanvas::refreshFont() {
-    if (fontBuilt_ && sameFont(*fontBuilt_, font_)) return;
-    fontBuilt_ = font_;
+    if (fontIndex_ >= 0 && sameFont(fonts_[fontIndex_].state, font_)) return;
+    for (std::size_t i = 0; i < fonts_.size(); ++i)
+        if (sameFont(fonts_[i].state, font_)) {
+            fontIndex_ = int(i);
+            return;
+        }
     const int points = font_.size > 0 ? font_.size : 12;
-    qfont_ = QFont(font_.name);
-    qfont_.setPixelSize(std::max(1, int(std::lround(points * dpi_ / 72.0))));
-    qfont_.setBold(font_.bold);
-    qfont_.setItalic(font_.italic);
-    qfont_.setUnderline(font_.underline);
-    qfont_.setStrikeOut(font_.strikeOut);
-    qfont_.setStyleStrategy(QFont::NoAntialias);
-    metrics_.emplace(qfont_);
+    QFont font(font_.name);
+    font.setPixelSize(std::max(1, int(std::lround(points * dpi_ / 72.0))));
+    font.setBold(font_.bold);
+    font.setItalic(font_.italic);
+    font.setUnderline(font_.underline);
+    font.setStrikeOut(font_.strikeOut);
+    font.setStyleStrategy(QFont::NoAntialias);
+    // A bounded list: a drawing that cycles through more faces only rebuilds the oldest.
+    constexpr std::size_t kMaxFonts = 32;
+    if (fonts_.size() >= kMaxFonts) {
+        fonts_.erase(fonts_.begin());
+        fontSet_ = -1;
+    }
+    fonts_.push_back({font_, font, QFontMetrics(font)});
+    fontIndex_ = int(fonts_.size()) - 1;
 }
 
 // --- figures ---
 
 void PainterCanvas::line(QPoint from, QPoint to) {
     if (!figureMode() || noOutline()) return;
+    if (stamped()) {
+        beginStroke();
+        stroke_.line(from, to);
+        endStroke();
+        return;
+    }
     p_->setPen(qpen_);
     p_->drawLine(from, to);
 }
 
 void PainterCanvas::polyline(const QPoint* points, int count) {
     if (!points || count < 2 || !figureMode() || noOutline()) return;
+    if (stamped()) {
+        beginStroke();
+        for (int i = 1; i < count; ++i)
+            stroke_.line(points[i - 1], points[i]);
+        endStroke();
+        return;
+    }
     p_->setPen(qpen_);
     p_->drawPolyline(points, count);
 }
 
 void PainterCanvas::polygon(const QPoint* points, int count) {
     if (!points || count < 2 || !figureMode()) return;
+    if (stamped()) {
+        // Qt fills, the outline is stamped like every other wide outline.
+        if (!noFill()) {
+            p_->setPen(Qt::NoPen);
+            p_->setBrush(qbrush_);
+            p_->drawPolygon(points, count, Qt::OddEvenFill);
+        }
+        beginStroke();
+        for (int i = 1; i <= count; ++i)
+            stroke_.line(points[i - 1], points[i % count]);
+        endStroke();
+        return;
+    }
     p_->setPen(qpen_);
     p_->setBrush(noFill() ? QBrush() : qbrush_);
     p_->drawPolygon(points, count, Qt::OddEvenFill);
@@ -239,6 +280,10 @@ void PainterCanvas::closedFigure(const QRect& box, int cornerWidth, int cornerHe
             roundedChain(box, cornerWidth, cornerHeight, chain_);
             drawChain(chain_);
         }
+        return;
+    }
+    if (stamped()) {
+        wideClosedFigure(box, cornerWidth, cornerHeight);
         return;
     }
     // Wide pens: centred on the outline through the edge pixels, or kept inside the box.
@@ -313,6 +358,26 @@ void PainterCanvas::chord(int left, int top, int right, int bottom, int x3, int 
 }
 
 void PainterCanvas::thickArc(const QRect& box, QPoint start, QPoint end, bool closed) {
+    if (stamped()) {
+        arcChain(box, start, end, chain_);
+        if (chain_.empty()) return;
+        roundedChain(box, box.width(), box.height(), points_);
+        const bool full = points_.size() == chain_.size();
+        if (closed && !full && !noFill()) {
+            roundedSpans(box, box.width(), box.height(), false, spans_);
+            const QPointF a = ellipsePointOnRay(box, start), b = ellipsePointOnRay(box, end);
+            clipSpansToSide(spans_, a, b, chain_[chain_.size() / 2]);
+            fillSpans(spans_);
+        } else if (closed && !noFill()) {
+            roundedSpans(box, box.width(), box.height(), false, spans_);
+            fillSpans(spans_);
+        }
+        beginStroke();
+        stroke_.chain(chain_.data(), chain_.size());
+        if (closed && !full) stroke_.line(chain_.back(), chain_.front());
+        endStroke();
+        return;
+    }
     const QRectF outline(box.left(), box.top(), box.width() - 1, box.height() - 1);
     const QRectF edges(box);
     const double from = rayAngle(edges, start);
@@ -335,6 +400,46 @@ bool PainterCanvas::direct() const {
     const QImage::Format f = image_->format();
     return f == QImage::Format_RGB32 || f == QImage::Format_ARGB32 ||
            f == QImage::Format_ARGB32_Premultiplied;
+}
+
+// Wide round pens stamped into the image; very wide ones stay with Qt's stroker.
+bool PainterCanvas::stamped() const {
+    return !thinPen() && !noOutline() && pen_.width <= kMaxStampedWidth && direct();
+}
+
+void PainterCanvas::beginStroke() {
+    stroke_.begin(pen_.width, QRect(QPoint(0, 0), image_->size()));
+}
+
+void PainterCanvas::endStroke() {
+    stroke_.spans(spans_);
+    paintSpans(spans_, toQColor(pen_.colour).rgb(), nullptr);
+}
+
+// A wide outline on the box's one-pixel outline (or, inside-frame, on an outline drawn in by the
+// pen's reach), over the brush filling what lies inside that outline.
+void PainterCanvas::wideClosedFigure(const QRect& box, int cornerWidth, int cornerHeight) {
+    QRect outline = box;
+    const bool ellipse = cornerWidth == box.width() && cornerHeight == box.height();
+    if (pen_.style == 6) {
+        const int before = WideStroke::reachBefore(pen_.width);
+        const int after = WideStroke::reachAfter(pen_.width);
+        const int hx = (box.width() - 1) / 2, hy = (box.height() - 1) / 2;
+        outline.adjust(std::min(before, hx), std::min(before, hy), -std::min(after, hx),
+                       -std::min(after, hy));
+        if (ellipse) {
+            cornerWidth = outline.width();
+            cornerHeight = outline.height();
+        }
+    }
+    if (!noFill()) {
+        roundedSpans(outline, cornerWidth, cornerHeight, false, spans_);
+        fillSpans(spans_);
+    }
+    roundedChain(outline, cornerWidth, cornerHeight, chain_);
+    beginStroke();
+    stroke_.chain(chain_.data(), chain_.size());
+    endStroke();
 }
 
 void PainterCanvas::plot(const QPoint* points, std::size_t count) {
@@ -375,21 +480,10 @@ void PainterCanvas::drawChain(const PixelChain& chain) {
 
 void PainterCanvas::fillSpans(const std::vector<Span>& spans) {
     if (spans.empty()) return;
-    if (brush_.style == 0 && direct()) {
-        const QRgb colour = toQColor(brush_.colour).rgb();
-        const int w = image_->width(), h = image_->height();
-        uchar* bits = image_->bits();
-        const qsizetype stride = image_->bytesPerLine();
-        for (const Span& s : spans) {
-            if (s.y < 0 || s.y >= h) continue;
-            const int x0 = std::max(s.x0, 0), x1 = std::min(s.x1, w - 1);
-            QRgb* row = reinterpret_cast<QRgb*>(bits + s.y * stride);
-            if (notXorActive_)
-                for (int x = x0; x <= x1; ++x)
-                    row[x] = ~(colour ^ row[x]);
-            else if (x0 <= x1)
-                std::fill(row + x0, row + x1 + 1, colour);
-        }
+    // Hatches by hand only where their Qt look is known: 32-bit opaque pixels.
+    const std::uint8_t* hatch = hatchRows(brush_.style);
+    if (direct() && (!hatch || image_->format() == QImage::Format_RGB32)) {
+        paintSpans(spans, toQColor(brush_.colour).rgb(), hatch);
         return;
     }
     // Hatches go through Qt's patterns; rows of equal extent become one rectangle.
@@ -406,6 +500,35 @@ void PainterCanvas::fillSpans(const std::vector<Span>& spans) {
     p_->drawRects(rects_.data(), int(rects_.size()));
 }
 
+// Solid runs, or only the hatch's pixels, copied or not-xored into the image.
+void PainterCanvas::paintSpans(const std::vector<Span>& spans, QRgb colour,
+                               const std::uint8_t* hatch) {
+    const int w = image_->width(), h = image_->height();
+    uchar* bits = image_->bits();
+    const qsizetype stride = image_->bytesPerLine();
+    const QRgb flip = ~colour; // not-xor: ~(colour ^ px) == px ^ ~colour
+    for (const Span& s : spans) {
+        if (s.y < 0 || s.y >= h) continue;
+        const int x0 = std::max(s.x0, 0), x1 = std::min(s.x1, w - 1);
+        if (x0 > x1) continue;
+        QRgb* row = reinterpret_cast<QRgb*>(bits + s.y * stride);
+        if (hatch) {
+            const unsigned bitsOfRow = hatch[s.y & 7];
+            if (notXorActive_) // Qt's raster op inverts the gaps too, from a transparent source
+                for (int x = x0; x <= x1; ++x)
+                    row[x] ^= (bitsOfRow >> (x & 7) & 1u) ? flip : 0x00FFFFFFu;
+            else
+                for (int x = x0; x <= x1; ++x)
+                    if (bitsOfRow >> (x & 7) & 1u) row[x] = colour;
+        } else if (notXorActive_) {
+            for (int x = x0; x <= x1; ++x)
+                row[x] ^= flip;
+        } else {
+            std::fill(row + x0, row + x1 + 1, colour);
+        }
+    }
+}
+
 // --- copy-mode operations ---
 
 void PainterCanvas::fillRect(int left, int top, int right, int bottom) {
@@ -413,23 +536,43 @@ void PainterCanvas::fillRect(int left, int top, int right, int bottom) {
     copyMode();
     refreshBrush();
     const QRect box = boxOf(left, top, right, bottom);
-    if (!box.isEmpty()) p_->fillRect(box, qbrush_);
+    if (box.isEmpty()) return;
+    const std::uint8_t* hatch = hatchRows(brush_.style);
+    if (direct() && (!hatch || image_->format() == QImage::Format_RGB32)) {
+        fillBox(box, toQColor(brush_.colour).rgb(), hatch);
+        return;
+    }
+    p_->fillRect(box, qbrush_);
+}
+
+// Copy-mode box fill straight into the image, without Qt's per-call set-up and thread pool.
+void PainterCanvas::fillBox(const QRect& box, QRgb colour, const std::uint8_t* hatch) {
+    const QRect r = box & image_->rect();
+    spans_.clear();
+    for (int y = r.top(); y <= r.bottom(); ++y)
+        spans_.push_back({y, r.left(), r.right()});
+    paintSpans(spans_, colour, hatch);
 }
 
 void PainterCanvas::textOut(int x, int y, const QString& text) {
     if (!p_->isActive() || text.isEmpty()) return;
     copyMode();
     refreshFont();
+    const FontEntry& entry = fonts_[fontIndex_];
     if (brush_.style == 0)
         p_->fillRect(QRect(QPoint(x, y), textExtent(text)), toQColor(brush_.colour));
-    p_->setFont(qfont_);
+    if (fontSet_ != fontIndex_) {
+        p_->setFont(entry.font);
+        fontSet_ = fontIndex_;
+    }
     p_->setPen(toQColor(font_.colour));
-    p_->drawText(QPoint(x, y + metrics_->ascent()), text);
+    p_->drawText(QPoint(x, y + entry.metrics.ascent()), text);
 }
 
 QSize PainterCanvas::textExtent(const QString& text) {
     refreshFont();
-    return QSize(metrics_->horizontalAdvance(text), metrics_->height());
+    const QFontMetrics& metrics = fonts_[fontIndex_].metrics;
+    return QSize(metrics.horizontalAdvance(text), metrics.height());
 }
 
 void PainterCanvas::setPixel(int x, int y, Colour c) {
@@ -465,7 +608,12 @@ void PainterCanvas::whiteness(int left, int top, int right, int bottom) {
     if (!p_->isActive()) return;
     copyMode();
     const QRect box = boxOf(left, top, right, bottom);
-    if (!box.isEmpty()) p_->fillRect(box, Qt::white);
+    if (box.isEmpty()) return;
+    if (direct()) {
+        fillBox(box, 0xFFFFFFFFu, nullptr);
+        return;
+    }
+    p_->fillRect(box, Qt::white);
 }
 
 } // namespace qel

@@ -2,6 +2,7 @@
 
 #include "render/canvas.h"
 #include "render/outlinechain.h"
+#include "render/widestroke.h"
 
 #include <QBrush>
 #include <QFont>
@@ -70,7 +71,13 @@ private:
     bool direct() const;
     void plot(const QPoint* points, std::size_t count);
     void fillSpans(const std::vector<Span>& spans);
+    void paintSpans(const std::vector<Span>& spans, QRgb colour, const std::uint8_t* hatch);
     void thickArc(const QRect& box, QPoint start, QPoint end, bool closed);
+    void fillBox(const QRect& box, QRgb colour, const std::uint8_t* hatch);
+    bool stamped() const;
+    void beginStroke();
+    void endStroke();
+    void wideClosedFigure(const QRect& box, int cornerWidth, int cornerHeight);
 
     std::optional<QPainter> ownPainter_;
     QPainter* p_ = nullptr;
@@ -82,12 +89,18 @@ private:
     // What was last turned into Qt objects, so unchanged state costs nothing.
     std::optional<PenState> penBuilt_;
     std::optional<BrushState> brushBuilt_;
-    std::optional<FontState> fontBuilt_;
     QPen qpen_;
     QPen pointPen_; // one pixel per point, for outlines built pixel by pixel
     QBrush qbrush_;
-    QFont qfont_;
-    std::optional<QFontMetrics> metrics_;
+    // Fonts met so far: a drawing uses a handful, again and again.
+    struct FontEntry {
+        FontState state;
+        QFont font;
+        QFontMetrics metrics;
+    };
+    std::vector<FontEntry> fonts_;
+    int fontIndex_ = -1;
+    int fontSet_ = -1;          // the entry the painter holds
     const int* dash_ = nullptr; // on/off run lengths for one-pixel dashed pens
     int dashLength_ = 0;
     bool notXorActive_ = false;
@@ -96,6 +109,7 @@ private:
     PixelChain points_;
     std::vector<Span> spans_;
     std::vector<QRect> rects_;
+    WideStroke stroke_;
 };
 
 } // namespace qel

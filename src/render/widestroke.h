@@ -1,0 +1,43 @@
+#pragma once
+
+#include "render/outlinechain.h"
+
+#include <QPoint>
+#include <QRect>
+#include <cstdint>
+#include <vector>
+
+namespace qel {
+
+// Pixels covered by a round pen wider than one pixel: the union of the pen's disc stamped on
+// every pixel of the centre path. Each covered pixel is reported once, so a not-xor stroke drawn
+// twice leaves no trace, and the work is a few byte writes per path pixel instead of a stroked
+// outline and a general polygon fill.
+class WideStroke {
+public:
+    // Starts a stroke of the given width (2 or more); pixels outside clip are never reported.
+    void begin(int width, const QRect& clip);
+    // The straight pixel path from a to b, both ends included (round caps cover both).
+    void line(QPoint a, QPoint b);
+    // Every pixel of a contiguous chain.
+    void chain(const QPoint* points, std::size_t count);
+    // The covered pixels, row by row, each row's runs left to right.
+    void spans(std::vector<Span>& out);
+
+    // How far the disc reaches before (left, up) and after (right, down) its centre pixel: even
+    // widths reach one pixel further before, as a centred outline through pixel corners does.
+    static int reachBefore(int width) { return width / 2; }
+    static int reachAfter(int width) { return (width - 1) / 2; }
+
+private:
+    void add(QPoint p);
+
+    int width_ = 2;
+    QRect clip_;
+    std::vector<QPoint> centres_;
+    std::vector<std::uint64_t> mask_;
+    std::vector<int> rowFirst_, rowLast_;
+    std::vector<int> discLeft_, discRight_; // per disc row, offsets from the centre
+};
+
+} // namespace qel
