@@ -6,10 +6,13 @@
 #include "platform/messages.h"
 #include "render/canvas.h"
 
+#include "app/drawingsurface.h"
 #include <QCoreApplication>
+#include <QDir>
 #include <QFile>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QScrollArea>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -248,6 +251,64 @@ TEST_F(Files, UnreadableFileOpensNoWindow) {
     EXPECT_TRUE(frame.children().isEmpty());
     ASSERT_EQ(shown.size(), 1u);
     EXPECT_TRUE(shown[0].contains(QStringLiteral("absent.drf")));
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(Files, TheNameChoosesTheFormat) {
+    QDir().mkpath(path(QStringLiteral("dir.v2")));
+    struct Case {
+        const char* typed;
+        int filter;
+        const char* written;
+        const char* magic;
+    } cases[] = {
+        {"plan", 1, "plan.bmp", "BM"},
+        {"plan", 2, "plan.jpg", "\xFF\xD8"},
+        {"plan", 5, "plan.gif", "GIF8"},
+        {"plan.old", 1, "plan.old", "1760FD\r\n"},
+        {"dessin.bmp.drf", 0, "dessin.bmp.drf", "BM"},
+        {"dir.v2/plan", 1, "dir.v2/plan", "1760FD\r\n"}, // the folder's dot counts: nothing is appended
+    };
+    for (const Case& c : cases) {
+        TMDIChild* child = frame.FileNewItemClick();
+        child->ShapeList << kRect;
+        child->Modified = true;
+        ScopedFileChooserHook choose([&](const FileRequest&) {
+            return FileChoice{path(QString::fromLatin1(c.typed)), c.filter};
+        });
+        ASSERT_TRUE(child->Sauve(1)) << c.typed;
+        EXPECT_TRUE(readAll(path(QString::fromLatin1(c.written))).startsWith(c.magic)) << c.typed;
+        EXPECT_FALSE(child->Modified);
+    }
+}
+
+TEST(Frame, MinimiseAllMinimisesEveryDrawingWindow) {
+    TMainForm frame;
+    frame.show();
+    for (int i = 0; i < 3; ++i)
+        frame.FileNewItemClick();
+    frame.action(QStringLiteral("WindowMinimizeItem"))->trigger();
+    for (QMdiSubWindow* sub : frame.mdiArea()->subWindowList())
+        EXPECT_TRUE(sub->isMinimized());
+}
+
+TEST(DrawingWindow, APageWiderThanTheFrameGetsAHorizontalScrollBar) {
+    TMainForm frame;
+    frame.resize(800, 600);
+    frame.show();
+    TMDIChild* child = frame.FileNewItemClick();
+    child->PageWidth = 2000;
+    child->PageHeight = 100;
+    child->PaintBox1->resizeImage(2000, 100);
+    child->RedimForm();
+    auto* sub = qobject_cast<QMdiSubWindow*>(child->parentWidget());
+    EXPECT_LE(sub->width(), frame.mdiArea()->viewport()->width());
+    auto* scroll = child->findChild<QScrollArea*>();
+    EXPECT_EQ(scroll->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
+    EXPECT_EQ(scroll->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
 }
 
 } // namespace
