@@ -1,6 +1,7 @@
 #include "render/painter_canvas.h"
 
 #include "render/hatch.h"
+#include "render/polygonspans.h"
 
 #include <QPaintEngine>
 #include <QPainterPath>
@@ -237,12 +238,17 @@ void PainterCanvas::polyline(const QPoint* points, int count) {
 
 void PainterCanvas::polygon(const QPoint* points, int count) {
     if (!points || count < 2 || !figureMode()) return;
-    if (stamped()) {
-        // Qt fills, the outline is stamped like every other wide outline.
+    if (direct()) {
         if (!noFill()) {
-            p_->setPen(Qt::NoPen);
-            p_->setBrush(qbrush_);
+            polygonSpans(points, count, 0, image_->height() - 1, spans_);
+            fillSpans(spans_);
+        }
+        if (noOutline()) return;
+        if (!stamped()) {
+            p_->setPen(qpen_);
+            p_->setBrush(Qt::NoBrush);
             p_->drawPolygon(points, count, Qt::OddEvenFill);
+            return;
         }
         beginStroke();
         for (int i = 1; i <= count; ++i)

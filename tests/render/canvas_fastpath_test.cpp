@@ -58,13 +58,20 @@ std::string difference(const QImage& a, const QImage& b) {
     return QStringLiteral("%1 pixels differ, first %2").arg(count).arg(first).toStdString();
 }
 
+std::string pointList(const QPoint* points, int n) {
+    std::string out;
+    for (int i = 0; i < n; ++i)
+        out += std::to_string(points[i].x()) + "," + std::to_string(points[i].y()) + " ";
+    return out;
+}
+
 } // namespace
 
 TEST(CanvasFastPath, ThinFiguresAndFillsMatchQtsPainter) {
     QRandomGenerator random(11);
     const QImage ground = noise(96, 80, 3);
     for (int round = 0; round < 400; ++round) {
-        const int kind = random.bounded(6);
+        const int kind = random.bounded(7);
         const int l = random.bounded(-10, 90), t = random.bounded(-10, 75);
         const int r = l + random.bounded(1, 60), b = t + random.bounded(1, 50);
         const int x3 = random.bounded(-10, 100), y3 = random.bounded(-10, 90);
@@ -73,6 +80,10 @@ TEST(CanvasFastPath, ThinFiguresAndFillsMatchQtsPainter) {
                            int(random.bounded(7)),
                            random.bounded(2) ? PenMode::NotXor : PenMode::Copy};
         const BrushState brush{Colour(random.bounded(0x1000000u)), int(random.bounded(8))};
+        QPoint points[12];
+        const int n = random.bounded(2, 12);
+        for (int i = 0; i < n; ++i)
+            points[i] = QPoint(random.bounded(-10, 100), random.bounded(-10, 90));
         const Draw draw = [&](PainterCanvas& c) {
             c.setPen(pen);
             c.setBrush(brush);
@@ -92,6 +103,9 @@ TEST(CanvasFastPath, ThinFiguresAndFillsMatchQtsPainter) {
             case 4:
                 c.arc(l, t, r, b, x3, y3, x4, y4);
                 break;
+            case 5:
+                c.polygon(points, n);
+                break;
             default:
                 c.fillRect(l, t, r, b);
                 c.whiteness(x3, y3, x4, y4);
@@ -102,6 +116,29 @@ TEST(CanvasFastPath, ThinFiguresAndFillsMatchQtsPainter) {
         ASSERT_TRUE(fast == slow) << difference(fast, slow) << " round " << round << " kind "
                                   << kind << " box " << l << "," << t << " " << r << "," << b
                                   << " pen " << pen.width << "/" << pen.style << " brush "
-                                  << brush.style;
+                                  << brush.style << " points " << pointList(points, n);
+    }
+}
+
+// Long edges add up the fill's fixed-point steps over many rows.
+TEST(CanvasFastPath, LargePolygonsMatchQtsPainter) {
+    QRandomGenerator random(5);
+    const QImage ground = noise(420, 320, 9);
+    for (int round = 0; round < 60; ++round) {
+        QPoint points[12];
+        const int n = random.bounded(3, 12);
+        for (int i = 0; i < n; ++i)
+            points[i] = QPoint(random.bounded(-300, 700), random.bounded(-300, 600));
+        const BrushState brush{Colour(random.bounded(0x1000000u)), int(random.bounded(8))};
+        const PenMode mode = random.bounded(2) ? PenMode::NotXor : PenMode::Copy;
+        const int penStyle = random.bounded(2) ? 5 : 0;
+        const Draw draw = [&](PainterCanvas& c) {
+            c.setPen({kBlack, 1, penStyle, mode});
+            c.setBrush(brush);
+            c.polygon(points, n);
+        };
+        const QImage fast = direct(ground, draw), slow = throughQt(ground, draw);
+        ASSERT_TRUE(fast == slow) << difference(fast, slow) << " round " << round << " points "
+                                  << pointList(points, n);
     }
 }
