@@ -80,12 +80,13 @@ void WideStroke::spans(std::vector<Span>& out) {
     mask_.assign(std::size_t(words) * h, 0);
     rowFirst_.assign(h, INT_MAX);
     rowLast_.assign(h, INT_MIN);
-    for (const QPoint& c : centres_) {
-        for (int dy = -before; dy <= after; ++dy) {
-            const int y = c.y() + dy;
-            if (y < y0 || y > y1) continue;
-            const int a = std::max(c.x() + discLeft_[dy + before], x0) - x0;
-            const int b = std::min(c.x() + discRight_[dy + before], x1) - x0;
+    // Straight runs of centres (one row or one column) are stamped together: each row of the
+    // union takes the widest disc row any centre of the run gives it.
+    auto stampRun = [&](int xa, int xb, int ya, int yb) {
+        for (int y = std::max(ya - before, y0); y <= std::min(yb + after, y1); ++y) {
+            const int dy = std::clamp(0, std::max(y - yb, -before), std::min(y - ya, after));
+            const int a = std::max(xa + discLeft_[dy + before], x0) - x0;
+            const int b = std::min(xb + discRight_[dy + before], x1) - x0;
             if (a > b) continue;
             const int row = y - y0;
             std::uint64_t* m = &mask_[std::size_t(row) * words];
@@ -96,6 +97,29 @@ void WideStroke::spans(std::vector<Span>& out) {
             rowFirst_[row] = std::min(rowFirst_[row], a / 64);
             rowLast_[row] = std::max(rowLast_[row], b / 64);
         }
+    };
+    const std::size_t n = centres_.size();
+    for (std::size_t i = 0; i < n;) {
+        const QPoint c = centres_[i];
+        std::size_t j = i + 1;
+        int xa = c.x(), xb = c.x(), ya = c.y(), yb = c.y();
+        if (j < n && centres_[j].y() == c.y() && std::abs(centres_[j].x() - c.x()) == 1) {
+            const int step = centres_[j].x() - c.x();
+            while (j < n && centres_[j].y() == c.y() &&
+                   centres_[j].x() - centres_[j - 1].x() == step)
+                ++j;
+            xa = std::min(c.x(), centres_[j - 1].x());
+            xb = std::max(c.x(), centres_[j - 1].x());
+        } else if (j < n && centres_[j].x() == c.x() && std::abs(centres_[j].y() - c.y()) == 1) {
+            const int step = centres_[j].y() - c.y();
+            while (j < n && centres_[j].x() == c.x() &&
+                   centres_[j].y() - centres_[j - 1].y() == step)
+                ++j;
+            ya = std::min(c.y(), centres_[j - 1].y());
+            yb = std::max(c.y(), centres_[j - 1].y());
+        }
+        stampRun(xa, xb, ya, yb);
+        i = j;
     }
     for (int row = 0; row < h; ++row) {
         const std::uint64_t* m = &mask_[std::size_t(row) * words];
