@@ -16,7 +16,9 @@ void TEcran::Init3(int width, int height, int enlargement, const QStringList& sh
 }
 
 void TEcran::paint(Canvas& canvas) {
-    const QSize size = canvas.size();
+    // An export paints the drawing's page whatever the target's own size: an enhanced metafile
+    // framed by the drawing's extent keeps the page's background bands, as the bitmap does.
+    const QSize size = width_ > 0 && height_ > 0 ? QSize(width_, height_) : canvas.size();
     PictureCache pictures;
     const PaintOptions options = PaintOptions::page(size, &pictures);
     PaintState state;
