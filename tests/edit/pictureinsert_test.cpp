@@ -1,0 +1,73 @@
+#include "edit/pictureinsert.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+using namespace qel;
+
+namespace {
+
+const QString kData = QStringLiteral(QEL_TEST_DATA "/metafiles/");
+
+TEST(PictureInsert, MetafilesFromElsewhereBecomeMetaPictures) {
+    struct Case {
+        const char* file;
+        QSize size;
+    } cases[] = {{"big.wmf", {100, 100}}, {"big.emf", {100, 100}}};
+    for (const Case& c : cases) {
+        QString error;
+        const auto picture = loadPicture(kData + QString::fromLatin1(c.file), &error);
+        ASSERT_TRUE(picture) << c.file << " " << error.toStdString();
+        EXPECT_EQ(picture->kind, 2);
+        EXPECT_EQ(picture->image.size(), c.size) << c.file;
+        EXPECT_TRUE(fitsInRecord(picture->image));
+    }
+    for (const char* file : {"shapes.emf", "shapes.wmf", "text.emf"}) {
+        QString error;
+        const auto picture = loadPicture(kData + QString::fromLatin1(file), &error);
+        ASSERT_TRUE(picture) << file << " " << error.toStdString();
+        EXPECT_TRUE(fitsInRecord(picture->image)) << file;
+        // Something was drawn: not every pixel is white.
+        const QImage img = picture->image.convertToFormat(QImage::Format_RGB32);
+        bool ink = false;
+        for (int y = 0; y < img.height() && !ink; ++y)
+            for (int x = 0; x < img.width() && !ink; ++x)
+                ink = img.pixel(x, y) != qRgb(255, 255, 255);
+        EXPECT_TRUE(ink) << file;
+    }
+}
+
+TEST(PictureInsert, UnreadableFilesNameThemselves) {
+    QTemporaryDir dir;
+    for (const char* name : {"broken.emf", "broken.wmf", "broken.bmp", "broken.ico"}) {
+        const QString path = dir.filePath(QString::fromLatin1(name));
+        QFile f(path);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write("\x01\x00\x00\x00garbage that is no picture at all");
+        f.close();
+        QString error;
+        EXPECT_FALSE(loadPicture(path, &error)) << name;
+        EXPECT_TRUE(error.startsWith(QStringLiteral("Image illisible"))) << error.toStdString();
+        EXPECT_TRUE(error.contains(QString::fromLatin1(name))) << error.toStdString();
+    }
+}
+
+TEST(PictureInsert, BitmapsKeepTheirPixelsAndBigOnesDoNotFit) {
+    QTemporaryDir dir;
+    QImage small(3, 2, QImage::Format_RGB32);
+    small.fill(qRgb(10, 20, 30));
+    const QString path = dir.filePath(QStringLiteral("small.bmp"));
+    ASSERT_TRUE(small.save(path, "BMP"));
+    const auto picture = loadPicture(path, nullptr);
+    ASSERT_TRUE(picture);
+    EXPECT_EQ(picture->kind, 1);
+    EXPECT_EQ(picture->image.pixel(2, 1), qRgb(10, 20, 30));
+    EXPECT_EQ(picture->upperCaseName, path.toUpper());
+
+    EXPECT_FALSE(fitsInRecord(QImage(150, 150, QImage::Format_RGB32)));
+    EXPECT_TRUE(fitsInRecord(QImage(148, 147, QImage::Format_RGB32)));
+    EXPECT_FALSE(fitsInRecord(QImage(4096, 2, QImage::Format_RGB32)));
+}
+
+} // namespace
