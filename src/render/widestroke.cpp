@@ -78,8 +78,6 @@ void WideStroke::spans(std::vector<Span>& out) {
     const int h = y1 - y0 + 1;
     const int words = (x1 - x0) / 64 + 1;
     mask_.assign(std::size_t(words) * h, 0);
-    rowFirst_.assign(h, INT_MAX);
-    rowLast_.assign(h, INT_MIN);
     // Straight runs of centres (one row or one column) are stamped together: each row of the
     // union takes the widest disc row any centre of the run gives it.
     auto stampRun = [&](int xa, int xb, int ya, int yb) {
@@ -94,8 +92,6 @@ void WideStroke::spans(std::vector<Span>& out) {
                 const int lo = k == wa ? a % 64 : 0, hi = k == wb ? b % 64 : 63;
                 m[k] |= (~std::uint64_t(0) >> (63 - hi)) & (~std::uint64_t(0) << lo);
             }
-            rowFirst_[row] = std::min(rowFirst_[row], a / 64);
-            rowLast_[row] = std::max(rowLast_[row], b / 64);
         }
     };
     const std::size_t n = centres_.size();
@@ -124,7 +120,7 @@ void WideStroke::spans(std::vector<Span>& out) {
     for (int row = 0; row < h; ++row) {
         const std::uint64_t* m = &mask_[std::size_t(row) * words];
         int start = -1;
-        for (int k = rowFirst_[row]; k <= rowLast_[row]; ++k) {
+        for (int k = 0; k < words; ++k) {
             std::uint64_t bits = m[k];
             int pos = 0; // bits below pos in this word are done
             while (pos < 64) {
@@ -142,7 +138,7 @@ void WideStroke::spans(std::vector<Span>& out) {
                 }
             }
         }
-        if (start >= 0) out.push_back({y0 + row, x0 + start, x0 + rowLast_[row] * 64 + 63});
+        if (start >= 0) out.push_back({y0 + row, x0 + start, x0 + words * 64 - 1});
     }
 }
 

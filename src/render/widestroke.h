@@ -36,7 +36,6 @@ private:
     QRect clip_;
     std::vector<QPoint> centres_;
     std::vector<std::uint64_t> mask_;
-    std::vector<int> rowFirst_, rowLast_;
     std::vector<int> discLeft_, discRight_; // per disc row, offsets from the centre
 };
 
