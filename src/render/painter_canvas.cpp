@@ -2,6 +2,7 @@
 
 #include "render/hatch.h"
 #include "render/polygonspans.h"
+#include "render/spanwriter.h"
 
 #include <QPaintEngine>
 #include <QPainterPath>
@@ -506,33 +507,9 @@ void PainterCanvas::fillSpans(const std::vector<Span>& spans) {
     p_->drawRects(rects_.data(), int(rects_.size()));
 }
 
-// Solid runs, or only the hatch's pixels, copied or not-xored into the image.
 void PainterCanvas::paintSpans(const std::vector<Span>& spans, QRgb colour,
                                const std::uint8_t* hatch) {
-    const int w = image_->width(), h = image_->height();
-    uchar* bits = image_->bits();
-    const qsizetype stride = image_->bytesPerLine();
-    const QRgb flip = ~colour; // not-xor: ~(colour ^ px) == px ^ ~colour
-    for (const Span& s : spans) {
-        if (s.y < 0 || s.y >= h) continue;
-        const int x0 = std::max(s.x0, 0), x1 = std::min(s.x1, w - 1);
-        if (x0 > x1) continue;
-        QRgb* row = reinterpret_cast<QRgb*>(bits + s.y * stride);
-        if (hatch) {
-            const unsigned bitsOfRow = hatch[s.y & 7];
-            if (notXorActive_) // Qt's raster op inverts the gaps too, from a transparent source
-                for (int x = x0; x <= x1; ++x)
-                    row[x] ^= (bitsOfRow >> (x & 7) & 1u) ? flip : 0x00FFFFFFu;
-            else
-                for (int x = x0; x <= x1; ++x)
-                    if (bitsOfRow >> (x & 7) & 1u) row[x] = colour;
-        } else if (notXorActive_) {
-            for (int x = x0; x <= x1; ++x)
-                row[x] ^= flip;
-        } else {
-            std::fill(row + x0, row + x1 + 1, colour);
-        }
-    }
+    writeSpans(*image_, spans, colour, hatch, notXorActive_);
 }
 
 // --- copy-mode operations ---
