@@ -5,6 +5,7 @@
 #include "platform/messages.h"
 #include "render/canvas.h"
 #include "render/picturecache.h"
+#include "render/recordpainter.h"
 
 #include <QCloseEvent>
 #include <QFileInfo>
@@ -215,19 +216,7 @@ void TMDIChild::Annuler() {
 }
 
 QString TMDIChild::GetStyles() const {
-    const Canvas& c = PaintBox1->canvas();
-    Style s;
-    s.brushStyle = c.brush().style;
-    s.brushColour = c.brush().colour;
-    s.penStyle = c.pen().style;
-    s.penWidth = c.pen().width;
-    s.penColour = c.pen().colour;
-    s.fontColour = c.font().colour;
-    s.fontSize = c.font().size;
-    s.fontStyle =
-        fontStyleCode(c.font().bold, c.font().italic, c.font().underline, c.font().strikeOut);
-    s.fontName = c.font().name;
-    return formatStyle(s);
+    return formatStyle(styleOfCanvas(PaintBox1->canvas()));
 }
 
 QString TMDIChild::caption() const {

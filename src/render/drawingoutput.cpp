@@ -40,17 +40,14 @@ FileResult writeMetafile(const QString& path, const QStringList& shapeList, QSiz
 FileResult writeDrawing(const QString& path, QStringList& shapeList, QSize page, int enlargement,
                         QSize largestExtent) {
     ensureHeaderAndBackground(shapeList, page.width(), page.height());
-    TEcran renderer;
     switch (outputFormatFor(path)) {
     case OutputFormat::Bmp:
-        renderer.Init3(page.width(), page.height(), enlargement, shapeList);
-        return fromMessage(renderer.CvtBmpFile(path));
     case OutputFormat::Jpeg:
-        renderer.Init3(page.width(), page.height(), enlargement, shapeList);
-        return fromMessage(renderer.CvtJpg(path));
-    case OutputFormat::Gif:
-        renderer.Init3(page.width(), page.height(), enlargement, shapeList);
-        return fromMessage(renderer.CvtGif(path));
+    case OutputFormat::Gif: {
+        const ExportResult picture =
+            exportDrawing(shapeList, page.width(), page.height(), enlargement, path);
+        return {picture.status == ExportResult::Status::Written, picture.error};
+    }
     case OutputFormat::Wmf:
         return writeMetafile(path, shapeList, page, enlargement, MetafileFormat::Wmf, page);
     case OutputFormat::Emf:

@@ -1,5 +1,7 @@
 #include "render/ecran.h"
 
+#include "render/drawingoutput.h"
+
 #include "platform/imagewriters.h"
 #include "render/painter_canvas.h"
 #include "render/picturecache.h"
@@ -75,15 +77,20 @@ QString TEcran::CvtGif(const QString& path) {
 
 ExportResult exportDrawing(const QStringList& shapeList, int pageWidth, int pageHeight,
                            int enlargement, const QString& path) {
-    const QString upper = path.toUpper();
     QString (TEcran::*convert)(const QString&) = nullptr;
-    if (upper.contains(QLatin1String(".BMP")))
+    switch (outputFormatFor(path)) {
+    case OutputFormat::Bmp:
         convert = &TEcran::CvtBmpFile;
-    else if (upper.contains(QLatin1String(".JPG")))
+        break;
+    case OutputFormat::Jpeg:
         convert = &TEcran::CvtJpg;
-    else if (upper.contains(QLatin1String(".GIF")))
+        break;
+    case OutputFormat::Gif:
         convert = &TEcran::CvtGif;
-    // ".WMF" and ".EMF" belong to the metafile writer, everything else to the native one.
+        break;
+    default: // metafiles and native drawings have writers of their own
+        break;
+    }
     if (!convert) return {};
 
     TEcran ecran;
