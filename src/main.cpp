@@ -1,8 +1,10 @@
 #include "app/commandline.h"
+#include "app/logo.h"
 #include "app/mainform.h"
 #include "app/splash.h"
 
 #include <QApplication>
+#include <QIcon>
 #include <QSplashScreen>
 #include <cstdio>
 #include <cstring>
@@ -32,6 +34,7 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Qel Draw"));
     QApplication::setApplicationDisplayName(QStringLiteral("Qel Draw"));
+    QApplication::setWindowIcon(QIcon(qel::drawLogo(QSize(64, 64), false)));
     auto splash = qel::showSplash();
     qel::TMainForm frame;
     splash.reset();

@@ -15,6 +15,7 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QResizeEvent>
+#include <QScreen>
 #include <QSpinBox>
 #include <QStatusBar>
 #include <QStatusTipEvent>
@@ -231,6 +232,8 @@ void TMainForm::FormShow() {
         m = 20;
     Enlargement = 200;
     StartDir = QDir::currentPath();
+    // Without a window manager maximising does nothing: take the screen's room ourselves.
+    if (const QScreen* screen = this->screen()) setGeometry(screen->availableGeometry());
     showMaximized();
 }
 
