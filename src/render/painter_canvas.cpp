@@ -213,7 +213,8 @@ void PainterCanvas::refreshFont() {
 // --- figures ---
 
 void PainterCanvas::line(QPoint from, QPoint to) {
-    if (!figureMode() || noOutline()) return;
+    // A line that goes nowhere has no pixel before its excluded end: nothing to draw.
+    if ((from == to && thinPen()) || !figureMode() || noOutline()) return;
     if (stamped()) {
         beginStroke();
         stroke_.line(from, to);
@@ -226,6 +227,9 @@ void PainterCanvas::line(QPoint from, QPoint to) {
 
 void PainterCanvas::polyline(const QPoint* points, int count) {
     if (!points || count < 2 || !figureMode() || noOutline()) return;
+    if (thinPen() &&
+        std::all_of(points + 1, points + count, [&](const QPoint& q) { return q == points[0]; }))
+        return; // one repeated point, as a line of no length
     if (stamped()) {
         beginStroke();
         for (int i = 1; i < count; ++i)

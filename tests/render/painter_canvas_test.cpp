@@ -322,6 +322,18 @@ TEST(PainterCanvas, LinesLeaveOutTheirLastPixelAndWidthZeroIsOnePixel) {
             {2, 3}, {3, 3}, {4, 3}, {5, 3}, {6, 3}, {7, 3}, {8, 3}, {9, 3}, {10, 3}, {11, 3}}));
 }
 
+TEST(PainterCanvas, LinesOfNoLengthDrawNothing) {
+    const QPoint same[] = {{5, 5}, {5, 5}, {5, 5}};
+    for (const int style : {0, 2}) {
+        const QImage image = paint(20, 10, [&](PainterCanvas& c) {
+            c.setPenStyle(style);
+            c.line({5, 5}, {5, 5});
+            c.polyline(same, 3);
+        });
+        EXPECT_EQ(image, blank(20, 10)) << style << ascii(image);
+    }
+}
+
 TEST(PainterCanvas, DashedPensLeaveGapsOnLinesAndCurves) {
     for (int style = 1; style <= 4; ++style) {
         const QImage image = paint(120, 60, [&](PainterCanvas& c) {
