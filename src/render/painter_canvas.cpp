@@ -221,6 +221,12 @@ void PainterCanvas::line(QPoint from, QPoint to) {
         endStroke();
         return;
     }
+    if (thinOnImage()) {
+        beginThin();
+        thinSegment(from, to);
+        endThin();
+        return;
+    }
     p_->setPen(qpen_);
     p_->drawLine(from, to);
 }
@@ -237,6 +243,13 @@ void PainterCanvas::polyline(const QPoint* points, int count) {
         endStroke();
         return;
     }
+    if (thinOnImage()) {
+        beginThin();
+        for (int i = 1; i < count; ++i)
+            thinSegment(points[i - 1], points[i]);
+        endThin();
+        return;
+    }
     p_->setPen(qpen_);
     p_->drawPolyline(points, count);
 }
@@ -250,15 +263,22 @@ void PainterCanvas::polygon(const QPoint* points, int count) {
         }
         if (noOutline()) return;
         if (!stamped()) {
-            p_->setPen(qpen_);
-            p_->setBrush(Qt::NoBrush);
-            p_->drawPolygon(points, count, Qt::OddEvenFill);
+            thinPolygon(points, count);
             return;
         }
         beginStroke();
         for (int i = 1; i <= count; ++i)
             stroke_.line(points[i - 1], points[i % count]);
         endStroke();
+        return;
+    }
+    if (thinOnImage()) {
+        if (!noFill()) {
+            p_->setPen(Qt::NoPen);
+            p_->setBrush(qbrush_);
+            p_->drawPolygon(points, count, Qt::OddEvenFill);
+        }
+        thinPolygon(points, count);
         return;
     }
     p_->setPen(qpen_);
@@ -411,6 +431,43 @@ bool PainterCanvas::direct() const {
     const QImage::Format f = image_->format();
     return f == QImage::Format_RGB32 || f == QImage::Format_ARGB32 ||
            f == QImage::Format_ARGB32_Premultiplied;
+}
+
+// One-pixel outlines on an image are walked pixel by pixel, clipped or not, so both ways give
+// the same pixels; other devices (printer pages) keep Qt's lines.
+bool PainterCanvas::thinOnImage() const {
+    return image_ && thinPen() && !noOutline();
+}
+
+// Straight into the pixels when nothing is in the way; otherwise the same pixels go to the
+// painter as points, through its clip.
+void PainterCanvas::beginThin() {
+    thin_.begin(dash_, dashLength_, QRect(QPoint(0, 0), image_->size()));
+    chain_.clear();
+    thinDirect_ = direct();
+    if (thinDirect_)
+        thinTarget_ = {image_->bits(), image_->bytesPerLine(), toQColor(pen_.colour).rgb(),
+                       notXorActive_};
+}
+
+void PainterCanvas::thinSegment(QPoint a, QPoint b) {
+    if (thinDirect_)
+        thin_.segment(a, b, thinTarget_);
+    else
+        thin_.segment(a, b, chain_);
+}
+
+void PainterCanvas::endThin() {
+    if (!thinDirect_) plot(chain_.data(), chain_.size());
+}
+
+// The closing edge ends on the first point, which the first edge already drew.
+void PainterCanvas::thinPolygon(const QPoint* points, int count) {
+    if (noOutline()) return;
+    beginThin();
+    for (int i = 1; i <= count; ++i)
+        thinSegment(points[i - 1], points[i % count]);
+    endThin();
 }
 
 // Wide round pens stamped into the image; very wide ones stay with Qt's stroker.

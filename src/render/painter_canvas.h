@@ -2,6 +2,7 @@
 
 #include "render/canvas.h"
 #include "render/outlinechain.h"
+#include "render/thinline.h"
 #include "render/widestroke.h"
 
 #include <QBrush>
@@ -75,6 +76,11 @@ private:
     void thickArc(const QRect& box, QPoint start, QPoint end, bool closed);
     void fillBox(const QRect& box, QRgb colour, const std::uint8_t* hatch);
     bool stamped() const;
+    bool thinOnImage() const;
+    void beginThin();
+    void thinSegment(QPoint a, QPoint b);
+    void endThin();
+    void thinPolygon(const QPoint* points, int count);
     void beginStroke();
     void endStroke();
     void wideClosedFigure(const QRect& box, int cornerWidth, int cornerHeight);
@@ -110,6 +116,9 @@ private:
     std::vector<Span> spans_;
     std::vector<QRect> rects_;
     WideStroke stroke_;
+    ThinLine thin_;
+    ThinLine::Target thinTarget_{};
+    bool thinDirect_ = false;
 };
 
 } // namespace qel

@@ -120,6 +120,30 @@ TEST(CanvasFastPath, ThinFiguresAndFillsMatchQtsPainter) {
     }
 }
 
+// One-pixel lines and polylines, dashed or not, far out of the image too.
+TEST(CanvasFastPath, ThinLinesMatchQtsPainter) {
+    QRandomGenerator random(13);
+    const QImage ground = noise(96, 80, 4);
+    for (int round = 0; round < 300; ++round) {
+        const PenState pen{Colour(random.bounded(0x1000000u)), int(random.bounded(2)),
+                           int(random.bounded(7)),
+                           random.bounded(2) ? PenMode::NotXor : PenMode::Copy};
+        QPoint points[12];
+        const int n = random.bounded(2, 12);
+        for (int i = 0; i < n; ++i)
+            points[i] = QPoint(random.bounded(-200, 300), random.bounded(-200, 280));
+        const Draw draw = [&](PainterCanvas& c) {
+            c.setPen(pen);
+            c.line(points[0], points[1]);
+            c.polyline(points, n);
+        };
+        const QImage fast = direct(ground, draw), slow = throughQt(ground, draw);
+        ASSERT_TRUE(fast == slow) << difference(fast, slow) << " round " << round << " pen "
+                                  << pen.width << "/" << pen.style << " points "
+                                  << pointList(points, n);
+    }
+}
+
 // Long edges add up the fill's fixed-point steps over many rows.
 TEST(CanvasFastPath, LargePolygonsMatchQtsPainter) {
     QRandomGenerator random(5);
