@@ -78,45 +78,66 @@ void WideStroke::spans(std::vector<Span>& out) {
     const int h = y1 - y0 + 1;
     const int words = (x1 - x0) / 64 + 1;
     mask_.assign(std::size_t(words) * h, 0);
-    // Straight runs of centres (one row or one column) are stamped together: each row of the
-    // union takes the widest disc row any centre of the run gives it.
-    auto stampRun = [&](int xa, int xb, int ya, int yb) {
-        for (int y = std::max(ya - before, y0); y <= std::min(yb + after, y1); ++y) {
-            const int dy = std::clamp(0, std::max(y - yb, -before), std::min(y - ya, after));
-            const int a = std::max(xa + discLeft_[dy + before], x0) - x0;
-            const int b = std::min(xb + discRight_[dy + before], x1) - x0;
+    // The centres go in runs that move one way in x and one way in y. In such a run the discs
+    // that reach a row have centres on neighbouring columns, and each disc row holds its centre
+    // column, so their union on that row is one interval: the run keeps a row's extent with two
+    // comparisons per disc row, and the mask is written once per row when the run ends.
+    rowLo_.assign(h, INT_MAX);
+    rowHi_.assign(h, INT_MIN);
+    int touchedLo = INT_MAX, touchedHi = INT_MIN;
+    auto stampRow = [&](int xa, int xb, int cy) {
+        const int ya = std::max(cy - before, y0), yb = std::min(cy + after, y1);
+        for (int y = ya; y <= yb; ++y) {
+            const int d = y - cy + before, r = y - y0;
+            rowLo_[r] = std::min(rowLo_[r], xa + discLeft_[d]);
+            rowHi_[r] = std::max(rowHi_[r], xb + discRight_[d]);
+        }
+        touchedLo = std::min(touchedLo, ya - y0);
+        touchedHi = std::max(touchedHi, yb - y0);
+    };
+    auto flush = [&] {
+        for (int r = touchedLo; r <= touchedHi; ++r) {
+            const int a = std::max(rowLo_[r], x0) - x0, b = std::min(rowHi_[r], x1) - x0;
+            rowLo_[r] = INT_MAX;
+            rowHi_[r] = INT_MIN;
             if (a > b) continue;
-            const int row = y - y0;
-            std::uint64_t* m = &mask_[std::size_t(row) * words];
+            std::uint64_t* m = &mask_[std::size_t(r) * words];
             for (int wa = a / 64, wb = b / 64, k = wa; k <= wb; ++k) {
                 const int lo = k == wa ? a % 64 : 0, hi = k == wb ? b % 64 : 63;
                 m[k] |= (~std::uint64_t(0) >> (63 - hi)) & (~std::uint64_t(0) << lo);
             }
         }
+        touchedLo = INT_MAX;
+        touchedHi = INT_MIN;
     };
     const std::size_t n = centres_.size();
+    int sx = 0, sy = 0; // the run's directions, 0 until it has moved that way
     for (std::size_t i = 0; i < n;) {
         const QPoint c = centres_[i];
-        std::size_t j = i + 1;
-        int xa = c.x(), xb = c.x(), ya = c.y(), yb = c.y();
-        if (j < n && centres_[j].y() == c.y() && std::abs(centres_[j].x() - c.x()) == 1) {
-            const int step = centres_[j].x() - c.x();
-            while (j < n && centres_[j].y() == c.y() &&
-                   centres_[j].x() - centres_[j - 1].x() == step)
-                ++j;
-            xa = std::min(c.x(), centres_[j - 1].x());
-            xb = std::max(c.x(), centres_[j - 1].x());
-        } else if (j < n && centres_[j].x() == c.x() && std::abs(centres_[j].y() - c.y()) == 1) {
-            const int step = centres_[j].y() - c.y();
-            while (j < n && centres_[j].x() == c.x() &&
-                   centres_[j].y() - centres_[j - 1].y() == step)
-                ++j;
-            ya = std::min(c.y(), centres_[j - 1].y());
-            yb = std::max(c.y(), centres_[j - 1].y());
+        if (i > 0) {
+            const int dx = c.x() - centres_[i - 1].x(), dy = c.y() - centres_[i - 1].y();
+            if (std::abs(dx) > 1 || std::abs(dy) > 1 || dx * sx < 0 || dy * sy < 0) {
+                flush();
+                sx = sy = 0;
+            }
+            if (dx) sx = dx;
+            if (dy) sy = dy;
         }
-        stampRun(xa, xb, ya, yb);
+        // Centres on the same row as c, moving the run's way, are stamped together.
+        std::size_t j = i + 1;
+        int xa = c.x(), xb = c.x();
+        while (j < n && centres_[j].y() == c.y()) {
+            const int dx = centres_[j].x() - centres_[j - 1].x();
+            if (std::abs(dx) != 1 || dx * sx < 0) break;
+            sx = dx;
+            xa = std::min(xa, centres_[j].x());
+            xb = std::max(xb, centres_[j].x());
+            ++j;
+        }
+        stampRow(xa, xb, c.y());
         i = j;
     }
+    flush();
     for (int row = 0; row < h; ++row) {
         const std::uint64_t* m = &mask_[std::size_t(row) * words];
         int start = -1;

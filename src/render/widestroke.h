@@ -37,6 +37,7 @@ private:
     std::vector<QPoint> centres_;
     std::vector<std::uint64_t> mask_;
     std::vector<int> discLeft_, discRight_; // per disc row, offsets from the centre
+    std::vector<int> rowLo_, rowHi_;        // per mask row, the current run's extent
 };
 
 } // namespace qel
