@@ -43,14 +43,33 @@ void WideStroke::line(QPoint a, QPoint b) {
         add(a);
         return;
     }
-    // Nearest pixel to the exact line at each step, halves rounded up.
+    // Nearest pixel to the exact line at each step, halves rounded up: floor((2 d i + steps) /
+    // 2 steps) per axis, kept as quotient and remainder so a step costs no division.
     const std::int64_t twoSteps = 2 * std::int64_t(steps);
-    auto along = [&](int d, int i) {
-        const std::int64_t n = 2 * std::int64_t(d) * i + steps;
-        return int(n >= 0 ? n / twoSteps : -((-n + twoSteps - 1) / twoSteps));
+    struct Axis {
+        int q;
+        std::int64_t r, inc;
     };
-    for (int i = 0; i <= steps; ++i)
-        add(QPoint(a.x() + along(dx, i), a.y() + along(dy, i)));
+    auto start = [&](int d) {
+        // The quotient moves by at most one a step, since |d| <= steps.
+        return Axis{0, steps, 2 * std::int64_t(d)};
+    };
+    auto next = [&](Axis& a) {
+        a.r += a.inc;
+        if (a.r >= twoSteps) {
+            a.r -= twoSteps;
+            ++a.q;
+        } else if (a.r < 0) {
+            a.r += twoSteps;
+            --a.q;
+        }
+    };
+    Axis ax = start(dx), ay = start(dy);
+    for (int i = 0; i <= steps; ++i) {
+        add(QPoint(a.x() + ax.q, a.y() + ay.q));
+        next(ax);
+        next(ay);
+    }
 }
 
 void WideStroke::chain(const QPoint* points, std::size_t count) {
