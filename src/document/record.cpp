@@ -197,18 +197,25 @@ int fontStyleCode(bool bold, bool italic, bool underline, bool strikeOut) {
     return bold ? 1 : italic ? 2 : underline ? 3 : 4;
 }
 
-QImage decodePixels(QStringView payload) {
+PixelBlock decodePixelBlock(QStringView payload) {
+    PixelBlock block;
     const int width = parseHex(field(payload, 0, 3)).value_or(0);
     const auto h = parseHex(field(payload, 3, 3));
     const int height = width > 0 ? h.value_or(0) : 0;
-    if (width <= 0 || height <= 0) return {};
-    QImage picture(width, height, QImage::Format_RGB32);
-    if (picture.isNull()) return {};
+    if (width <= 0 || height <= 0) return block;
+    block.declared = QSize(width, height);
+
+    const qsizetype digits = std::max<qsizetype>(0, payload.size() - 6);
+    const qsizetype chunks = (digits + 5) / 6; // a short last chunk still takes a place
+    const int columns = int(std::min<qsizetype>(width, (chunks + height - 1) / height));
+    if (columns <= 0) return block;
+    QImage picture(columns, height, QImage::Format_RGB32);
+    if (picture.isNull()) return block;
     picture.fill(Qt::white);
 
     const QChar* p = payload.data() + 6;
     const QChar* end = payload.data() + payload.size();
-    for (int x = 0; x < width && p < end; ++x) {
+    for (int x = 0; x < columns && p < end; ++x) {
         for (int y = 0; y < height; ++y) {
             if (p >= end) break; // the data ran out: this column and every later one stay white
             const qsizetype n = std::min<qsizetype>(6, end - p);
@@ -225,6 +232,20 @@ QImage decodePixels(QStringView payload) {
             reinterpret_cast<QRgb*>(picture.scanLine(y))[x] = rgb;
         }
     }
+    block.supplied = std::move(picture);
+    return block;
+}
+
+QImage decodePixels(QStringView payload) {
+    const PixelBlock block = decodePixelBlock(payload);
+    if (block.declared.isEmpty()) return {};
+    if (block.supplied.width() == block.declared.width()) return block.supplied;
+    QImage picture(block.declared, QImage::Format_RGB32);
+    if (picture.isNull()) return {};
+    picture.fill(Qt::white);
+    for (int y = 0; y < block.supplied.height(); ++y)
+        std::copy_n(reinterpret_cast<const QRgb*>(block.supplied.constScanLine(y)),
+                    block.supplied.width(), reinterpret_cast<QRgb*>(picture.scanLine(y)));
     return picture;
 }
 

@@ -113,6 +113,14 @@ int fontStyleCode(bool bold, bool italic, bool underline, bool strikeOut);
 // Size (three hex digits each) then column-major BBGGRR pixels. Pixels the block does not
 // supply stay white.
 QImage decodePixels(QStringView payload);
+
+// The same block as the columns its data really reaches: a block may declare a large picture
+// and supply few pixels, and the white rest costs nothing to decode or keep.
+struct PixelBlock {
+    QSize declared;  // width and height read from the block
+    QImage supplied; // the first columns, up to the last one the data reaches; may be null
+};
+PixelBlock decodePixelBlock(QStringView payload);
 QString encodePixels(const QImage& picture);
 
 // ---- list validation ----

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "document/record.h"
+
 #include <QCache>
 #include <QImage>
 #include <QString>
@@ -14,15 +16,15 @@ class PictureCache {
 public:
     explicit PictureCache(qsizetype maxBytes = qsizetype(64) << 20);
 
-    // The decoded picture of a pixel payload (null for an empty picture).
-    QImage picture(QStringView payload);
+    // The decoded pixel block of a payload (empty for an empty picture).
+    PixelBlock picture(QStringView payload);
     void clear() { cache_.clear(); }
     int count() const { return int(cache_.count()); }
 
 private:
     struct Entry {
         QString payload;
-        QImage image;
+        PixelBlock block;
     };
     QCache<size_t, Entry> cache_;
 };

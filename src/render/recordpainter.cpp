@@ -240,9 +240,20 @@ bool RecordPainter::DessinForme(QStringView record) {
 }
 
 void RecordPainter::paintPicture(const Box& box, QStringView payload) {
-    const QImage picture =
-        options_.pictures ? options_.pictures->picture(payload) : decodePixels(payload);
-    if (!picture.isNull()) canvas_.stretchDraw(box.left, box.top, box.right, box.bottom, picture);
+    const PixelBlock block =
+        options_.pictures ? options_.pictures->picture(payload) : decodePixelBlock(payload);
+    if (block.declared.isEmpty()) return;
+    const int supplied = block.supplied.isNull() ? 0 : block.supplied.width();
+    if (supplied == block.declared.width()) {
+        canvas_.stretchDraw(box.left, box.top, box.right, box.bottom, block.supplied);
+        return;
+    }
+    // Columns the block never reached are white: they are painted as such, not decoded.
+    const int split =
+        box.left + int((qint64(box.right) - box.left) * supplied / block.declared.width());
+    if (supplied > 0) canvas_.stretchDraw(box.left, box.top, split, box.bottom, block.supplied);
+    canvas_.whiteness(std::min(split, box.right), std::min(box.top, box.bottom),
+                      std::max(split, box.right), std::max(box.top, box.bottom));
 }
 
 void RecordPainter::arrowheads(int code, QPointF start, QPointF startDir, QPointF end,

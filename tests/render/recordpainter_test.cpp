@@ -71,7 +71,9 @@ INSTANTIATE_TEST_SUITE_P(
         KeywordCase{"BITMAP 010010050050002001"
                     "0000FFFF0000",
                     "picture 16,16,80,80 2x1"},
-        KeywordCase{"META 010010050050001003", "picture 16,16,80,80 1x3"},
+        // A block without pixel data is white all over: painted white, nothing decoded.
+        KeywordCase{"META 010010050050001003", "white 16,16,80,80"},
+        KeywordCase{"META 010010050050001003FF0000", "picture 16,16,80,80 1x3"},
         KeywordCase{"BITMAP 010010050050000000", ""},
         KeywordCase{"FILLRECT 000000068090", "fill 0,0,199,149"},
         KeywordCase{"MOSAIC 000000068090", ""},
@@ -188,19 +190,20 @@ TEST(RecordPainter, OutOfRangeStyleCodeKeepsThePreviousAttribute) {
 TEST(PictureCache, DecodesAnUnchangedPayloadOnce) {
     PictureCache cache;
     const QString payload = QStringLiteral("002001") + QStringLiteral("0000FFFF0000");
-    const QImage first = cache.picture(payload);
-    const QImage again = cache.picture(QString(payload)); // another string, same text
+    const QImage first = cache.picture(payload).supplied;
+    const QImage again = cache.picture(QString(payload)).supplied; // another string, same text
     EXPECT_EQ(first.cacheKey(), again.cacheKey());
     EXPECT_EQ(first.pixel(0, 0), qRgb(255, 0, 0));
     EXPECT_EQ(first.pixel(1, 0), qRgb(0, 0, 255));
-    const QImage other = cache.picture(QStringLiteral("001001") + QStringLiteral("00FF00"));
+    const QImage other =
+        cache.picture(QStringLiteral("001001") + QStringLiteral("00FF00")).supplied;
     EXPECT_EQ(other.pixel(0, 0), qRgb(0, 255, 0));
     EXPECT_EQ(cache.count(), 2);
 }
 
 TEST(PictureCache, PictureLargerThanTheBoundIsStillPainted) {
     PictureCache cache(16);
-    EXPECT_FALSE(cache.picture(QStringLiteral("001001FF0000")).isNull());
+    EXPECT_FALSE(cache.picture(QStringLiteral("001001FF0000")).supplied.isNull());
     EXPECT_EQ(cache.count(), 0);
 }
 
