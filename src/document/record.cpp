@@ -1,29 +1,41 @@
 #include "document/record.h"
 
 #include <algorithm>
+#include <array>
 
 namespace qel {
 
 namespace {
 
-// -1 for anything that is not a hexadecimal digit (either case is read).
+// Digit values of the ASCII hexadecimal digits (either case), -1 for every other character.
+constexpr std::array<signed char, 128> kHexDigits = [] {
+    std::array<signed char, 128> t{};
+    for (int c = 0; c < 128; ++c)
+        t[c] = c >= '0' && c <= '9'   ? c - '0'
+               : c >= 'A' && c <= 'F' ? c - 'A' + 10
+               : c >= 'a' && c <= 'f' ? c - 'a' + 10
+                                      : -1;
+    return t;
+}();
+
 int hexDigit(QChar c) {
     const char16_t u = c.unicode();
-    if (u >= u'0' && u <= u'9') return u - u'0';
-    if (u >= u'A' && u <= u'F') return u - u'A' + 10;
-    if (u >= u'a' && u <= u'f') return u - u'a' + 10;
-    return -1;
+    return u < 128 ? kHexDigits[u] : -1;
 }
 
-// Reads exactly the digits of text as hex; fails on empty text or a non-digit.
+// Reads exactly the digits of text as hex; fails on empty text or a non-digit. Point lists
+// and style fields are read for every record of every repaint, so a digit costs a table load
+// and the failure test waits for the end.
 std::optional<quint64> parseHexWide(QStringView text) {
     if (text.isEmpty() || text.size() > 16) return std::nullopt;
     quint64 v = 0;
+    int bad = 0;
     for (QChar c : text) {
         const int d = hexDigit(c);
-        if (d < 0) return std::nullopt;
-        v = (v << 4) | quint64(d);
+        bad |= d;
+        v = (v << 4) | quint64(d & 15);
     }
+    if (bad < 0) return std::nullopt;
     return v;
 }
 
@@ -189,7 +201,12 @@ void applyStyleField(QStringView f, Style& s) {
     s.fontColour = colour(20);
     s.fontSize = hex2(28);
     if (const int fs = digit(30); fs <= 4) s.fontStyle = fs;
-    s.fontName = f.size() > 31 ? f.mid(31).toString() : QString();
+    // Most records name a face already in use: no new string for it.
+    const QStringView name = f.size() > 31 ? f.mid(31) : QStringView();
+    if (name.isEmpty())
+        s.fontName = QString();
+    else if (s.fontName != name)
+        s.fontName = name.toString();
 }
 
 int fontStyleCode(bool bold, bool italic, bool underline, bool strikeOut) {
