@@ -15,30 +15,34 @@ void writeSpans(QImage& image, const std::vector<Span>& spans, QRgb colour,
         const int x0 = std::max(s.x0, 0), x1 = std::min(s.x1, w - 1);
         if (x0 > x1) continue;
         QRgb* row = reinterpret_cast<QRgb*>(bits + s.y * stride);
-        if (hatch) {
-            // Per pixel: kept bits (keep) and the value xored into the rest (put), by x & 7.
-            // The pattern repeats every 8 pixels, so aligned groups of 8 run without a branch.
-            const unsigned bitsOfRow = hatch[s.y & 7];
-            QRgb keep[8], put[8];
-            for (int k = 0; k < 8; ++k) {
-                const bool on = bitsOfRow >> k & 1u;
-                if (notXor) { // Qt's raster op inverts the gaps too, from a transparent source
-                    keep[k] = ~0u;
-                    put[k] = on ? flip : 0x00FFFFFFu;
-                } else {
-                    keep[k] = on ? 0u : ~0u;
-                    put[k] = on ? colour : 0u;
-                }
+        if (hatch && !notXor) {
+            // Only the pattern's pixels are stored, column class by column class: no reads and
+            // no branch per pixel.
+            const unsigned bitsOfRow = hatch[s.y & 7] & 0xFFu;
+            if (bitsOfRow == 0xFFu) {
+                std::fill(row + x0, row + x1 + 1, colour);
+                continue;
             }
-            auto one = [&](int x) { row[x] = (row[x] & keep[x & 7]) ^ put[x & 7]; };
+            for (unsigned b = bitsOfRow; b; b &= b - 1) {
+                const int k = __builtin_ctz(b);
+                for (int x = x0 + ((k - x0) & 7); x <= x1; x += 8)
+                    row[x] = colour;
+            }
+        } else if (hatch) {
+            // Qt's raster op inverts the gaps too, from a transparent source. The pattern
+            // repeats every 8 pixels, so aligned groups of 8 run without a branch.
+            const unsigned bitsOfRow = hatch[s.y & 7];
+            QRgb put[8];
+            for (int k = 0; k < 8; ++k)
+                put[k] = (bitsOfRow >> k & 1u) ? flip : 0x00FFFFFFu;
             int x = x0;
             for (; x <= x1 && (x & 7); ++x)
-                one(x);
+                row[x] ^= put[x & 7];
             for (; x + 7 <= x1; x += 8)
                 for (int k = 0; k < 8; ++k)
-                    row[x + k] = (row[x + k] & keep[k]) ^ put[k];
+                    row[x + k] ^= put[k];
             for (; x <= x1; ++x)
-                one(x);
+                row[x] ^= put[x & 7];
         } else if (notXor) {
             for (int x = x0; x <= x1; ++x)
                 row[x] ^= flip;
