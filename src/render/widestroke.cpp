@@ -15,8 +15,7 @@ void WideStroke::begin(int width, const QRect& clip) {
     const int before = reachBefore(width_), after = reachAfter(width_);
     const int shift = width_ % 2 == 0 ? 1 : 0;
     const std::int64_t r2 = std::int64_t(width_) * width_;
-    discLeft_.assign(before + after + 1, 0);
-    discRight_.assign(before + after + 1, -1);
+    disc_.assign(before + after + 1, Extent{0, -1});
     for (int dy = -before; dy <= after; ++dy) {
         const std::int64_t v = 2 * dy + shift;
         int lo = 1, hi = 0;
@@ -27,8 +26,7 @@ void WideStroke::begin(int width, const QRect& clip) {
                 hi = std::max(hi, dx);
             }
         }
-        discLeft_[dy + before] = lo;
-        discRight_[dy + before] = hi;
+        disc_[dy + before] = {lo, hi};
     }
 }
 
@@ -77,6 +75,17 @@ void WideStroke::chain(const QPoint* points, std::size_t count) {
         add(points[i]);
 }
 
+// Widens count row extents by the disc rows beside them. A pen is a few pixels wide, so this is
+// a handful of iterations: the arrays never overlap, and saying so spares the compiler's
+// overlap checks, which cost more than the loop.
+static void widen(WideStroke::Extent* __restrict rows, const WideStroke::Extent* __restrict disc,
+                  int count, int xa, int xb) {
+    for (int i = 0; i < count; ++i) {
+        rows[i].lo = std::min(rows[i].lo, xa + disc[i].lo);
+        rows[i].hi = std::max(rows[i].hi, xb + disc[i].hi);
+    }
+}
+
 void WideStroke::spans(std::vector<Span>& out) {
     out.clear();
     if (centres_.empty() || clip_.isEmpty()) return;
@@ -101,24 +110,18 @@ void WideStroke::spans(std::vector<Span>& out) {
     // that reach a row have centres on neighbouring columns, and each disc row holds its centre
     // column, so their union on that row is one interval: the run keeps a row's extent with two
     // comparisons per disc row, and the mask is written once per row when the run ends.
-    rowLo_.assign(h, INT_MAX);
-    rowHi_.assign(h, INT_MIN);
+    rows_.assign(h, Extent{INT_MAX, INT_MIN});
     int touchedLo = INT_MAX, touchedHi = INT_MIN;
     auto stampRow = [&](int xa, int xb, int cy) {
         const int ya = std::max(cy - before, y0), yb = std::min(cy + after, y1);
-        for (int y = ya; y <= yb; ++y) {
-            const int d = y - cy + before, r = y - y0;
-            rowLo_[r] = std::min(rowLo_[r], xa + discLeft_[d]);
-            rowHi_[r] = std::max(rowHi_[r], xb + discRight_[d]);
-        }
+        if (ya <= yb) widen(&rows_[ya - y0], &disc_[ya - cy + before], yb - ya + 1, xa, xb);
         touchedLo = std::min(touchedLo, ya - y0);
         touchedHi = std::max(touchedHi, yb - y0);
     };
     auto flush = [&] {
         for (int r = touchedLo; r <= touchedHi; ++r) {
-            const int a = std::max(rowLo_[r], x0) - x0, b = std::min(rowHi_[r], x1) - x0;
-            rowLo_[r] = INT_MAX;
-            rowHi_[r] = INT_MIN;
+            const int a = std::max(rows_[r].lo, x0) - x0, b = std::min(rows_[r].hi, x1) - x0;
+            rows_[r] = {INT_MAX, INT_MIN};
             if (a > b) continue;
             std::uint64_t* m = &mask_[std::size_t(r) * words];
             for (int wa = a / 64, wb = b / 64, k = wa; k <= wb; ++k) {

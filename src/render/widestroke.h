@@ -29,6 +29,11 @@ public:
     static int reachBefore(int width) { return width / 2; }
     static int reachAfter(int width) { return (width - 1) / 2; }
 
+    // A row's reach, first and last pixel.
+    struct Extent {
+        int lo, hi;
+    };
+
 private:
     void add(QPoint p);
 
@@ -36,8 +41,8 @@ private:
     QRect clip_;
     std::vector<QPoint> centres_;
     std::vector<std::uint64_t> mask_;
-    std::vector<int> discLeft_, discRight_; // per disc row, offsets from the centre
-    std::vector<int> rowLo_, rowHi_;        // per mask row, the current run's extent
+    std::vector<Extent> disc_; // per disc row, offsets from the centre
+    std::vector<Extent> rows_; // per mask row, the current run's extent
 };
 
 } // namespace qel
