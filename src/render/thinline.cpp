@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <type_traits>
 
 namespace qel {
 
@@ -80,6 +81,43 @@ template <typename Put> void ThinLine::walk(QPoint a, QPoint b, Put put) {
     r -= q * twoN;
     int minor = minor0 + int(fromA ? q : m - q) * sMinor;
     int major = major0 + int(first) * sMajor;
+    if (!dash_) {
+        // A solid line that stays inside the clip across its minor axis (the minor coordinate
+        // only moves one way, so both ends tell) needs no test per pixel.
+        const long long rl = fromA ? 2 * last * m + n - 1 : 2 * (n - last) * m + n - 1;
+        const int minorLast = minor0 + int(fromA ? rl / twoN : m - rl / twoN) * sMinor;
+        if (std::min(minor, minorLast) >= minorLo && std::max(minor, minorLast) <= minorHi) {
+            auto run = [&](auto xMajorC, auto fromAC) {
+                for (long long k = first; k <= last; ++k) {
+                    if constexpr (decltype(xMajorC)::value)
+                        put(major, minor);
+                    else
+                        put(minor, major);
+                    major += sMajor;
+                    if constexpr (decltype(fromAC)::value) {
+                        r += twoM;
+                        if (r >= twoN) {
+                            r -= twoN;
+                            minor += sMinor;
+                        }
+                    } else {
+                        r -= twoM;
+                        if (r < 0) {
+                            r += twoN;
+                            minor += sMinor;
+                        }
+                    }
+                }
+            };
+            using Yes = std::true_type;
+            using No = std::false_type;
+            if (xMajor)
+                fromA ? run(Yes{}, Yes{}) : run(Yes{}, No{});
+            else
+                fromA ? run(No{}, Yes{}) : run(No{}, No{});
+            return;
+        }
+    }
     for (long long k = first; k <= last; ++k) {
         const bool on = !dash_ || run_ % 2 == 0;
         if (dash_ && --left_ == 0) {
