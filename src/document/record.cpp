@@ -149,7 +149,22 @@ QString buildRecord(QChar mark, QChar group, QStringView keyword, QStringView da
 
 void SetArray(QStringView payload, PointBuffer& buffer) {
     buffer.last = -1;
-    for (qsizetype pos = 0; pos < payload.size(); pos += 6) {
+    // Whole six-digit points are read straight from the digit table: long DRAW lists are read
+    // on every repaint. A short tail goes through the field-by-field reading below.
+    const QChar* p = payload.data();
+    qsizetype pos = 0;
+    for (; pos + 6 <= payload.size(); pos += 6) {
+        int d[6], bad = 0;
+        for (int i = 0; i < 6; ++i) {
+            d[i] = hexDigit(p[pos + i]);
+            bad |= d[i];
+        }
+        if (bad < 0) continue;
+        buffer.points[++buffer.last] =
+            QPoint(d[0] << 8 | d[1] << 4 | d[2], d[3] << 8 | d[4] << 4 | d[5]);
+        if (buffer.last >= kMaxReadPoints - 1) return;
+    }
+    for (; pos < payload.size(); pos += 6) {
         const QStringView xs = field(payload, pos, 3);
         const QStringView ys = field(payload, pos + 3, 3);
         if (xs.isEmpty() || ys.isEmpty()) break;
