@@ -14,12 +14,6 @@ namespace qel {
 
 namespace {
 
-// The platform's one-pixel dash patterns, as on and off runs in pixels.
-constexpr int kDash[] = {18, 6};
-constexpr int kDot[] = {3, 3};
-constexpr int kDashDot[] = {9, 6, 3, 6};
-constexpr int kDashDotDot[] = {9, 3, 3, 3, 3, 3};
-
 // Far beyond any page; keeps the integer outline arithmetic and its buffers bounded when a
 // rubber band is dragged far out of the window.
 constexpr int kLimit = 16000;
@@ -37,36 +31,6 @@ QRect boxOf(int left, int top, int right, int bottom) {
     if (left > right) std::swap(left, right);
     if (top > bottom) std::swap(top, bottom);
     return QRect(left, top, right - left, bottom - top);
-}
-
-Qt::BrushStyle qtBrushStyle(int style) {
-    switch (style) {
-    case 1:
-        return Qt::NoBrush;
-    case 2:
-        return Qt::HorPattern;
-    case 3:
-        return Qt::VerPattern;
-    case 4:
-        return Qt::FDiagPattern;
-    case 5:
-        return Qt::BDiagPattern;
-    case 6:
-        return Qt::CrossPattern;
-    case 7:
-        return Qt::DiagCrossPattern;
-    default:
-        return Qt::SolidPattern;
-    }
-}
-
-bool samePen(const PenState& a, const PenState& b) {
-    return a.colour == b.colour && a.width == b.width && a.style == b.style;
-}
-
-bool sameFont(const FontState& a, const FontState& b) {
-    return a.name == b.name && a.size == b.size && a.bold == b.bold && a.italic == b.italic &&
-           a.underline == b.underline && a.strikeOut == b.strikeOut;
 }
 
 // Parametric angle, in degrees, of the point where the ray from the box centre through p meets
@@ -137,79 +101,6 @@ void PainterCanvas::copyMode() {
     }
 }
 
-void PainterCanvas::refreshPen() {
-    if (penBuilt_ && samePen(*penBuilt_, pen_)) return;
-    penBuilt_ = pen_;
-    dash_ = nullptr;
-    dashLength_ = 0;
-    if (noOutline()) {
-        qpen_ = QPen(Qt::NoPen);
-        return;
-    }
-    const QColor colour = toQColor(pen_.colour);
-    pointPen_ = QPen(colour, 0);
-    if (!thinPen()) {
-        qpen_ = QPen(colour, pen_.width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
-        return;
-    }
-    // A cosmetic pen with flat caps leaves out the last pixel of a line, like the platform's.
-    qpen_ = QPen(colour, 0, Qt::SolidLine, Qt::FlatCap, Qt::MiterJoin);
-    switch (pen_.style) {
-    case 1:
-        dash_ = kDash, dashLength_ = 2;
-        break;
-    case 2:
-        dash_ = kDot, dashLength_ = 2;
-        break;
-    case 3:
-        dash_ = kDashDot, dashLength_ = 4;
-        break;
-    case 4:
-        dash_ = kDashDotDot, dashLength_ = 6;
-        break;
-    default:
-        break;
-    }
-    if (dash_) {
-        QList<qreal> pattern;
-        for (int i = 0; i < dashLength_; ++i)
-            pattern << dash_[i];
-        qpen_.setDashPattern(pattern);
-    }
-}
-
-void PainterCanvas::refreshBrush() {
-    if (brushBuilt_ && brushBuilt_->colour == brush_.colour && brushBuilt_->style == brush_.style)
-        return;
-    brushBuilt_ = brush_;
-    qbrush_ = QBrush(toQColor(brush_.colour), qtBrushStyle(brush_.style));
-}
-
-void PainterCanvas::refreshFont() {
-    if (fontIndex_ >= 0 && sameFont(fonts_[fontIndex_].state, font_)) return;
-    for (std::size_t i = 0; i < fonts_.size(); ++i)
-        if (sameFont(fonts_[i].state, font_)) {
-            fontIndex_ = int(i);
-            return;
-        }
-    const int points = font_.size > 0 ? font_.size : 12;
-    QFont font(font_.name);
-    font.setPixelSize(std::max(1, int(std::lround(points * dpi_ / 72.0))));
-    font.setBold(font_.bold);
-    font.setItalic(font_.italic);
-    font.setUnderline(font_.underline);
-    font.setStrikeOut(font_.strikeOut);
-    font.setStyleStrategy(QFont::NoAntialias);
-    // A bounded list: a drawing that cycles through more faces only rebuilds the oldest.
-    constexpr std::size_t kMaxFonts = 32;
-    if (fonts_.size() >= kMaxFonts) {
-        fonts_.erase(fonts_.begin());
-        fontSet_ = -1;
-    }
-    fonts_.push_back({font_, font, QFontMetrics(font)});
-    fontIndex_ = int(fonts_.size()) - 1;
-}
-
 // --- figures ---
 
 void PainterCanvas::line(QPoint from, QPoint to) {
@@ -227,7 +118,7 @@ void PainterCanvas::line(QPoint from, QPoint to) {
         endThin();
         return;
     }
-    p_->setPen(qpen_);
+    p_->setPen(qtPen());
     p_->drawLine(from, to);
 }
 
@@ -250,7 +141,7 @@ void PainterCanvas::polyline(const QPoint* points, int count) {
         endThin();
         return;
     }
-    p_->setPen(qpen_);
+    p_->setPen(qtPen());
     p_->drawPolyline(points, count);
 }
 
@@ -275,14 +166,14 @@ void PainterCanvas::polygon(const QPoint* points, int count) {
     if (thinOnImage()) {
         if (!noFill()) {
             p_->setPen(Qt::NoPen);
-            p_->setBrush(qbrush_);
+            p_->setBrush(qtBrush());
             p_->drawPolygon(points, count, Qt::OddEvenFill);
         }
         thinPolygon(points, count);
         return;
     }
-    p_->setPen(qpen_);
-    p_->setBrush(noFill() ? QBrush() : qbrush_);
+    p_->setPen(qtPen());
+    p_->setBrush(noFill() ? QBrush() : qtBrush());
     p_->drawPolygon(points, count, Qt::OddEvenFill);
 }
 
@@ -331,8 +222,8 @@ void PainterCanvas::closedFigure(const QRect& box, int cornerWidth, int cornerHe
         path.addEllipse(outline);
     else
         path.addRoundedRect(outline, std::abs(cornerWidth) / 2.0, std::abs(cornerHeight) / 2.0);
-    p_->setPen(qpen_);
-    p_->setBrush(noFill() ? QBrush() : qbrush_);
+    p_->setPen(qtPen());
+    p_->setBrush(noFill() ? QBrush() : qtBrush());
     p_->drawPath(path);
 }
 
@@ -419,8 +310,8 @@ void PainterCanvas::thickArc(const QRect& box, QPoint start, QPoint end, bool cl
     path.arcMoveTo(outline, from);
     path.arcTo(outline, from, sweep);
     if (closed) path.closeSubpath();
-    p_->setPen(qpen_);
-    p_->setBrush(closed && !noFill() ? qbrush_ : QBrush());
+    p_->setPen(qtPen());
+    p_->setBrush(closed && !noFill() ? qtBrush() : QBrush());
     p_->drawPath(path);
 }
 
@@ -491,7 +382,7 @@ void PainterCanvas::fillSpans(const std::vector<Span>& spans) {
             rects_.emplace_back(s.x0, s.y, s.x1 - s.x0 + 1, 1);
     }
     p_->setPen(Qt::NoPen);
-    p_->setBrush(qbrush_);
+    p_->setBrush(qtBrush());
     p_->drawRects(rects_.data(), int(rects_.size()));
 }
 
@@ -513,7 +404,7 @@ void PainterCanvas::fillRect(int left, int top, int right, int bottom) {
         fillBox(box, toQColor(brush_.colour).rgb(), hatch);
         return;
     }
-    p_->fillRect(box, qbrush_);
+    p_->fillRect(box, qtBrush());
 }
 
 // Copy-mode box fill straight into the image, without Qt's per-call set-up and thread pool.

@@ -63,6 +63,10 @@ private:
     void copyMode();
     void refreshPen();
     void refreshBrush();
+    // The Qt objects for the state last refreshed, built on first use.
+    const QPen& qtPen();
+    const QPen& pointPen();
+    const QBrush& qtBrush();
     void refreshFont();
     bool thinPen() const { return pen_.width <= 1; }
     bool noOutline() const { return pen_.style == 5; }
@@ -98,6 +102,8 @@ private:
     QPen qpen_;
     QPen pointPen_; // one pixel per point, for outlines built pixel by pixel
     QBrush qbrush_;
+    Colour pointColour_ = kBlack; // of the last pen with an outline
+    bool qpenStale_ = false, pointPenStale_ = false, qbrushStale_ = false;
     // Fonts met so far: a drawing uses a handful, again and again.
     struct FontEntry {
         FontState state;

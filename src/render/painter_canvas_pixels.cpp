@@ -44,7 +44,7 @@ void PainterCanvas::thinPolygon(const QPoint* points, int count) {
 
 void PainterCanvas::plot(const QPoint* points, std::size_t count) {
     if (!direct()) {
-        p_->setPen(pointPen_);
+        p_->setPen(pointPen());
         p_->drawPoints(points, int(count));
         return;
     }

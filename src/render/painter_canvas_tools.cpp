@@ -1,0 +1,148 @@
+// The canvas's pen, brush and font as Qt objects: the state is compared on every figure, the
+// Qt objects built only when something is drawn through the painter.
+
+#include "render/painter_canvas.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace qel {
+
+namespace {
+
+// The platform's one-pixel dash patterns, as on and off runs in pixels.
+constexpr int kDash[] = {18, 6};
+constexpr int kDot[] = {3, 3};
+constexpr int kDashDot[] = {9, 6, 3, 6};
+constexpr int kDashDotDot[] = {9, 3, 3, 3, 3, 3};
+
+Qt::BrushStyle qtBrushStyle(int style) {
+    switch (style) {
+    case 1:
+        return Qt::NoBrush;
+    case 2:
+        return Qt::HorPattern;
+    case 3:
+        return Qt::VerPattern;
+    case 4:
+        return Qt::FDiagPattern;
+    case 5:
+        return Qt::BDiagPattern;
+    case 6:
+        return Qt::CrossPattern;
+    case 7:
+        return Qt::DiagCrossPattern;
+    default:
+        return Qt::SolidPattern;
+    }
+}
+
+bool samePen(const PenState& a, const PenState& b) {
+    return a.colour == b.colour && a.width == b.width && a.style == b.style;
+}
+
+bool sameFont(const FontState& a, const FontState& b) {
+    return a.name == b.name && a.size == b.size && a.bold == b.bold && a.italic == b.italic &&
+           a.underline == b.underline && a.strikeOut == b.strikeOut;
+}
+
+} // namespace
+
+// Only the state is kept here; the Qt pen and brush are built when a drawing goes through
+// the painter, which most drawings on an image never do.
+void PainterCanvas::refreshPen() {
+    if (penBuilt_ && samePen(*penBuilt_, pen_)) return;
+    penBuilt_ = pen_;
+    qpenStale_ = true;
+    dash_ = nullptr;
+    dashLength_ = 0;
+    if (noOutline()) return;
+    pointColour_ = pen_.colour;
+    pointPenStale_ = true;
+    if (!thinPen()) return;
+    switch (pen_.style) {
+    case 1:
+        dash_ = kDash, dashLength_ = 2;
+        break;
+    case 2:
+        dash_ = kDot, dashLength_ = 2;
+        break;
+    case 3:
+        dash_ = kDashDot, dashLength_ = 4;
+        break;
+    case 4:
+        dash_ = kDashDotDot, dashLength_ = 6;
+        break;
+    default:
+        break;
+    }
+}
+
+const QPen& PainterCanvas::qtPen() {
+    if (!qpenStale_) return qpen_;
+    qpenStale_ = false;
+    const PenState& pen = *penBuilt_;
+    if (pen.style == 5) {
+        qpen_ = QPen(Qt::NoPen);
+    } else if (pen.width > 1) {
+        qpen_ = QPen(toQColor(pen.colour), pen.width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
+    } else {
+        // A cosmetic pen with flat caps leaves out the last pixel of a line, like the
+        // platform's.
+        qpen_ = QPen(toQColor(pen.colour), 0, Qt::SolidLine, Qt::FlatCap, Qt::MiterJoin);
+        if (dash_) {
+            QList<qreal> pattern;
+            for (int i = 0; i < dashLength_; ++i)
+                pattern << dash_[i];
+            qpen_.setDashPattern(pattern);
+        }
+    }
+    return qpen_;
+}
+
+const QPen& PainterCanvas::pointPen() {
+    if (pointPenStale_) pointPen_ = QPen(toQColor(pointColour_), 0);
+    pointPenStale_ = false;
+    return pointPen_;
+}
+
+void PainterCanvas::refreshBrush() {
+    if (brushBuilt_ && brushBuilt_->colour == brush_.colour && brushBuilt_->style == brush_.style)
+        return;
+    brushBuilt_ = brush_;
+    qbrushStale_ = true;
+}
+
+const QBrush& PainterCanvas::qtBrush() {
+    if (qbrushStale_)
+        qbrush_ = QBrush(toQColor(brushBuilt_->colour), qtBrushStyle(brushBuilt_->style));
+    qbrushStale_ = false;
+    return qbrush_;
+}
+
+void PainterCanvas::refreshFont() {
+    if (fontIndex_ >= 0 && sameFont(fonts_[fontIndex_].state, font_)) return;
+    for (std::size_t i = 0; i < fonts_.size(); ++i)
+        if (sameFont(fonts_[i].state, font_)) {
+            fontIndex_ = int(i);
+            return;
+        }
+    const int points = font_.size > 0 ? font_.size : 12;
+    QFont font(font_.name);
+    font.setPixelSize(std::max(1, int(std::lround(points * dpi_ / 72.0))));
+    font.setBold(font_.bold);
+    font.setItalic(font_.italic);
+    font.setUnderline(font_.underline);
+    font.setStrikeOut(font_.strikeOut);
+    font.setStyleStrategy(QFont::NoAntialias);
+    // A bounded list: a drawing that cycles through more faces only rebuilds the oldest.
+    constexpr std::size_t kMaxFonts = 32;
+    if (fonts_.size() >= kMaxFonts) {
+        fonts_.erase(fonts_.begin());
+        fontSet_ = -1;
+    }
+    fonts_.push_back({font_, font, QFontMetrics(font)});
+    fontIndex_ = int(fonts_.size()) - 1;
+}
+
+} // namespace qel
