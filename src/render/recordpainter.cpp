@@ -139,12 +139,31 @@ void RecordPainter::SetStyles(QStringView field) {
     // A run of records with one style is decoded once, as long as nothing in between (a
     // transparent text, a background, an arrowhead) left the canvas elsewhere.
     if (haveField_ && field == lastField_ && sameAttributes(canvas_, state_.style)) return;
-    // A code out of range keeps what the canvas holds now.
-    state_.style.brushStyle = canvas_.brush().style;
-    state_.style.penStyle = canvas_.pen().style;
-    const FontState& f = canvas_.font();
-    state_.style.fontStyle = fontStyleCode(f.bold, f.italic, f.underline, f.strikeOut);
-    applyStyleField(field, state_.style);
+    // A code out of range keeps what the canvas holds now; with every code in range the
+    // field alone decides the style, so it can be kept decoded.
+    auto code = [&](qsizetype at) {
+        const char16_t c = at < field.size() ? field[at].unicode() : u'0';
+        return c >= u'0' && c <= u'9' ? c - u'0' : 0;
+    };
+    const bool selfContained = code(0) <= 7 && code(9) <= 6 && code(30) <= 4;
+    const DecodedStyle* known = nullptr;
+    if (selfContained)
+        for (std::size_t i = 0; i < decodedCount_ && !known; ++i)
+            if (decoded_[i].field == field) known = &decoded_[i];
+    if (known) {
+        state_.style = known->style;
+    } else {
+        state_.style.brushStyle = canvas_.brush().style;
+        state_.style.penStyle = canvas_.pen().style;
+        const FontState& f = canvas_.font();
+        state_.style.fontStyle = fontStyleCode(f.bold, f.italic, f.underline, f.strikeOut);
+        applyStyleField(field, state_.style);
+        if (selfContained) {
+            decoded_[decodedNext_] = {field.toString(), state_.style};
+            decodedCount_ = std::max(decodedCount_, decodedNext_ + 1);
+            decodedNext_ = (decodedNext_ + 1) % decoded_.size();
+        }
+    }
     applyStyle(canvas_, state_.style);
 
     lastField_.resize(field.size()); // reuses its buffer: no allocation once it is big enough

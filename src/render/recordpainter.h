@@ -3,11 +3,13 @@
 // The one record painter: the drawing window's repaint, the page renderer, the preview, the
 // printer and the metafile writer all paint records through it.
 
+#include "document/record.h"
 #include "render/canvas.h"
 #include "render/paintoptions.h"
 
 #include <QStringList>
 #include <QStringView>
+#include <array>
 
 namespace qel {
 
@@ -43,6 +45,14 @@ private:
     PaintState& state_;
     QString lastField_; // kept by value: a caller may hand in temporary records
     bool haveField_ = false;
+    // Style fields decoded earlier in the pass, for those that decode the same whatever the
+    // canvas held: a drawing goes back and forth between a handful of styles.
+    struct DecodedStyle {
+        QString field;
+        Style style;
+    };
+    std::array<DecodedStyle, 16> decoded_;
+    std::size_t decodedCount_ = 0, decodedNext_ = 0;
 };
 
 // Convenience for single records; a pass over many records should keep one RecordPainter.
