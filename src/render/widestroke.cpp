@@ -63,10 +63,15 @@ void WideStroke::line(QPoint a, QPoint b) {
         }
     };
     Axis ax = start(dx), ay = start(dy);
-    for (int i = 0; i <= steps; ++i) {
-        add(QPoint(a.x() + ax.q, a.y() + ay.q));
+    add(a);
+    // Every step moves the major coordinate, so only the first point can repeat the last one.
+    const std::size_t base = centres_.size();
+    centres_.resize(base + std::size_t(steps));
+    QPoint* out = centres_.data() + base;
+    for (int i = 1; i <= steps; ++i) {
         next(ax);
         next(ay);
+        out[i - 1] = QPoint(a.x() + ax.q, a.y() + ay.q);
     }
 }
 
