@@ -3,6 +3,8 @@
 
 #include "render/painter_canvas.h"
 
+#include "render/hatch.h"
+
 #include <algorithm>
 #include <cmath>
 
@@ -15,27 +17,6 @@ constexpr int kDash[] = {18, 6};
 constexpr int kDot[] = {3, 3};
 constexpr int kDashDot[] = {9, 6, 3, 6};
 constexpr int kDashDotDot[] = {9, 3, 3, 3, 3, 3};
-
-Qt::BrushStyle qtBrushStyle(int style) {
-    switch (style) {
-    case 1:
-        return Qt::NoBrush;
-    case 2:
-        return Qt::HorPattern;
-    case 3:
-        return Qt::VerPattern;
-    case 4:
-        return Qt::FDiagPattern;
-    case 5:
-        return Qt::BDiagPattern;
-    case 6:
-        return Qt::CrossPattern;
-    case 7:
-        return Qt::DiagCrossPattern;
-    default:
-        return Qt::SolidPattern;
-    }
-}
 
 bool samePen(const PenState& a, const PenState& b) {
     return a.colour == b.colour && a.width == b.width && a.style == b.style;
