@@ -30,10 +30,9 @@ void exportTo(benchmark::State& state, const char* name, const QStringList& list
     QTemporaryDir dir;
     const QString path = dir.filePath(QString::fromLatin1(name));
     for (auto _ : state) {
-        const ExportResult r = exportDrawing(list, bench::kReferencePage.width(),
-                                             bench::kReferencePage.height(), 100, path);
-        if (r.status != ExportResult::Status::Written)
-            state.SkipWithError(r.error.toStdString().c_str());
+        const Outcome r = exportPicture(list, bench::kReferencePage.width(),
+                                        bench::kReferencePage.height(), 100, path);
+        if (!r.ok()) state.SkipWithError(r.message().toStdString().c_str());
     }
 }
 

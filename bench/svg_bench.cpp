@@ -199,10 +199,8 @@ int main(int argc, char** argv) {
         const QString header = lines.value(0);
         const int width = parseHex(QStringView(header).left(3)).value_or(640);
         const int height = parseHex(QStringView(header).mid(3, 3)).value_or(480);
-        return exportDrawing(lines, width, height, 100, QString::fromLocal8Bit(argv[3])).status ==
-                       ExportResult::Status::Written
-                   ? 0
-                   : 1;
+        return exportPicture(lines, width, height, 100, QString::fromLocal8Bit(argv[3])).ok() ? 0
+                                                                                              : 1;
     }
     ::benchmark::Initialize(&argc, argv);
     ::benchmark::RunSpecifiedBenchmarks();

@@ -1,7 +1,7 @@
 // One source, two targets: QEL_FUZZ_WMF picks the Windows metafile reader, otherwise the
 // enhanced one. Files of the other kind are refused early, so each target keeps to its format.
+#include "metafile/metafile_reader.h"
 #include "null_canvas.h"
-#include "platform/metafile_reader.h"
 #include "render/metafile_player.h"
 
 #include <QGuiApplication>

@@ -1,7 +1,7 @@
 #include "app/commandline.h"
 
-#include "document/drawingfile.h"
 #include "document/shapelist.h"
+#include "platform/drawingio.h"
 #include "render/drawingoutput.h"
 
 #include <cstdio>
@@ -23,16 +23,16 @@ constexpr int kDefaultEnlargement = 200;
 
 int exportFromCommandLine(const QString& input, const QString& output) {
     LoadedDrawing loaded = loadDrawingFile(input);
-    if (!loaded.result.ok) return fail(loaded.result.error);
+    if (!loaded.outcome.ok()) return fail(loaded.outcome.message());
     const QSize page = loaded.pageSize.value_or(QSize(kNewPageWidth, kNewPageHeight));
     QStringList shapes = std::move(loaded.lines);
     ensureHeaderAndBackground(shapes, page.width(), page.height());
     clearSelectionMarks(shapes);
     QString target = output;
     if (!target.contains(u'.')) target += QStringLiteral(".drf");
-    const FileResult written =
+    const Outcome written =
         writeDrawing(target, shapes, page, kDefaultEnlargement, largestExtentOf(shapes));
-    if (!written.ok) return fail(written.error);
+    if (!written.ok()) return fail(written.message());
     if (loaded.droppedLines > 0)
         std::fprintf(stderr, "qeldraw : %d ligne(s) invalide(s) ignorée(s) dans %s\n",
                      loaded.droppedLines, input.toLocal8Bit().constData());

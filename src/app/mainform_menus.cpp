@@ -13,7 +13,6 @@ struct Item {
     const char* caption;
     const char* hint;
     bool document; // enabled only while a drawing window is open
-    QKeySequence::StandardKey standard = QKeySequence::UnknownKey;
     const char* shortcut = nullptr;
 };
 
@@ -35,8 +34,7 @@ const Menu kMenus[] = {
          {"FileNewItem", "&Nouveau...", "Créer un nouveau fichier", false},
          {"FileOpenItem", "&Ouvrir...", "Ouvrir un fichier existant", false},
          {"FileCloseItem", "&Fermer", "Fermer fichier en cours", true},
-         {"FileSaveItem", "&Enregistrer", "Enregistrer le fichier en cours", true,
-          QKeySequence::UnknownKey, "Ctrl+S"},
+         {"FileSaveItem", "&Enregistrer", "Enregistrer le fichier en cours", true, "Ctrl+S"},
          {"FileSaveAsItem", "Enregistrer &sous...", "Enregistrer le fichier en cours sous...",
           true},
          {"", "", "", false},
@@ -54,14 +52,10 @@ const Menu kMenus[] = {
      {
          {"EditUndoItem", "&Annuler", "annuler modification", true},
          {"", "", "", false},
-         {"EditCutItem", "&Couper", "Couper dans le Presse-papiers", true, QKeySequence::UnknownKey,
-          "Ctrl+X"},
-         {"EditCopyItem", "Co&pier", "Copier dans le Presse-papiers", true,
-          QKeySequence::UnknownKey, "Ctrl+C"},
-         {"EditPasteItem", "C&oller", "Coller depuis le Presse-papiers", true,
-          QKeySequence::UnknownKey, "Ctrl+V"},
-         {"EditDeleteItem", "&Supprimer", "Supprimer l'obet", true, QKeySequence::UnknownKey,
-          "Del"},
+         {"EditCutItem", "&Couper", "Couper dans le Presse-papiers", true, "Ctrl+X"},
+         {"EditCopyItem", "Co&pier", "Copier dans le Presse-papiers", true, "Ctrl+C"},
+         {"EditPasteItem", "C&oller", "Coller depuis le Presse-papiers", true, "Ctrl+V"},
+         {"EditDeleteItem", "&Supprimer", "Supprimer l'obet", true, "Del"},
          {"", "", "", false},
          {"SelectAllItem", "&Tout sélectionner", "Slectiooner tous les objets", true},
          {"DeselectAllItem", "Tout &désélectionner", "Désélectionne tous les objets", true},

@@ -2,8 +2,8 @@
 
 #include "app/mdichild.h"
 
-#include "document/drawingfile.h"
 #include "document/shapelist.h"
+#include "platform/drawingio.h"
 #include "platform/filechooser.h"
 #include "platform/messages.h"
 #include "render/drawingoutput.h"
@@ -25,8 +25,8 @@ const char* const kFilterExtensions[] = {".drf", ".bmp", ".jpg", ".wmf", ".emf",
 bool TMDIChild::Charge(const QString& path) {
     FileName = path;
     LoadedDrawing loaded = loadDrawingFile(path);
-    if (!loaded.result.ok) {
-        showError(this, loaded.result.error);
+    if (!loaded.outcome.ok()) {
+        showError(this, loaded.outcome.message());
         return false;
     }
     ShapeList = std::move(loaded.lines);
@@ -73,10 +73,10 @@ bool TMDIChild::Sauve(int mode) {
     clearSelectionMarks(ShapeList);
     HasSelection = false;
 
-    const FileResult written =
+    const Outcome written =
         writeDrawing(FileName, ShapeList, QSize(PageWidth, PageHeight), Enlargement, LargestExtent);
-    if (!written.ok) {
-        showError(this, written.error);
+    if (!written.ok()) {
+        showError(this, written.message());
         return false;
     }
     setCaption(QFileInfo(FileName).fileName());

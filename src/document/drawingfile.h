@@ -1,7 +1,8 @@
 #pragma once
 
-// Reading and writing the native drawing file: the shape list as cp1252 text lines.
+// The native drawing file's text: the shape list as cp1252 lines.
 
+#include <QByteArray>
 #include <QSize>
 #include <QString>
 #include <QStringList>
@@ -9,33 +10,27 @@
 
 namespace qel {
 
-struct FileResult {
-    bool ok = false;
-    QString error; // French, names the file and the reason
-};
+// Far more than any drawing (a full one is a few megabytes); refuses absurd inputs up front
+// instead of exhausting memory.
+constexpr qint64 kMaxDrawingFileSize = 512LL * 1024 * 1024;
 
-struct LoadedDrawing {
-    FileResult result;
+struct DecodedDrawing {
     QStringList lines;
     int droppedLines = 0;          // removed by validation
     std::optional<QSize> pageSize; // from the header line, when it reads
 };
 
-// CR LF, a lone CR and a lone LF each end a line. Loading never fails on content: only a file
-// that cannot be read is an error. Lines that are not shape records are dropped.
-LoadedDrawing loadDrawingFile(const QString& path);
+// CR LF, a lone CR and a lone LF each end a line. Decoding never fails on content: lines that
+// are not shape records are dropped.
+DecodedDrawing decodeDrawing(const QByteArray& bytes);
+
+// The lines as cp1252 text, each ended by CR LF.
+QByteArray encodeDrawing(const QStringList& lines);
 
 // Splits file text into lines the way loading does.
 QStringList splitLines(const QString& text);
 
 // The page size carried by a header line; nothing when it does not read as two sizes.
 std::optional<QSize> parseHeaderLine(const QString& line);
-
-// Writes the lines with CR LF through a temporary file renamed over the target, so a failed
-// write leaves any previous file intact.
-FileResult saveDrawingFile(const QString& path, const QStringList& lines);
-
-// The French text of a file error, e.g. "Impossible d'écrire « a.drf » : Permission non accordée".
-QString fileErrorMessage(const QString& action, const QString& path, const QString& reason);
 
 } // namespace qel

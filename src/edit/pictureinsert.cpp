@@ -2,7 +2,6 @@
 
 #include "platform/filechooser.h"
 #include "platform/messages.h"
-#include "platform/metafile_reader.h"
 #include "render/metafile_image.h"
 
 #include <QFileInfo>
@@ -40,11 +39,6 @@ std::optional<QImage> readRaster(const QString& path, const char* format) {
     return onWhite(image);
 }
 
-// Metafiles come with the metafile player; until it is wired here they cannot be read.
-std::optional<QImage> rasteriseMetafileFile(const QString&) {
-    return std::nullopt;
-}
-
 } // namespace
 
 bool fitsInRecord(const QImage& picture) {
@@ -52,30 +46,31 @@ bool fitsInRecord(const QImage& picture) {
            picture.width() <= 4095 && picture.height() <= 4095;
 }
 
-std::optional<InsertedPicture> loadPicture(const QString& path, QString* error) {
-    InsertedPicture out;
-    out.upperCaseName = path.toUpper();
-    out.kind = 1;
+LoadedPicture loadPicture(const QString& path) {
+    LoadedPicture out;
+    InsertedPicture& picture = out.picture;
+    picture.upperCaseName = path.toUpper();
+    picture.kind = 1;
     std::optional<QImage> image;
-    if (out.upperCaseName.contains(QLatin1String(".ICO"))) {
+    if (picture.upperCaseName.contains(QLatin1String(".ICO"))) {
         image = readRaster(path, "ico");
-    } else if (out.upperCaseName.contains(QLatin1String(".WMF")) ||
-               out.upperCaseName.contains(QLatin1String(".EMF"))) {
-        QString message;
-        image = renderMetafileFile(path, nullptr, &message);
-        out.kind = 2;
-        if (!image) {
-            if (error) *error = message.isEmpty() ? unreadable(path) : message;
-            return std::nullopt;
+    } else if (picture.upperCaseName.contains(QLatin1String(".WMF")) ||
+               picture.upperCaseName.contains(QLatin1String(".EMF"))) {
+        RenderedMetafile metafile = renderMetafileFile(path);
+        picture.kind = 2;
+        if (!metafile.outcome.ok()) {
+            out.outcome = metafile.outcome;
+            return out;
         }
+        image = std::move(metafile.image);
     } else {
         image = readRaster(path, nullptr);
     }
     if (!image) {
-        if (error) *error = unreadable(path);
-        return std::nullopt;
+        out.outcome = Outcome::failed(unreadable(path));
+        return out;
     }
-    out.image = *image;
+    picture.image = *image;
     return out;
 }
 
@@ -83,10 +78,12 @@ std::optional<InsertedPicture> choosePicture(QWidget* parent) {
     const auto choice = chooseFile(
         {parent, FileChooserMode::Open, QStringLiteral("Ouvrir une image"), kPictureFilter, {}});
     if (!choice || choice->path.isEmpty()) return std::nullopt;
-    QString error;
-    auto picture = loadPicture(choice->path, &error);
-    if (!picture) showError(parent, error);
-    return picture;
+    LoadedPicture loaded = loadPicture(choice->path);
+    if (!loaded.outcome.ok()) {
+        showError(parent, loaded.outcome.message());
+        return std::nullopt;
+    }
+    return std::move(loaded.picture);
 }
 
 } // namespace qel

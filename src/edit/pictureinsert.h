@@ -1,5 +1,7 @@
 #pragma once
 
+#include "document/outcome.h"
+
 #include <QImage>
 #include <QString>
 #include <optional>
@@ -16,10 +18,15 @@ struct InsertedPicture {
     QString upperCaseName; // the chosen file's name, upper-cased
 };
 
+struct LoadedPicture {
+    Outcome outcome;
+    InsertedPicture picture;
+};
+
 // Loads a picture file for the picture tool: icons and bitmaps as they are, metafiles played
-// into a bitmap at their own size (scaled down when large). An unreadable file gives
-// "Image illisible" with its name and nothing.
-std::optional<InsertedPicture> loadPicture(const QString& path, QString* error);
+// into a bitmap at their own size (scaled down when large). An unreadable file fails with
+// "Image illisible" and its name.
+LoadedPicture loadPicture(const QString& path);
 
 // Runs the picture open dialog and loads the chosen file, showing any error.
 std::optional<InsertedPicture> choosePicture(QWidget* parent);

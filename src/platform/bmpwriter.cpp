@@ -18,10 +18,9 @@ void put32(char*& p, quint32 v) {
 
 } // namespace
 
-bool encodeBmp(const QImage& image, QByteArray& out, QString& reason) {
+Outcome encodeBmp(const QImage& image, QByteArray& out) {
     if (image.isNull() || image.width() <= 0 || image.height() <= 0) {
-        reason = QStringLiteral("image vide");
-        return false;
+        return Outcome::failed(QStringLiteral("image vide"));
     }
     const QImage rgb = image.convertToFormat(QImage::Format_RGB32);
     const qint64 w = rgb.width(), h = rgb.height();
@@ -29,8 +28,7 @@ bool encodeBmp(const QImage& image, QByteArray& out, QString& reason) {
     const qint64 headers = 14 + 40;
     const qint64 total = headers + stride * h;
     if (total > 0x7FFFFFFF) {
-        reason = QStringLiteral("image trop grande pour le format BMP");
-        return false;
+        return Outcome::failed(QStringLiteral("image trop grande pour le format BMP"));
     }
     out = QByteArray(total, '\0');
     char* p = out.data();
@@ -59,13 +57,13 @@ bool encodeBmp(const QImage& image, QByteArray& out, QString& reason) {
             *row++ = uchar(qRed(src[x]));
         }
     }
-    return true;
+    return Outcome::done();
 }
 
-WriteResult writeBmp(const QImage& image, const QString& path) {
+Outcome writeBmp(const QImage& image, const QString& path) {
     QByteArray bytes;
-    QString reason;
-    if (!encodeBmp(image, bytes, reason)) return writeFailure(path, reason);
+    if (const Outcome encoded = encodeBmp(image, bytes); !encoded.ok())
+        return writeFailure(path, encoded.message());
     return writeFileAtomically(path, bytes);
 }
 

@@ -21,14 +21,12 @@ QString gifReason(int code) {
 
 } // namespace
 
-bool encodeGif(const QImage& image, QByteArray& out, QString& reason) {
+Outcome encodeGif(const QImage& image, QByteArray& out) {
     if (image.isNull() || image.width() <= 0 || image.height() <= 0) {
-        reason = QStringLiteral("image vide");
-        return false;
+        return Outcome::failed(QStringLiteral("image vide"));
     }
     if (image.width() > 0xFFFF || image.height() > 0xFFFF) {
-        reason = QStringLiteral("image trop grande pour le format GIF");
-        return false;
+        return Outcome::failed(QStringLiteral("image trop grande pour le format GIF"));
     }
     const QImage rgb = image.convertToFormat(QImage::Format_RGB32);
     std::array<int, 256> level{};
@@ -47,8 +45,7 @@ bool encodeGif(const QImage& image, QByteArray& out, QString& reason) {
     int error = 0;
     GifFileType* gif = EGifOpen(&out, appendBytes, &error);
     if (!gif) {
-        reason = gifReason(error);
-        return false;
+        return Outcome::failed(gifReason(error));
     }
     ColorMapObject* map = GifMakeMapObject(256, colours.data());
     bool ok = map && EGifPutScreenDesc(gif, rgb.width(), rgb.height(), 8, 0, map) == GIF_OK &&
@@ -68,14 +65,13 @@ bool encodeGif(const QImage& image, QByteArray& out, QString& reason) {
         ok = false;
         error = closeError;
     }
-    if (!ok) reason = gifReason(error);
-    return ok;
+    return ok ? Outcome::done() : Outcome::failed(gifReason(error));
 }
 
-WriteResult writeGif(const QImage& image, const QString& path) {
+Outcome writeGif(const QImage& image, const QString& path) {
     QByteArray bytes;
-    QString reason;
-    if (!encodeGif(image, bytes, reason)) return writeFailure(path, reason);
+    if (const Outcome encoded = encodeGif(image, bytes); !encoded.ok())
+        return writeFailure(path, encoded.message());
     return writeFileAtomically(path, bytes);
 }
 

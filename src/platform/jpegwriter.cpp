@@ -60,14 +60,12 @@ bool compress(const unsigned char* rgb, int width, int height, unsigned char** d
 
 } // namespace
 
-bool encodeJpeg(const QImage& image, QByteArray& out, QString& reason) {
+Outcome encodeJpeg(const QImage& image, QByteArray& out) {
     if (image.isNull() || image.width() <= 0 || image.height() <= 0) {
-        reason = QStringLiteral("image vide");
-        return false;
+        return Outcome::failed(QStringLiteral("image vide"));
     }
     if (image.width() > JPEG_MAX_DIMENSION || image.height() > JPEG_MAX_DIMENSION) {
-        reason = QStringLiteral("image trop grande pour le format JPEG");
-        return false;
+        return Outcome::failed(QStringLiteral("image trop grande pour le format JPEG"));
     }
     // Tightly packed rows of red, green, blue.
     const QImage rgb = image.convertToFormat(QImage::Format_RGB888);
@@ -84,15 +82,15 @@ bool encodeJpeg(const QImage& image, QByteArray& out, QString& reason) {
     if (ok) out = QByteArray(reinterpret_cast<const char*>(data), qsizetype(size));
     std::free(data);
     if (!ok)
-        reason =
-            QStringLiteral("échec de l'encodage JPEG (%1)").arg(QString::fromLocal8Bit(message));
-    return ok;
+        return Outcome::failed(
+            QStringLiteral("échec de l'encodage JPEG (%1)").arg(QString::fromLocal8Bit(message)));
+    return Outcome::done();
 }
 
-WriteResult writeJpeg(const QImage& image, const QString& path) {
+Outcome writeJpeg(const QImage& image, const QString& path) {
     QByteArray bytes;
-    QString reason;
-    if (!encodeJpeg(image, bytes, reason)) return writeFailure(path, reason);
+    if (const Outcome encoded = encodeJpeg(image, bytes); !encoded.ok())
+        return writeFailure(path, encoded.message());
     return writeFileAtomically(path, bytes);
 }
 

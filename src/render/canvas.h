@@ -1,43 +1,17 @@
 #pragma once
 
+#include "document/colour.h"
+#include "document/drawingattributes.h"
 #include <QImage>
 #include <QPoint>
 #include <QRect>
 #include <QSize>
 #include <QString>
-#include "document/colour.h"
 
 namespace qel {
 
 QColor toQColor(Colour c);
 Colour fromQColor(const QColor& c);
-
-enum class PenMode { Copy, NotXor };
-
-// Pen styles 0..6: solid, dash, dot, dash-dot, dash-dot-dot, clear, inside-frame.
-struct PenState {
-    Colour colour = kBlack;
-    int width = 1;
-    int style = 0;
-    PenMode mode = PenMode::Copy;
-};
-
-// Brush styles 0..7: solid, clear, horizontal, vertical, forward diagonal, backward diagonal,
-// cross, diagonal cross.
-struct BrushState {
-    Colour colour = kWhite;
-    int style = 0;
-};
-
-struct FontState {
-    QString name = QStringLiteral("Arial");
-    int size = 12; // points
-    bool bold = false;
-    bool italic = false;
-    bool underline = false;
-    bool strikeOut = false;
-    Colour colour = kBlack;
-};
 
 // The drawing surface the record painters talk to. It keeps pen, brush and font the way the
 // records expect them (giving a colour to a clear brush makes it solid; making a brush clear makes
@@ -67,18 +41,14 @@ public:
     void setPen(const PenState& p) { pen_ = p; }
 
     // The platform rule: a colour given to a clear brush makes it solid.
-    void setBrushColour(Colour c)
-    {
+    void setBrushColour(Colour c) {
         brush_.colour = c;
-        if (brush_.style == 1)
-            brush_.style = 0;
+        if (brush_.style == 1) brush_.style = 0;
     }
     // The platform rule: a clear brush has a white colour.
-    void setBrushStyle(int s)
-    {
+    void setBrushStyle(int s) {
         brush_.style = s;
-        if (s == 1)
-            brush_.colour = kWhite;
+        if (s == 1) brush_.colour = kWhite;
     }
     // Sets both at once without the platform rules (used where a record asks for exactly this).
     void setBrush(const BrushState& b) { brush_ = b; }

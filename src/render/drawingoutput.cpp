@@ -2,6 +2,7 @@
 
 #include "document/record.h"
 #include "document/shapelist.h"
+#include "platform/drawingio.h"
 #include "render/ecran.h"
 #include "render/metafile_canvas.h"
 
@@ -19,35 +20,26 @@ OutputFormat outputFormatFor(const QString& path) {
 
 namespace {
 
-FileResult fromMessage(const QString& error) {
-    return {error.isEmpty(), error};
-}
-
 // CvtMeta: the page painted into a recording canvas, which completes the metafile.
-FileResult writeMetafile(const QString& path, const QStringList& shapeList, QSize page,
-                         int enlargement, MetafileFormat format, QSize frame) {
+Outcome writeMetafile(const QString& path, const QStringList& shapeList, QSize page,
+                      int enlargement, MetafileFormat format, QSize frame) {
     TEcran renderer;
     renderer.Init3(page.width(), page.height(), enlargement, shapeList);
     MetafileCanvas metafile(format, frame.expandedTo(QSize(1, 1)));
     renderer.paint(metafile);
-    QString error;
-    if (!metafile.save(path, &error)) return {false, error};
-    return {true, {}};
+    return metafile.save(path);
 }
 
 } // namespace
 
-FileResult writeDrawing(const QString& path, QStringList& shapeList, QSize page, int enlargement,
-                        QSize largestExtent) {
+Outcome writeDrawing(const QString& path, QStringList& shapeList, QSize page, int enlargement,
+                     QSize largestExtent) {
     ensureHeaderAndBackground(shapeList, page.width(), page.height());
     switch (outputFormatFor(path)) {
     case OutputFormat::Bmp:
     case OutputFormat::Jpeg:
-    case OutputFormat::Gif: {
-        const ExportResult picture =
-            exportDrawing(shapeList, page.width(), page.height(), enlargement, path);
-        return {picture.status == ExportResult::Status::Written, picture.error};
-    }
+    case OutputFormat::Gif:
+        return exportPicture(shapeList, page.width(), page.height(), enlargement, path);
     case OutputFormat::Wmf:
         return writeMetafile(path, shapeList, page, enlargement, MetafileFormat::Wmf, page);
     case OutputFormat::Emf:

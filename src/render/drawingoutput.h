@@ -3,7 +3,7 @@
 // Writing a drawing under a name: the name's extension chooses between the native text file
 // and a picture of the page.
 
-#include "document/drawingfile.h"
+#include "document/outcome.h"
 
 #include <QSize>
 #include <QString>
@@ -20,7 +20,7 @@ OutputFormat outputFormatFor(const QString& path);
 // Writes the drawing. The native file gets its header line rewritten from the page size (the
 // list's item 0 is updated). Pictures are painted at the drawing's own scale, page-sized; an
 // enhanced metafile's frame is the drawing's largest extent.
-FileResult writeDrawing(const QString& path, QStringList& shapeList, QSize page, int enlargement,
-                        QSize largestExtent);
+Outcome writeDrawing(const QString& path, QStringList& shapeList, QSize page, int enlargement,
+                     QSize largestExtent);
 
 } // namespace qel

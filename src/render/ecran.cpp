@@ -49,58 +49,46 @@ namespace qel {
 
 namespace {
 
-QString written(const WriteResult& r) {
-    return r.ok ? QString() : r.error;
-}
-
 // An empty page (a width or height of 0) has nothing the encoders could hold.
-QString emptyPage(const QString& path) {
-    return writeFailure(path, QStringLiteral("la page est vide")).error;
+Outcome emptyPage(const QString& path) {
+    return writeFailure(path, QStringLiteral("la page est vide"));
 }
 
 } // namespace
 
-QString TEcran::CvtBmpFile(const QString& path) {
+Outcome TEcran::CvtBmpFile(const QString& path) {
     const QImage page = renderPage();
-    return page.isNull() ? emptyPage(path) : written(writeBmp(page, path));
+    return page.isNull() ? emptyPage(path) : writeBmp(page, path);
 }
 
-QString TEcran::CvtJpg(const QString& path) {
+Outcome TEcran::CvtJpg(const QString& path) {
     const QImage page = renderPage();
-    return page.isNull() ? emptyPage(path) : written(writeJpeg(page, path));
+    return page.isNull() ? emptyPage(path) : writeJpeg(page, path);
 }
 
-QString TEcran::CvtGif(const QString& path) {
+Outcome TEcran::CvtGif(const QString& path) {
     const QImage page = renderPage();
-    return page.isNull() ? emptyPage(path) : written(writeGif(page, path));
+    return page.isNull() ? emptyPage(path) : writeGif(page, path);
 }
 
-ExportResult exportDrawing(const QStringList& shapeList, int pageWidth, int pageHeight,
-                           int enlargement, const QString& path) {
-    QString (TEcran::*convert)(const QString&) = nullptr;
+Outcome exportPicture(const QStringList& shapeList, int pageWidth, int pageHeight, int enlargement,
+                      const QString& path, int* skippedRecords) {
+    Outcome (TEcran::*convert)(const QString&) = &TEcran::CvtBmpFile;
     switch (outputFormatFor(path)) {
-    case OutputFormat::Bmp:
-        convert = &TEcran::CvtBmpFile;
-        break;
     case OutputFormat::Jpeg:
         convert = &TEcran::CvtJpg;
         break;
     case OutputFormat::Gif:
         convert = &TEcran::CvtGif;
         break;
-    default: // metafiles and native drawings have writers of their own
+    default:
         break;
     }
-    if (!convert) return {};
-
     TEcran ecran;
     ecran.Init3(pageWidth, pageHeight, enlargement, shapeList);
-    ExportResult result;
-    result.error = (ecran.*convert)(path);
-    result.status =
-        result.error.isEmpty() ? ExportResult::Status::Written : ExportResult::Status::Failed;
-    result.skippedRecords = ecran.skippedRecords();
-    return result;
+    const Outcome outcome = (ecran.*convert)(path);
+    if (skippedRecords) *skippedRecords = ecran.skippedRecords();
+    return outcome;
 }
 
 } // namespace qel

@@ -3,6 +3,7 @@
 // The page renderer for export: paints a copy of a drawing's shape list at the drawing's own
 // scale into an image of exactly the page's size, with no grid and no selection marks.
 
+#include "document/outcome.h"
 #include "render/canvas.h"
 
 #include <QImage>
@@ -25,11 +26,10 @@ public:
     void paint(Canvas& canvas);
     // A white image of the stored size with the render list painted into it.
     QImage renderPage();
-    // Paint a page-sized image and write it through the JPEG or GIF encoder; the answer is
-    // empty on success, otherwise the French message naming the file and the reason.
-    QString CvtJpg(const QString& path);
-    QString CvtGif(const QString& path);
-    QString CvtBmpFile(const QString& path);
+    // Paint a page-sized image and write it through the BMP, JPEG or GIF encoder.
+    Outcome CvtBmpFile(const QString& path);
+    Outcome CvtJpg(const QString& path);
+    Outcome CvtGif(const QString& path);
 
     QSize pageSize() const { return {width_, height_}; }
     int enlargement() const { return enlargement_; }
@@ -44,21 +44,9 @@ private:
     int skipped_ = 0;
 };
 
-struct ExportResult {
-    enum class Status {
-        Written,    // the picture file was written
-        Failed,     // it could not be: see error
-        NotHandled, // not a picture name this exporter writes (a native drawing, a metafile)
-    };
-    Status status = Status::NotHandled;
-    QString error;          // French, names the file and the reason
-    int skippedRecords = 0; // records that could not be drawn
-};
-
-// Writes the drawing as a picture chosen by the name: ".BMP", ".JPG" or ".GIF" found anywhere
-// in the upper-cased path, looked for in that order. Metafile names (".WMF", ".EMF") and every
-// other name are answered NotHandled, for the caller's metafile or native writer.
-ExportResult exportDrawing(const QStringList& shapeList, int pageWidth, int pageHeight,
-                           int enlargement, const QString& path);
+// Writes the drawing as a BMP, JPEG or GIF picture of the page, chosen by the name as
+// outputFormatFor does; `skippedRecords` receives how many records could not be drawn.
+Outcome exportPicture(const QStringList& shapeList, int pageWidth, int pageHeight, int enlargement,
+                      const QString& path, int* skippedRecords = nullptr);
 
 } // namespace qel

@@ -28,8 +28,12 @@ int toInt(double v) {
 
 } // namespace
 
-GdiPlayback::GdiPlayback(Canvas& canvas, const QTransform& deviceToTarget, QPointF devicePerMm)
-    : canvas_(canvas), deviceToTarget_(deviceToTarget), devicePerMm_(devicePerMm) {}
+GdiPlayback::GdiPlayback(Canvas& canvas) : canvas_(canvas) {}
+
+void GdiPlayback::setDeviceMapping(const QTransform& deviceToTarget, QPointF devicePerMm) {
+    deviceToTarget_ = deviceToTarget;
+    devicePerMm_ = devicePerMm;
+}
 
 // ---------------------------------------------------------------- mapping
 

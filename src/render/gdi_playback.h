@@ -4,6 +4,7 @@
 // context (mapping, selected objects, text settings, current position), an object table and a
 // path under construction. The format players decode records and call into this.
 
+#include "metafile/gdi_device.h"
 #include "render/canvas.h"
 
 #include <QPointF>
@@ -14,108 +15,53 @@
 
 namespace qel {
 
-struct GdiPen {
-    int style = 0;    // canvas pen style 0..6
-    double width = 0; // logical units; 0 is one device pixel
-    bool cosmetic = false;
-    Colour colour = kBlack;
-};
-
-struct GdiBrush {
-    int style = 0; // canvas brush style 0..7
-    Colour colour = kWhite;
-};
-
-struct GdiFont {
-    double height = 0; // logical units; negative is the character height, positive the cell height
-    int weight = 400;
-    bool italic = false, underline = false, strikeOut = false;
-    QString face = QStringLiteral("Arial");
-};
-
-struct GdiObject {
-    enum Kind { None, Pen, Brush, Font, Other } kind = None;
-    GdiPen pen;
-    GdiBrush brush;
-    GdiFont font;
-};
-
-enum class MapMode {
-    Text = 1,
-    LoMetric,
-    HiMetric,
-    LoEnglish,
-    HiEnglish,
-    Twips,
-    Isotropic,
-    Anisotropic
-};
-
-struct DcState {
-    GdiPen pen;
-    GdiBrush brush;
-    GdiFont font;
-    Colour textColour = kBlack;
-    Colour bkColour = kWhite;
-    bool opaqueBackground = true;
-    std::uint32_t textAlign = 0;
-    bool clockwise = false;
-    bool notXor = false;
-    MapMode mapMode = MapMode::Text;
-    QPointF windowOrg{0, 0}, windowExt{1, 1}, viewportOrg{0, 0}, viewportExt{1, 1};
-    QTransform world;
-    QPointF position{0, 0}; // current position, logical
-};
-
-enum class ArcShape { Arc, Chord, Pie, ArcTo };
-
-class GdiPlayback {
+class GdiPlayback final : public GdiDevice {
 public:
-    // `deviceToTarget` maps device units of the metafile onto the canvas; `devicePerMm` is the
-    // reference device's resolution, used by the metric mapping modes.
-    GdiPlayback(Canvas& canvas, const QTransform& deviceToTarget, QPointF devicePerMm);
+    explicit GdiPlayback(Canvas& canvas);
+    void setDeviceMapping(const QTransform& deviceToTarget, QPointF devicePerMm) override;
 
-    DcState& dc() { return dc_; }
+    DcState& dc() override { return dc_; }
 
     // --- objects ---
-    void createObject(std::uint32_t index, const GdiObject& object); // EMF: the index is given
-    void createObjectInFreeSlot(const GdiObject& object);            // WMF: lowest free slot
-    void selectObject(std::uint32_t index);
-    void selectStockObject(std::uint32_t stock);
-    void deleteObject(std::uint32_t index);
-    void saveDc();
-    void restoreDc(int relative);
+    void createObject(std::uint32_t index, const GdiObject& object) override;
+    void createObjectInFreeSlot(const GdiObject& object) override;
+    void selectObject(std::uint32_t index) override;
+    void selectStockObject(std::uint32_t stock) override;
+    void deleteObject(std::uint32_t index) override;
+    void saveDc() override;
+    void restoreDc(int relative) override;
 
     // --- geometry ---
-    void moveTo(QPointF p);
-    void lineTo(QPointF p);
-    void polyline(const std::vector<QPointF>& points);
-    void polylineTo(const std::vector<QPointF>& points);
-    void polygon(const std::vector<QPointF>& points);
-    void polyPolygon(const std::vector<std::vector<QPointF>>& polygons);
+    void moveTo(QPointF p) override;
+    void lineTo(QPointF p) override;
+    void polyline(const std::vector<QPointF>& points) override;
+    void polylineTo(const std::vector<QPointF>& points) override;
+    void polygon(const std::vector<QPointF>& points) override;
+    void polyPolygon(const std::vector<std::vector<QPointF>>& polygons) override;
     // Cubic Bézier curves: start point then three points per curve. `to` continues from (and
     // moves) the current position.
-    void polyBezier(const std::vector<QPointF>& points, bool to);
-    void rectangle(const QRectF& box);
-    void ellipse(const QRectF& box);
-    void roundRect(const QRectF& box, QSizeF corner);
-    void arc(ArcShape shape, const QRectF& box, QPointF start, QPointF end);
-    void text(QPointF reference, const QString& text, std::uint32_t options, const QRectF* box);
-    void setPixel(QPointF p, Colour c);
-    void picture(const QRectF& box, const QImage& image);
-    void patternBlit(const QRectF& box, std::uint32_t rop);
+    void polyBezier(const std::vector<QPointF>& points, bool to) override;
+    void rectangle(const QRectF& box) override;
+    void ellipse(const QRectF& box) override;
+    void roundRect(const QRectF& box, QSizeF corner) override;
+    void arc(ArcShape shape, const QRectF& box, QPointF start, QPointF end) override;
+    void text(QPointF reference, const QString& text, std::uint32_t options,
+              const QRectF* box) override;
+    void setPixel(QPointF p, Colour c) override;
+    void picture(const QRectF& box, const QImage& image) override;
+    void patternBlit(const QRectF& box, std::uint32_t rop) override;
 
     // --- paths ---
-    void beginPath();
-    void endPath();
-    void abortPath();
-    void closeFigure();
-    void fillPath();
-    void strokePath();
-    void strokeAndFillPath();
+    void beginPath() override;
+    void endPath() override;
+    void abortPath() override;
+    void closeFigure() override;
+    void fillPath() override;
+    void strokePath() override;
+    void strokeAndFillPath() override;
 
     // Work done so far in flattened points; the players stop when it exceeds their budget.
-    std::uint64_t work() const { return work_; }
+    std::uint64_t work() const override { return work_; }
 
 private:
     QTransform logicalToTarget() const;
@@ -138,7 +84,7 @@ private:
 
     Canvas& canvas_;
     QTransform deviceToTarget_;
-    QPointF devicePerMm_;
+    QPointF devicePerMm_{96 / 25.4, 96 / 25.4};
     DcState dc_;
     std::vector<DcState> saved_;
     std::vector<GdiObject> objects_;

@@ -1,10 +1,9 @@
 #include "render/metafile_canvas.h"
 
-#include "render/metafile_writer.h"
+#include "metafile/metafile_writer.h"
+#include "platform/files.h"
 
-#include <QFile>
 #include <QFontMetrics>
-#include <QSaveFile>
 #include <cmath>
 
 namespace qel {
@@ -29,14 +28,8 @@ QByteArray MetafileCanvas::bytes() {
     return writer_->finish();
 }
 
-bool MetafileCanvas::save(const QString& path, QString* error) {
-    const QByteArray data = bytes();
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(data) != data.size() || !file.commit()) {
-        if (error) *error = file.errorString();
-        return false;
-    }
-    return true;
+Outcome MetafileCanvas::save(const QString& path) {
+    return writeFileAtomically(path, bytes());
 }
 
 QSize MetafileCanvas::size() const {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "document/outcome.h"
 #include "render/canvas.h"
 
 #include <QByteArray>
@@ -7,6 +8,8 @@
 #include <memory>
 
 namespace qel {
+
+class MetafileWriter;
 
 enum class MetafileFormat { Emf, Wmf };
 
@@ -23,7 +26,7 @@ public:
     ~MetafileCanvas() override;
 
     // Ends the recording (if not ended yet) and writes the file atomically.
-    bool save(const QString& path, QString* error);
+    Outcome save(const QString& path);
     // Ends the recording (if not ended yet) and answers the file's bytes.
     QByteArray bytes();
 
@@ -45,10 +48,8 @@ public:
     void stretchDraw(int left, int top, int right, int bottom, const QImage& picture) override;
     void whiteness(int left, int top, int right, int bottom) override;
 
-    class Writer;
-
 private:
-    std::unique_ptr<Writer> writer_;
+    std::unique_ptr<MetafileWriter> writer_;
     QSize size_;
 };
 

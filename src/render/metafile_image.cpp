@@ -1,6 +1,6 @@
 #include "render/metafile_image.h"
 
-#include "platform/metafile_reader.h"
+#include "metafile/metafile_reader.h"
 #include "render/metafile_player.h"
 #include "render/painter_canvas.h"
 
@@ -8,37 +8,47 @@
 
 namespace qel {
 
-std::optional<QImage> renderMetafile(const QByteArray& bytes, QSize* nativeSize, QString* error) {
-    const std::optional<Metafile> file = readMetafile(bytes, error);
-    if (!file) return std::nullopt;
+RenderedMetafile renderMetafile(const QByteArray& bytes) {
+    RenderedMetafile out;
+    QString error;
+    const std::optional<Metafile> file = readMetafile(bytes, &error);
+    if (!file) {
+        out.outcome = Outcome::failed(error);
+        return out;
+    }
     const QSize native = metafileNativeSize(*file);
     const QSize size = pictureSizeFor(native);
     if (size.isEmpty()) {
-        if (error) *error = QStringLiteral("picture too thin to show");
-        return std::nullopt;
+        out.outcome = Outcome::failed(QStringLiteral("picture too thin to show"));
+        return out;
     }
     QImage image(size, QImage::Format_RGB32);
     if (image.isNull()) {
-        if (error) *error = QStringLiteral("out of memory");
-        return std::nullopt;
+        out.outcome = Outcome::failed(QStringLiteral("out of memory"));
+        return out;
     }
     image.fill(Qt::white);
     {
         PainterCanvas canvas(image);
         playMetafile(*file, canvas, QRect(QPoint(0, 0), size));
     }
-    if (nativeSize) *nativeSize = native;
-    return image;
+    out.image = std::move(image);
+    out.nativeSize = native;
+    return out;
 }
 
-std::optional<QImage> renderMetafileFile(const QString& path, QSize* nativeSize, QString* message) {
+RenderedMetafile renderMetafileFile(const QString& path) {
     MetafileLimits limits;
     QFile f(path);
-    std::optional<QImage> image;
+    RenderedMetafile out;
     if (f.open(QIODevice::ReadOnly) && f.size() <= qint64(limits.maxBytes))
-        image = renderMetafile(f.readAll(), nativeSize);
-    if (!image && message) *message = unreadablePictureMessage(path);
-    return image;
+        out = renderMetafile(f.readAll());
+    if (out.image.isNull()) out.outcome = Outcome::failed(unreadablePictureMessage(path));
+    return out;
+}
+
+QString unreadablePictureMessage(const QString& fileName) {
+    return QStringLiteral("Image illisible : %1").arg(fileName);
 }
 
 } // namespace qel

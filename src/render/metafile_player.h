@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/metafile_reader.h"
+#include "metafile/metafile_reader.h"
 #include "render/canvas.h"
 
 #include <QImage>

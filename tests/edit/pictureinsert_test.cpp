@@ -16,17 +16,17 @@ TEST(PictureInsert, MetafilesFromElsewhereBecomeMetaPictures) {
         QSize size;
     } cases[] = {{"big.wmf", {100, 100}}, {"big.emf", {100, 100}}};
     for (const Case& c : cases) {
-        QString error;
-        const auto picture = loadPicture(kData + QString::fromLatin1(c.file), &error);
-        ASSERT_TRUE(picture) << c.file << " " << error.toStdString();
+        const LoadedPicture loaded = loadPicture(kData + QString::fromLatin1(c.file));
+        ASSERT_TRUE(loaded.outcome.ok()) << c.file << " " << loaded.outcome.message().toStdString();
+        const InsertedPicture* picture = &loaded.picture;
         EXPECT_EQ(picture->kind, 2);
         EXPECT_EQ(picture->image.size(), c.size) << c.file;
         EXPECT_TRUE(fitsInRecord(picture->image));
     }
     for (const char* file : {"shapes.emf", "shapes.wmf", "text.emf"}) {
-        QString error;
-        const auto picture = loadPicture(kData + QString::fromLatin1(file), &error);
-        ASSERT_TRUE(picture) << file << " " << error.toStdString();
+        const LoadedPicture loaded = loadPicture(kData + QString::fromLatin1(file));
+        ASSERT_TRUE(loaded.outcome.ok()) << file << " " << loaded.outcome.message().toStdString();
+        const InsertedPicture* picture = &loaded.picture;
         EXPECT_TRUE(fitsInRecord(picture->image)) << file;
         // Something was drawn: not every pixel is white.
         const QImage img = picture->image.convertToFormat(QImage::Format_RGB32);
@@ -46,8 +46,9 @@ TEST(PictureInsert, UnreadableFilesNameThemselves) {
         ASSERT_TRUE(f.open(QIODevice::WriteOnly));
         f.write("\x01\x00\x00\x00garbage that is no picture at all");
         f.close();
-        QString error;
-        EXPECT_FALSE(loadPicture(path, &error)) << name;
+        const Outcome outcome = loadPicture(path).outcome;
+        const QString error = outcome.message();
+        EXPECT_FALSE(outcome.ok()) << name;
         EXPECT_TRUE(error.startsWith(QStringLiteral("Image illisible"))) << error.toStdString();
         EXPECT_TRUE(error.contains(QString::fromLatin1(name))) << error.toStdString();
     }
@@ -59,8 +60,9 @@ TEST(PictureInsert, BitmapsKeepTheirPixelsAndBigOnesDoNotFit) {
     small.fill(qRgb(10, 20, 30));
     const QString path = dir.filePath(QStringLiteral("small.bmp"));
     ASSERT_TRUE(small.save(path, "BMP"));
-    const auto picture = loadPicture(path, nullptr);
-    ASSERT_TRUE(picture);
+    const LoadedPicture loaded = loadPicture(path);
+    ASSERT_TRUE(loaded.outcome.ok());
+    const InsertedPicture* picture = &loaded.picture;
     EXPECT_EQ(picture->kind, 1);
     EXPECT_EQ(picture->image.pixel(2, 1), qRgb(10, 20, 30));
     EXPECT_EQ(picture->upperCaseName, path.toUpper());

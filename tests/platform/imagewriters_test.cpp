@@ -38,7 +38,7 @@ quint32 le32(const QByteArray& b, int at) {
            quint32(uchar(b[at + 2])) << 16 | quint32(uchar(b[at + 3])) << 24;
 }
 
-using Writer = std::function<WriteResult(const QImage&, const QString&)>;
+using Writer = std::function<Outcome(const QImage&, const QString&)>;
 
 struct Format {
     const char* name;
@@ -58,8 +58,8 @@ TEST(ImageWriters, BmpIs24BitBottomUpWithPaddedRowsAndReadsBackExactly) {
     QTemporaryDir dir;
     const QString path = dir.filePath("page.bmp");
     const QImage picture = testPicture();
-    const WriteResult result = writeBmp(picture, path);
-    ASSERT_TRUE(result.ok) << result.error.toStdString();
+    const Outcome result = writeBmp(picture, path);
+    ASSERT_TRUE(result.ok()) << result.message().toStdString();
 
     const QByteArray bytes = readAll(path);
     ASSERT_GE(bytes.size(), 54);
@@ -82,8 +82,8 @@ TEST(ImageWriters, JpegIsBaselineAtQualityNinetyAndCloseToThePicture) {
     QTemporaryDir dir;
     const QString path = dir.filePath("page.jpg");
     const QImage picture = testPicture(64, 48);
-    const WriteResult result = writeJpeg(picture, path);
-    ASSERT_TRUE(result.ok) << result.error.toStdString();
+    const Outcome result = writeJpeg(picture, path);
+    ASSERT_TRUE(result.ok()) << result.message().toStdString();
 
     const QByteArray bytes = readAll(path);
     EXPECT_TRUE(bytes.startsWith("\xFF\xD8"));
@@ -134,8 +134,8 @@ TEST(ImageWriters, GifUsesTheFixedPaletteAndTheLevelRule) {
         picture.setPixel(x, 1, qRgb(0, x, 255 - x));
         picture.setPixel(x, 2, qRgb(x, x, x));
     }
-    const WriteResult result = writeGif(picture, path);
-    ASSERT_TRUE(result.ok) << result.error.toStdString();
+    const Outcome result = writeGif(picture, path);
+    ASSERT_TRUE(result.ok()) << result.message().toStdString();
 
     const QByteArray bytes = readAll(path);
     ASSERT_GE(bytes.size(), 13 + 768);
@@ -165,27 +165,27 @@ TEST(ImageWriters, AFailedWriteNamesTheFileAndKeepsWhatWasThere) {
     QTemporaryDir dir;
     for (const Format& f : kFormats) {
         const QString missing = dir.filePath(QStringLiteral("absent/page.") + f.extension);
-        const WriteResult intoMissing = f.write(testPicture(), missing);
-        EXPECT_FALSE(intoMissing.ok) << f.name;
-        EXPECT_TRUE(intoMissing.error.startsWith(QStringLiteral("Impossible d'écrire « ")))
-            << intoMissing.error.toStdString();
-        EXPECT_TRUE(intoMissing.error.contains(QStringLiteral("page.") + f.extension));
+        const Outcome intoMissing = f.write(testPicture(), missing);
+        EXPECT_FALSE(intoMissing.ok()) << f.name;
+        EXPECT_TRUE(intoMissing.message().startsWith(QStringLiteral("Impossible d'écrire « ")))
+            << intoMissing.message().toStdString();
+        EXPECT_TRUE(intoMissing.message().contains(QStringLiteral("page.") + f.extension));
         EXPECT_TRUE(
-            intoMissing.error.endsWith(QStringLiteral("Aucun fichier ou dossier de ce type")))
-            << intoMissing.error.toStdString();
+            intoMissing.message().endsWith(QStringLiteral("Aucun fichier ou dossier de ce type")))
+            << intoMissing.message().toStdString();
 
         const QString locked = dir.filePath(QStringLiteral("locked.") + f.extension);
         ASSERT_TRUE(writeText(locked, "précieux"));
         ASSERT_TRUE(QFile::setPermissions(locked, QFileDevice::ReadOwner | QFileDevice::ReadUser));
-        const WriteResult overLocked = f.write(testPicture(), locked);
-        EXPECT_FALSE(overLocked.ok) << f.name;
-        EXPECT_TRUE(overLocked.error.endsWith(QStringLiteral("Permission non accordée")))
-            << overLocked.error.toStdString();
+        const Outcome overLocked = f.write(testPicture(), locked);
+        EXPECT_FALSE(overLocked.ok()) << f.name;
+        EXPECT_TRUE(overLocked.message().endsWith(QStringLiteral("Permission non accordée")))
+            << overLocked.message().toStdString();
         EXPECT_EQ(readAll(locked), QByteArray("précieux"));
 
-        const WriteResult empty =
+        const Outcome empty =
             f.write(QImage(), dir.filePath(QStringLiteral("empty.") + f.extension));
-        EXPECT_FALSE(empty.ok) << f.name;
+        EXPECT_FALSE(empty.ok()) << f.name;
         EXPECT_FALSE(QFile::exists(dir.filePath(QStringLiteral("empty.") + f.extension)));
     }
     // No temporary file is left behind by any of it.
@@ -201,8 +201,8 @@ TEST(ImageWriters, ReplacingAnExistingFileKeepsItsPermissions) {
         const auto mode = QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadUser |
                           QFileDevice::WriteUser | QFileDevice::ReadOther;
         ASSERT_TRUE(QFile::setPermissions(path, mode));
-        const WriteResult result = f.write(testPicture(), path);
-        ASSERT_TRUE(result.ok) << result.error.toStdString();
+        const Outcome result = f.write(testPicture(), path);
+        ASSERT_TRUE(result.ok()) << result.message().toStdString();
         EXPECT_EQ(QImage(path).size(), QSize(37, 23)) << f.name;
         EXPECT_EQ(QFile::permissions(path) & 0x0FFF, mode & 0x0FFF) << f.name;
     }

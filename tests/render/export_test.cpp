@@ -1,6 +1,7 @@
 // Picture exports: the files a user gets from "Enregistrer sous" with a picture name.
 
 #include "document/record.h"
+#include "render/drawingoutput.h"
 #include "render/ecran.h"
 
 #include <QFile>
@@ -37,8 +38,8 @@ TEST_P(ExportFormatTest, WritesAPageSizedPictureWithoutGrid) {
     const FormatCase& c = GetParam();
     QTemporaryDir dir;
     const QString path = dir.filePath(QString::fromLatin1(c.name));
-    const ExportResult r = exportDrawing(drawing(), 160, 80, 200, path);
-    ASSERT_EQ(r.status, ExportResult::Status::Written) << r.error.toStdString();
+    const Outcome r = exportPicture(drawing(), 160, 80, 200, path);
+    ASSERT_TRUE(r.ok()) << r.message().toStdString();
     EXPECT_TRUE(bytesOf(path).startsWith(c.magic));
 
     const QImage image(path);
@@ -62,7 +63,7 @@ INSTANTIATE_TEST_SUITE_P(Pictures, ExportFormatTest,
 TEST(Export, BmpIsTwentyFourBits) {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("a.bmp"));
-    ASSERT_EQ(exportDrawing(drawing(), 160, 80, 100, path).status, ExportResult::Status::Written);
+    ASSERT_TRUE(exportPicture(drawing(), 160, 80, 100, path).ok());
     const QByteArray b = bytesOf(path);
     ASSERT_GT(b.size(), 30);
     EXPECT_EQ(quint8(b[28]) | (quint8(b[29]) << 8), 24);
@@ -73,7 +74,7 @@ TEST(Export, BmpIsTwentyFourBits) {
 TEST(Export, JpegIsBaselineNotProgressive) {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("a.jpg"));
-    ASSERT_EQ(exportDrawing(drawing(), 160, 80, 100, path).status, ExportResult::Status::Written);
+    ASSERT_TRUE(exportPicture(drawing(), 160, 80, 100, path).ok());
     const QByteArray b = bytesOf(path);
     EXPECT_TRUE(b.contains(QByteArray("\xFF\xC0", 2)));
     EXPECT_FALSE(b.contains(QByteArray("\xFF\xC2", 2)));
@@ -87,7 +88,7 @@ TEST(Export, EveryGifPixelIsOneOfTheFixedPaletteColours) {
     list[1] = QStringLiteral(" 0COLOR 000000068090\t") + formatStyle(gradient);
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("a.gif"));
-    ASSERT_EQ(exportDrawing(list, 160, 120, 100, path).status, ExportResult::Status::Written);
+    ASSERT_TRUE(exportPicture(list, 160, 120, 100, path).ok());
     const QImage image = QImage(path).convertToFormat(QImage::Format_RGB32);
     ASSERT_EQ(image.size(), QSize(160, 120));
     int offPalette = 0;
@@ -104,34 +105,43 @@ TEST(Export, EveryGifPixelIsOneOfTheFixedPaletteColours) {
 TEST(Export, NameChoosesTheFormatInAFixedOrder) {
     QTemporaryDir dir;
     const QString both = dir.filePath(QStringLiteral("x.jpg.bmp"));
-    ASSERT_EQ(exportDrawing(drawing(), 160, 80, 100, both).status, ExportResult::Status::Written);
+    QStringList list = drawing();
+    ASSERT_TRUE(writeDrawing(both, list, QSize(160, 80), 100, QSize(160, 80)).ok());
     EXPECT_TRUE(bytesOf(both).startsWith("BM"));
-
-    for (const char* name : {"x.wmf", "x.emf", "x.drf", "x"}) {
-        const QString path = dir.filePath(QString::fromLatin1(name));
-        EXPECT_EQ(exportDrawing(drawing(), 160, 80, 100, path).status,
-                  ExportResult::Status::NotHandled)
-            << name;
-        EXPECT_FALSE(QFile::exists(path)) << name;
+    const struct {
+        const char* name;
+        QByteArray magic;
+    } cases[] = {{"x.wmf", QByteArray::fromHex("d7cdc69a")},
+                 {"x.emf", QByteArray::fromHex("01000000")},
+                 {"x.drf", "0A0050\r\n"},
+                 {"x", "0A0050\r\n"}};
+    for (const auto& c : cases) {
+        const QString path = dir.filePath(QString::fromLatin1(c.name));
+        ASSERT_TRUE(writeDrawing(path, list, QSize(160, 80), 100, QSize(160, 80)).ok()) << c.name;
+        EXPECT_TRUE(bytesOf(path).startsWith(c.magic)) << c.name;
     }
 }
 
+// Every format, pictures and metafiles alike, names the file it could not write.
 TEST(Export, FailureNamesTheFileAndCountsSkippedRecords) {
     QTemporaryDir dir;
-    const QString missing = dir.filePath(QStringLiteral("no/such/folder/a.gif"));
-    const ExportResult failed = exportDrawing(drawing(), 160, 80, 100, missing);
-    EXPECT_EQ(failed.status, ExportResult::Status::Failed);
-    EXPECT_TRUE(failed.error.contains(QStringLiteral("a.gif"))) << failed.error.toStdString();
+    for (const char* name : {"a.gif", "a.bmp", "a.jpg", "a.wmf", "a.emf", "a.drf"}) {
+        QStringList list = drawing();
+        const QString missing = dir.filePath(QStringLiteral("no/such/folder/") + name);
+        const Outcome failed = writeDrawing(missing, list, QSize(160, 80), 100, QSize(160, 80));
+        EXPECT_FALSE(failed.ok()) << name;
+        EXPECT_TRUE(failed.message().contains(QString::fromLatin1(name)) &&
+                    failed.message().startsWith(QStringLiteral("Impossible d")))
+            << failed.message().toStdString();
+    }
 
     QStringList list = drawing();
     list << QStringLiteral(" 0ELLIPSE 0040Z4024014\t") + list[2].mid(list[2].indexOf(kTab) + 1);
-    const ExportResult r = exportDrawing(list, 160, 80, 100, dir.filePath(QStringLiteral("b.bmp")));
-    EXPECT_EQ(r.status, ExportResult::Status::Written);
-    EXPECT_EQ(r.skippedRecords, 1);
-
-    const ExportResult empty =
-        exportDrawing(list, 0, 80, 100, dir.filePath(QStringLiteral("c.bmp")));
-    EXPECT_EQ(empty.status, ExportResult::Status::Failed);
+    int skipped = 0;
+    EXPECT_TRUE(
+        exportPicture(list, 160, 80, 100, dir.filePath(QStringLiteral("b.bmp")), &skipped).ok());
+    EXPECT_EQ(skipped, 1);
+    EXPECT_FALSE(exportPicture(list, 0, 80, 100, dir.filePath(QStringLiteral("c.bmp"))).ok());
 }
 
 } // namespace

@@ -1,9 +1,9 @@
 // Metafile exports hold the same picture as the bitmap export: each drawing is saved as WMF and
 // EMF, played back onto an image and compared with the page the BMP export paints.
 
-#include "document/drawingfile.h"
 #include "document/shapelist.h"
-#include "platform/metafile_reader.h"
+#include "metafile/metafile_reader.h"
+#include "platform/drawingio.h"
 #include "referencedrawings.h"
 #include "render/drawingoutput.h"
 #include "render/ecran.h"
@@ -81,13 +81,13 @@ TEST(MetafileExport, PlaysBackLikeTheBitmapExport) {
         const QImage page = renderer.renderPage();
 
         const QString wmf = dir.filePath(QString::fromLatin1(d.name) + QStringLiteral(".wmf"));
-        ASSERT_TRUE(writeDrawing(wmf, d.shapes, d.page, 200, {}).ok);
+        ASSERT_TRUE(writeDrawing(wmf, d.shapes, d.page, 200, {}).ok());
         EXPECT_LT(differingShare(playBack(wmf, d.page), page), 0.03);
 
         // The enhanced metafile is framed by the drawing's extent, not by the page.
         const QSize extent = largestExtentOf(d.shapes).boundedTo(d.page);
         const QString emf = dir.filePath(QString::fromLatin1(d.name) + QStringLiteral(".emf"));
-        ASSERT_TRUE(writeDrawing(emf, d.shapes, d.page, 200, extent).ok);
+        ASSERT_TRUE(writeDrawing(emf, d.shapes, d.page, 200, extent).ok());
         EXPECT_LT(differingShare(playBack(emf, extent), page.copy(QRect(QPoint(0, 0), extent))),
                   0.03);
     }

@@ -1,4 +1,4 @@
-#include "platform/metafile_reader.h"
+#include "metafile/metafile_reader.h"
 #include "render/metafile_canvas.h"
 #include "render/metafile_image.h"
 #include "render/metafile_player.h"
@@ -91,10 +91,10 @@ class MetafileFixtureImages : public ::testing::TestWithParam<FixtureCase> {};
 // Files written by another program look like that program's own rendering of them.
 TEST_P(MetafileFixtureImages, LookLikeTheirReferenceRendering) {
     const FixtureCase c = GetParam();
-    QSize native;
-    QString error;
-    const auto image = renderMetafile(readFile(data(QString::fromLatin1(c.name))), &native, &error);
-    ASSERT_TRUE(image) << qPrintable(error);
+    const RenderedMetafile rendered = renderMetafile(readFile(data(QString::fromLatin1(c.name))));
+    ASSERT_TRUE(rendered.outcome.ok()) << qPrintable(rendered.outcome.message());
+    const std::optional<QImage> image = rendered.image;
+    const QSize native = rendered.nativeSize;
     EXPECT_EQ(image->size(), c.stored);
     QString png = QString::fromLatin1(c.name);
     png.replace(png.lastIndexOf(QLatin1Char('.')), 4, QStringLiteral(".png"));
@@ -169,21 +169,20 @@ INSTANTIATE_TEST_SUITE_P(Formats, MetafileExportPixels,
 
 TEST(MetafileImage, UnreadableFilesNameTheFile) {
     const QString path = data(QStringLiteral("shapes.png"));
-    QString message;
-    EXPECT_FALSE(renderMetafileFile(path, nullptr, &message));
-    EXPECT_EQ(message, QStringLiteral("Image illisible : ") + path);
-    EXPECT_FALSE(renderMetafileFile(data(QStringLiteral("missing.wmf")), nullptr, &message));
+    const RenderedMetafile png = renderMetafileFile(path);
+    EXPECT_FALSE(png.outcome.ok());
+    EXPECT_EQ(png.outcome.message(), QStringLiteral("Image illisible : ") + path);
+    EXPECT_FALSE(renderMetafileFile(data(QStringLiteral("missing.wmf"))).outcome.ok());
 }
 
 // Every file that once upset the reader or the player stays here and must still end cleanly.
 TEST(MetafileImage, RegressionFilesEndCleanly) {
     const QDir dir(QStringLiteral(QEL_TEST_DATA "/metafiles/regressions"));
     for (const QString& name : dir.entryList(QDir::Files)) {
-        QString error;
-        const auto image = renderMetafile(readFile(dir.filePath(name)), nullptr, &error);
-        if (image)
-            EXPECT_LE(qint64(image->width()) * image->height(), 21000) << qPrintable(name);
+        const RenderedMetafile r = renderMetafile(readFile(dir.filePath(name)));
+        if (r.outcome.ok())
+            EXPECT_LE(qint64(r.image.width()) * r.image.height(), 21000) << qPrintable(name);
         else
-            EXPECT_FALSE(error.isEmpty()) << qPrintable(name);
+            EXPECT_FALSE(r.outcome.message().isEmpty()) << qPrintable(name);
     }
 }

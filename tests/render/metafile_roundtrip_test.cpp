@@ -1,5 +1,5 @@
+#include "metafile/metafile_reader.h"
 #include "metafile_test_canvas.h"
-#include "platform/metafile_reader.h"
 #include "render/metafile_canvas.h"
 #include "render/metafile_player.h"
 
@@ -154,8 +154,8 @@ TEST(MetafileCanvas, SavesAtomicallyAndReportsFailure) {
     MetafileCanvas recorder(MetafileFormat::Wmf, QSize(50, 40));
     recorder.rectangle(1, 1, 20, 20);
     const QString path = dir.filePath(QStringLiteral("a.wmf"));
-    QString error;
-    ASSERT_TRUE(recorder.save(path, &error)) << qPrintable(error);
+    const Outcome saved = recorder.save(path);
+    ASSERT_TRUE(saved.ok()) << qPrintable(saved.message());
     QFile f(path);
     ASSERT_TRUE(f.open(QIODevice::ReadOnly));
     const auto file = readMetafile(f.readAll());
@@ -163,8 +163,9 @@ TEST(MetafileCanvas, SavesAtomicallyAndReportsFailure) {
     EXPECT_TRUE(file->placeable);
     EXPECT_EQ(metafileNativeSize(*file), QSize(50, 40));
 
-    EXPECT_FALSE(recorder.save(dir.filePath(QStringLiteral("no/such/folder/a.wmf")), &error));
-    EXPECT_FALSE(error.isEmpty());
+    const Outcome failed = recorder.save(dir.filePath(QStringLiteral("no/such/folder/a.wmf")));
+    EXPECT_FALSE(failed.ok());
+    EXPECT_TRUE(failed.message().contains(QStringLiteral("a.wmf")));
 }
 
 TEST(MetafileCanvas, ReadsBackWhite) {

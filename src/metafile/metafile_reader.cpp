@@ -1,4 +1,6 @@
-#include "platform/metafile_reader.h"
+#include "metafile/metafile_reader.h"
+
+#include "metafile/records.h"
 
 #include <cmath>
 
@@ -6,13 +8,8 @@ namespace qel {
 
 namespace {
 
-constexpr std::uint32_t kEmfHeader = 1;
-constexpr std::uint32_t kEmfEof = 14;
 constexpr std::uint32_t kEmfSignature = 0x464D4520; // " EMF"
 constexpr std::uint32_t kPlaceableKey = 0x9AC6CDD7;
-constexpr std::uint16_t kWmfEof = 0x0000;
-constexpr std::uint16_t kWmfSetWindowOrg = 0x020B;
-constexpr std::uint16_t kWmfSetWindowExt = 0x020C;
 
 bool fail(QString* error, const char* why) {
     if (error) *error = QString::fromLatin1(why);
@@ -22,7 +19,7 @@ bool fail(QString* error, const char* why) {
 bool readEmf(Metafile& m, const MetafileLimits& limits, QString* error) {
     const RecordView file(reinterpret_cast<const unsigned char*>(m.data.constData()),
                           std::uint32_t(m.data.size()));
-    if (!file.has(0, 88) || file.u32(0) != kEmfHeader || file.u32(40) != kEmfSignature)
+    if (!file.has(0, 88) || file.u32(0) != EMR_HEADER || file.u32(40) != kEmfSignature)
         return fail(error, "not an enhanced metafile");
     for (int i = 0; i < 4; ++i) {
         m.bounds[i] = file.i32(8 + 4 * i);
@@ -43,13 +40,13 @@ bool readEmf(Metafile& m, const MetafileLimits& limits, QString* error) {
         if (size < 8 || size % 4 != 0 || !file.has(offset, size))
             return fail(error, "record size out of the file");
         if (m.records.size() >= limits.maxRecords) return fail(error, "too many records");
-        if ((type == kEmfHeader) != (offset == 0)) return fail(error, "header record misplaced");
+        if ((type == EMR_HEADER) != (offset == 0)) return fail(error, "header record misplaced");
         const RecordView r = file.sub(offset, size);
         if (!checkEmfRecord(type, r, points, pixels)) return fail(error, "malformed record");
         if (points > limits.maxPoints || pixels > limits.maxBitmapPixels)
             return fail(error, "too much work asked");
         m.records.push_back({type, offset, size});
-        sawEof = type == kEmfEof;
+        sawEof = type == EMR_EOF;
         offset += size;
     }
     return true;
@@ -86,17 +83,17 @@ bool readWmf(Metafile& m, const MetafileLimits& limits, QString* error) {
         if (!checkWmfRecord(function, r, points, pixels)) return fail(error, "malformed record");
         if (points > limits.maxPoints || pixels > limits.maxBitmapPixels)
             return fail(error, "too much work asked");
-        if (function == kWmfSetWindowOrg && !sawOrg) {
+        if (function == WMR_SETWINDOWORG && !sawOrg) {
             m.windowOrg[1] = r.i16(6);
             m.windowOrg[0] = r.i16(8);
             sawOrg = true;
-        } else if (function == kWmfSetWindowExt && !m.hasWindow) {
+        } else if (function == WMR_SETWINDOWEXT && !m.hasWindow) {
             m.windowExt[1] = r.i16(6);
             m.windowExt[0] = r.i16(8);
             m.hasWindow = true;
         }
         m.records.push_back({function, offset, std::uint32_t(size)});
-        sawEof = function == kWmfEof;
+        sawEof = function == WMR_EOF;
         offset += std::uint32_t(size);
     }
     return true;
@@ -118,7 +115,7 @@ std::optional<Metafile> readMetafile(const QByteArray& bytes, QString* error,
     m.data = bytes;
     const RecordView head(reinterpret_cast<const unsigned char*>(bytes.constData()),
                           std::uint32_t(bytes.size()));
-    const bool emf = head.has(0, 44) && head.u32(0) == kEmfHeader && head.u32(40) == kEmfSignature;
+    const bool emf = head.has(0, 44) && head.u32(0) == EMR_HEADER && head.u32(40) == kEmfSignature;
     m.kind = emf ? MetafileKind::Emf : MetafileKind::Wmf;
     const bool ok = emf ? readEmf(m, limits, error) : readWmf(m, limits, error);
     if (!ok) return std::nullopt;
@@ -146,10 +143,6 @@ QSize metafileNativeSize(const Metafile& m) {
     }
     if (w <= 0 || h <= 0 || w > kMaxSide || h > kMaxSide) return {};
     return QSize(int(w), int(h));
-}
-
-QString unreadablePictureMessage(const QString& fileName) {
-    return QStringLiteral("Image illisible : %1").arg(fileName);
 }
 
 } // namespace qel

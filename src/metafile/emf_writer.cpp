@@ -1,6 +1,6 @@
 // Enhanced metafile records through libUEMF. Coordinates are device pixels of a reference
 // device at 96 pixels per inch, so that one drawing pixel is one metafile unit.
-#include "render/metafile_writer.h"
+#include "metafile/metafile_writer.h"
 
 #include <uemf.h>
 
@@ -37,7 +37,7 @@ U_RECTL boundsOf(const QPoint* points, int count) {
     return rectl_set(point32_set(l, t), point32_set(r, b));
 }
 
-class EmfWriter final : public MetafileCanvas::Writer {
+class EmfWriter final : public MetafileWriter {
 public:
     explicit EmfWriter(QSize size) : size_(size) {
         emf_htable_create(128, 128, &handles_);
@@ -260,7 +260,7 @@ private:
 
 } // namespace
 
-std::unique_ptr<MetafileCanvas::Writer> makeEmfWriter(QSize size) {
+std::unique_ptr<MetafileWriter> makeEmfWriter(QSize size) {
     return std::make_unique<EmfWriter>(size);
 }
 

@@ -1,6 +1,7 @@
 // Enhanced metafile records onto the device model.
-#include "platform/dib.h"
-#include "render/metafile_formats.h"
+#include "metafile/dib.h"
+#include "metafile/metafile_formats.h"
+#include "metafile/records.h"
 
 #include <cmath>
 
@@ -72,7 +73,7 @@ QString utf16At(const RecordView& r, std::uint32_t off, std::uint32_t count) {
     return s;
 }
 
-void polyDraw(GdiPlayback& gdi, const std::vector<QPointF>& pts, const RecordView& r,
+void polyDraw(GdiDevice& gdi, const std::vector<QPointF>& pts, const RecordView& r,
               std::uint32_t typesAt) {
     for (std::size_t i = 0; i < pts.size(); ++i) {
         const std::uint8_t type = r.u8(typesAt + i);
@@ -94,115 +95,115 @@ void polyDraw(GdiPlayback& gdi, const std::vector<QPointF>& pts, const RecordVie
     }
 }
 
-void playRecord(GdiPlayback& gdi, std::uint32_t type, const RecordView& r) {
+void playRecord(GdiDevice& gdi, std::uint32_t type, const RecordView& r) {
     DcState& dc = gdi.dc();
     switch (type) {
-    case 2:
-    case 3:
-    case 4:
-    case 5:
-    case 6:
-    case 85:
-    case 86:
-    case 87:
-    case 88:
-    case 89: {
-        const bool small = type >= 85;
+    case EMR_POLYBEZIER:
+    case EMR_POLYGON:
+    case EMR_POLYLINE:
+    case EMR_POLYBEZIERTO:
+    case EMR_POLYLINETO:
+    case EMR_POLYBEZIER16:
+    case EMR_POLYGON16:
+    case EMR_POLYLINE16:
+    case EMR_POLYBEZIERTO16:
+    case EMR_POLYLINETO16: {
+        const bool small = type >= EMR_POLYBEZIER16;
         const std::vector<QPointF> pts = points(r, 28, r.u32(24), small);
-        switch (small ? type - 83 : type) {
-        case 2:
+        switch (small ? type - (EMR_POLYBEZIER16 - EMR_POLYBEZIER) : type) {
+        case EMR_POLYBEZIER:
             gdi.polyBezier(pts, false);
             break;
-        case 3:
+        case EMR_POLYGON:
             gdi.polygon(pts);
             break;
-        case 4:
+        case EMR_POLYLINE:
             gdi.polyline(pts);
             break;
-        case 5:
+        case EMR_POLYBEZIERTO:
             gdi.polyBezier(pts, true);
             break;
-        case 6:
+        case EMR_POLYLINETO:
             gdi.polylineTo(pts);
             break;
         }
         break;
     }
-    case 7:
-    case 90:
-        for (const auto& poly : polyPoints(r, type == 90))
+    case EMR_POLYPOLYLINE:
+    case EMR_POLYPOLYLINE16:
+        for (const auto& poly : polyPoints(r, type == EMR_POLYPOLYLINE16))
             gdi.polyline(poly);
         break;
-    case 8:
-    case 91:
-        gdi.polyPolygon(polyPoints(r, type == 91));
+    case EMR_POLYPOLYGON:
+    case EMR_POLYPOLYGON16:
+        gdi.polyPolygon(polyPoints(r, type == EMR_POLYPOLYGON16));
         break;
-    case 56:
-    case 92: {
-        const bool small = type == 92;
+    case EMR_POLYDRAW:
+    case EMR_POLYDRAW16: {
+        const bool small = type == EMR_POLYDRAW16;
         const std::uint32_t n = r.u32(24);
         const std::vector<QPointF> pts = points(r, 28, n, small);
         polyDraw(gdi, pts, r, 28 + n * (small ? 4 : 8));
         break;
     }
-    case 9:
+    case EMR_SETWINDOWEXTEX:
         dc.windowExt = pointAt(r, 8);
         break;
-    case 10:
+    case EMR_SETWINDOWORGEX:
         dc.windowOrg = pointAt(r, 8);
         break;
-    case 11:
+    case EMR_SETVIEWPORTEXTEX:
         dc.viewportExt = pointAt(r, 8);
         break;
-    case 12:
+    case EMR_SETVIEWPORTORGEX:
         dc.viewportOrg = pointAt(r, 8);
         break;
-    case 31:
-    case 32: { // scale viewport / window extent
-        QPointF& ext = type == 31 ? dc.viewportExt : dc.windowExt;
+    case EMR_SCALEVIEWPORTEXTEX:
+    case EMR_SCALEWINDOWEXTEX: { // scale viewport / window extent
+        QPointF& ext = type == EMR_SCALEVIEWPORTEXTEX ? dc.viewportExt : dc.windowExt;
         const std::int32_t xd = r.i32(12), yd = r.i32(20);
         if (xd != 0 && yd != 0) ext = QPointF(ext.x() * r.i32(8) / xd, ext.y() * r.i32(16) / yd);
         break;
     }
-    case 15:
+    case EMR_SETPIXELV:
         gdi.setPixel(pointAt(r, 8), r.u32(16));
         break;
-    case 17:
+    case EMR_SETMAPMODE:
         if (r.u32(8) >= 1 && r.u32(8) <= 8) dc.mapMode = MapMode(r.u32(8));
         break;
-    case 18:
+    case EMR_SETBKMODE:
         dc.opaqueBackground = r.u32(8) == 2;
         break;
-    case 20:
+    case EMR_SETROP2:
         dc.notXor = r.u32(8) == 10;
         break;
-    case 22:
+    case EMR_SETTEXTALIGN:
         dc.textAlign = r.u32(8);
         break;
-    case 24:
+    case EMR_SETTEXTCOLOR:
         dc.textColour = r.u32(8);
         break;
-    case 25:
+    case EMR_SETBKCOLOR:
         dc.bkColour = r.u32(8);
         break;
-    case 27:
+    case EMR_MOVETOEX:
         gdi.moveTo(pointAt(r, 8));
         break;
-    case 54:
+    case EMR_LINETO:
         gdi.lineTo(pointAt(r, 8));
         break;
-    case 33:
+    case EMR_SAVEDC:
         gdi.saveDc();
         break;
-    case 34:
+    case EMR_RESTOREDC:
         gdi.restoreDc(r.i32(8));
         break;
-    case 35: {
+    case EMR_SETWORLDTRANSFORM: {
         const QTransform t = xformAt(r, 8);
         if (usable(t)) dc.world = t;
         break;
     }
-    case 36: {
+    case EMR_MODIFYWORLDTRANSFORM: {
         const QTransform t = xformAt(r, 8);
         const std::uint32_t mode = r.u32(32);
         if (mode == 1)
@@ -215,20 +216,20 @@ void playRecord(GdiPlayback& gdi, std::uint32_t type, const RecordView& r) {
             dc.world = t;
         break;
     }
-    case 37:
+    case EMR_SELECTOBJECT:
         gdi.selectObject(r.u32(8));
         break;
-    case 40:
+    case EMR_DELETEOBJECT:
         gdi.deleteObject(r.u32(8));
         break;
-    case 38: {
+    case EMR_CREATEPEN: {
         GdiObject o;
         o.kind = GdiObject::Pen;
         o.pen = gdiPen(r.u32(12), r.i32(16), r.u32(24));
         gdi.createObject(r.u32(8), o);
         break;
     }
-    case 95: {
+    case EMR_EXTCREATEPEN: {
         GdiObject o;
         o.kind = GdiObject::Pen;
         const std::uint32_t style = r.u32(28);
@@ -239,20 +240,20 @@ void playRecord(GdiPlayback& gdi, std::uint32_t type, const RecordView& r) {
         gdi.createObject(r.u32(8), o);
         break;
     }
-    case 39: {
+    case EMR_CREATEBRUSHINDIRECT: {
         GdiObject o;
         o.kind = GdiObject::Brush;
         o.brush = gdiBrush(r.u32(12), r.u32(16), r.u32(20));
         gdi.createObject(r.u32(8), o);
         break;
     }
-    case 93:
-    case 94: { // pattern brushes: painted in the pattern's average colour
+    case EMR_CREATEMONOBRUSH:
+    case EMR_CREATEDIBPATTERNBRUSHPT: { // pattern brushes: painted in the pattern's average colour
         GdiObject o;
         o.kind = GdiObject::Brush;
         o.brush = GdiBrush{0, 0x808080};
         const QImage pattern = recordDib(r, r.u32(16), r.u32(20), r.u32(24), r.u32(28));
-        if (type == 94 && !pattern.isNull()) {
+        if (type == EMR_CREATEDIBPATTERNBRUSHPT && !pattern.isNull()) {
             const QRgb c =
                 pattern.scaled(1, 1, Qt::IgnoreAspectRatio, Qt::SmoothTransformation).pixel(0, 0);
             o.brush.colour = rgbColour(qRed(c), qGreen(c), qBlue(c));
@@ -260,7 +261,7 @@ void playRecord(GdiPlayback& gdi, std::uint32_t type, const RecordView& r) {
         gdi.createObject(r.u32(8), o);
         break;
     }
-    case 82: {
+    case EMR_EXTCREATEFONTINDIRECTW: {
         GdiObject o;
         o.kind = GdiObject::Font;
         o.font.height = r.i32(12);
@@ -274,7 +275,7 @@ void playRecord(GdiPlayback& gdi, std::uint32_t type, const RecordView& r) {
         gdi.createObject(r.u32(8), o);
         break;
     }
-    case 41: { // ANGLEARC: a line to the arc's start, then the arc
+    case EMR_ANGLEARC: { // ANGLEARC: a line to the arc's start, then the arc
         const QPointF c = pointAt(r, 8);
         const double radius = r.u32(16);
         const double a0 = r.f32(20), sweep = r.f32(24);
@@ -288,57 +289,57 @@ void playRecord(GdiPlayback& gdi, std::uint32_t type, const RecordView& r) {
         gdi.polylineTo(pts);
         break;
     }
-    case 42:
+    case EMR_ELLIPSE:
         gdi.ellipse(boxAt(r, 8));
         break;
-    case 43:
+    case EMR_RECTANGLE:
         gdi.rectangle(boxAt(r, 8));
         break;
-    case 44:
+    case EMR_ROUNDRECT:
         gdi.roundRect(boxAt(r, 8), QSizeF(r.i32(24), r.i32(28)));
         break;
-    case 45:
-    case 46:
-    case 47:
-    case 55: {
-        const ArcShape shape = type == 45   ? ArcShape::Arc
-                               : type == 46 ? ArcShape::Chord
-                               : type == 47 ? ArcShape::Pie
-                                            : ArcShape::ArcTo;
+    case EMR_ARC:
+    case EMR_CHORD:
+    case EMR_PIE:
+    case EMR_ARCTO: {
+        const ArcShape shape = type == EMR_ARC     ? ArcShape::Arc
+                               : type == EMR_CHORD ? ArcShape::Chord
+                               : type == EMR_PIE   ? ArcShape::Pie
+                                                   : ArcShape::ArcTo;
         gdi.arc(shape, boxAt(r, 8), pointAt(r, 24), pointAt(r, 32));
         break;
     }
-    case 57:
+    case EMR_SETARCDIRECTION:
         dc.clockwise = r.u32(8) == 2;
         break;
-    case 59:
+    case EMR_BEGINPATH:
         gdi.beginPath();
         break;
-    case 60:
+    case EMR_ENDPATH:
         gdi.endPath();
         break;
-    case 61:
+    case EMR_CLOSEFIGURE:
         gdi.closeFigure();
         break;
-    case 62:
+    case EMR_FILLPATH:
         gdi.fillPath();
         break;
-    case 63:
+    case EMR_STROKEANDFILLPATH:
         gdi.strokeAndFillPath();
         break;
-    case 64:
+    case EMR_STROKEPATH:
         gdi.strokePath();
         break;
-    case 67:
-    case 68:
+    case EMR_SELECTCLIPPATH:
+    case EMR_ABORTPATH:
         gdi.abortPath();
         break; // a clip path is not drawn
-    case 83:
-    case 84: {
+    case EMR_EXTTEXTOUTA:
+    case EMR_EXTTEXTOUTW: {
         const std::uint32_t options = r.u32(52);
         const std::uint32_t n = r.u32(44), off = r.u32(48);
         QString text;
-        if (type == 84) {
+        if (type == EMR_EXTTEXTOUTW) {
             text = utf16At(r, off, n);
         } else if (const unsigned char* p = r.bytes(off, n)) {
             text = QString::fromLatin1(reinterpret_cast<const char*>(p), qsizetype(n));
@@ -347,27 +348,28 @@ void playRecord(GdiPlayback& gdi, std::uint32_t type, const RecordView& r) {
         gdi.text(pointAt(r, 36), text, options, (options & 0x100) ? nullptr : &box);
         break;
     }
-    case 76:
-    case 77: { // BITBLT, STRETCHBLT
+    case EMR_BITBLT:
+    case EMR_STRETCHBLT: {
         const QRectF dest(QPointF(r.i32(24), r.i32(28)), QSizeF(r.i32(32), r.i32(36)));
         const std::uint32_t rop = r.u32(40);
         const QImage all = recordDib(r, r.u32(84), r.u32(88), r.u32(92), r.u32(96));
         if (r.u32(88) == 0) {
             gdi.patternBlit(dest, rop);
         } else if (!all.isNull()) {
-            const int cw = type == 77 ? r.i32(100) : int(dest.width());
-            const int ch = type == 77 ? r.i32(104) : int(dest.height());
+            const int cw = type == EMR_STRETCHBLT ? r.i32(100) : int(dest.width());
+            const int ch = type == EMR_STRETCHBLT ? r.i32(104) : int(dest.height());
             gdi.picture(dest, sourcePart(all, r.i32(44), r.i32(48), cw, ch, false));
         }
         break;
     }
-    case 80:
-    case 81: { // SETDIBITSTODEVICE, STRETCHDIBITS
+    case EMR_SETDIBITSTODEVICE:
+    case EMR_STRETCHDIBITS: {
         const int cw = r.i32(40), ch = r.i32(44);
         const QImage all = recordDib(r, r.u32(48), r.u32(52), r.u32(56), r.u32(60));
-        const QSizeF size = type == 81 ? QSizeF(r.i32(72), r.i32(76)) : QSizeF(cw, ch);
+        const QSizeF size =
+            type == EMR_STRETCHDIBITS ? QSizeF(r.i32(72), r.i32(76)) : QSizeF(cw, ch);
         const QRectF dest(QPointF(r.i32(24), r.i32(28)), size);
-        if (type == 81 && r.u32(52) == 0)
+        if (type == EMR_STRETCHDIBITS && r.u32(52) == 0)
             gdi.patternBlit(dest, r.u32(68));
         else if (!all.isNull())
             gdi.picture(dest, sourcePart(all, r.i32(32), r.i32(36), cw, ch, true));
@@ -380,7 +382,7 @@ void playRecord(GdiPlayback& gdi, std::uint32_t type, const RecordView& r) {
 
 } // namespace
 
-void playEmf(const Metafile& file, Canvas& canvas, const QRect& target) {
+void playEmf(const Metafile& file, GdiDevice& gdi, const QRect& target) {
     // Device units to hundredths of a millimetre, then the frame onto the target box.
     double mmPerDeviceX = 0.254 / 0.96, mmPerDeviceY = mmPerDeviceX; // 96 per inch by default
     if (file.device[0] > 0 && file.device[1] > 0 && file.millimetres[0] > 0 &&
@@ -395,7 +397,7 @@ void playEmf(const Metafile& file, Canvas& canvas, const QRect& target) {
     const QTransform deviceToTarget(
         sx, 0, 0, sy, target.left() - double(file.frame[0]) * target.width() / frameW,
         target.top() - double(file.frame[1]) * target.height() / frameH);
-    GdiPlayback gdi(canvas, deviceToTarget, QPointF(1 / mmPerDeviceX, 1 / mmPerDeviceY));
+    gdi.setDeviceMapping(deviceToTarget, QPointF(1 / mmPerDeviceX, 1 / mmPerDeviceY));
     for (const MetaRecord& rec : file.records) {
         if (gdi.work() > kMaxPlaybackWork) break;
         playRecord(gdi, rec.type, file.view(rec));

@@ -1,10 +1,15 @@
 #pragma once
 
-// The record-level side of MetafileCanvas: one implementation per file format, built on
-// libUEMF's record builders. The canvas decides what to draw; a writer turns it into records and
-// keeps the selected pen, brush and font objects in step with the canvas state.
+// Writing metafile records: one implementation per file format, built on libUEMF's record
+// builders. The caller decides what to draw; a writer turns it into records and keeps the
+// selected pen, brush and font objects in step with the state it is given.
 
-#include "render/metafile_canvas.h"
+#include "document/drawingattributes.h"
+
+#include <QByteArray>
+#include <QImage>
+#include <QSize>
+#include <QString>
 
 #include <QPoint>
 #include <QRect>
@@ -15,9 +20,9 @@ namespace qel {
 
 enum class ArcKind { Arc, Chord };
 
-class MetafileCanvas::Writer {
+class MetafileWriter {
 public:
-    virtual ~Writer() = default;
+    virtual ~MetafileWriter() = default;
 
     // Make these the selected objects, creating new ones (and deleting the replaced ones) only
     // when they differ from what is selected.
@@ -42,8 +47,8 @@ public:
     virtual QByteArray finish() = 0;
 };
 
-std::unique_ptr<MetafileCanvas::Writer> makeEmfWriter(QSize size);
-std::unique_ptr<MetafileCanvas::Writer> makeWmfWriter(QSize size);
+std::unique_ptr<MetafileWriter> makeEmfWriter(QSize size);
+std::unique_ptr<MetafileWriter> makeWmfWriter(QSize size);
 
 // The pixel rows of a 24-bit bottom-up DIB of the picture.
 struct Dib24 {

@@ -1,6 +1,6 @@
 // Windows metafile records through libUEMF, behind a placeable header whose box is the picture
 // size at 96 units per inch. Coordinates are 16-bit: anything beyond is clamped.
-#include "render/metafile_writer.h"
+#include "metafile/metafile_writer.h"
 
 #include <uwmf.h>
 
@@ -50,7 +50,7 @@ QByteArray cp1252(const QString& text) {
     return out;
 }
 
-class WmfWriter final : public MetafileCanvas::Writer {
+class WmfWriter final : public MetafileWriter {
 public:
     explicit WmfWriter(QSize size) {
         wmf_htable_create(128, 128, &handles_);
@@ -250,7 +250,7 @@ private:
 
 } // namespace
 
-std::unique_ptr<MetafileCanvas::Writer> makeWmfWriter(QSize size) {
+std::unique_ptr<MetafileWriter> makeWmfWriter(QSize size) {
     return std::make_unique<WmfWriter>(size);
 }
 

@@ -1,4 +1,4 @@
-#include "platform/metafile_reader.h"
+#include "metafile/metafile_reader.h"
 
 #include <QDir>
 #include <QFile>
@@ -119,9 +119,4 @@ TEST(MetafileReader, TooLargeOrTooBusyFilesAreRefused) {
     MetafileLimits lazy;
     lazy.maxPoints = 5;
     EXPECT_FALSE(readMetafile(file, nullptr, lazy));
-}
-
-TEST(MetafileReader, MessageNamesTheFile) {
-    EXPECT_EQ(unreadablePictureMessage(QStringLiteral("C:\\DESSIN.WMF")),
-              QStringLiteral("Image illisible : C:\\DESSIN.WMF"));
 }

@@ -1,4 +1,4 @@
-#include "document/systemerror.h"
+#include "platform/systemerror.h"
 
 #include <cerrno>
 #include <cstring>

@@ -1,6 +1,6 @@
-#include "platform/imagewriters.h"
+#include "platform/files.h"
 
-#include "document/systemerror.h"
+#include "platform/systemerror.h"
 
 #include <QDir>
 #include <QFile>
@@ -15,8 +15,8 @@ namespace qel {
 
 namespace {
 
-WriteResult failure(const QString& path, int error) {
-    return writeFailure(path, systemErrorText(error));
+Outcome failure(const QString& action, const QString& path, int error) {
+    return Outcome::failed(fileErrorMessage(action, path, systemErrorText(error)));
 }
 
 bool writeAll(int fd, const char* data, qint64 size) {
@@ -32,23 +32,42 @@ bool writeAll(int fd, const char* data, qint64 size) {
 
 } // namespace
 
-WriteResult writeFailure(const QString& path, const QString& reason) {
-    return {false, QStringLiteral("Impossible d'écrire « %1 » : %2")
-                       .arg(QDir::toNativeSeparators(path), reason)};
+QString fileErrorMessage(const QString& action, const QString& path, const QString& reason) {
+    return QStringLiteral("%1 « %2 » : %3").arg(action, QDir::toNativeSeparators(path), reason);
 }
 
-WriteResult writeFileAtomically(const QString& path, const QByteArray& bytes) {
-    if (path.isEmpty()) return failure(path, ENOENT);
+Outcome writeFailure(const QString& path, const QString& reason) {
+    return Outcome::failed(fileErrorMessage(QStringLiteral("Impossible d'écrire"), path, reason));
+}
+
+Outcome readWholeFile(const QString& path, qint64 maxBytes, QByteArray& bytes) {
+    const QString action = QStringLiteral("Impossible d'ouvrir");
+    QFile file(path);
+    errno = 0;
+    if (!file.open(QIODevice::ReadOnly)) return failure(action, path, errno ? errno : ENOENT);
+    if (file.size() > maxBytes)
+        return Outcome::failed(
+            fileErrorMessage(action, path, QStringLiteral("fichier trop volumineux")));
+    errno = 0;
+    bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError)
+        return failure(QStringLiteral("Impossible de lire"), path, errno ? errno : EIO);
+    return Outcome::done();
+}
+
+Outcome writeFileAtomically(const QString& path, const QByteArray& bytes, const QString& action) {
+    auto failure = [&](int error) { return qel::failure(action, path, error); };
+    if (path.isEmpty()) return failure(ENOENT);
     const QByteArray target = QFile::encodeName(path);
     struct stat existing {};
     const bool exists = ::stat(target.constData(), &existing) == 0;
     if (exists) {
-        if (S_ISDIR(existing.st_mode)) return failure(path, EISDIR);
+        if (S_ISDIR(existing.st_mode)) return failure(EISDIR);
         // A read-only file stays read-only, even for a user the system would let replace it.
         const bool writable = ::geteuid() == 0
                                   ? (existing.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) != 0
                                   : ::access(target.constData(), W_OK) == 0;
-        if (!writable) return failure(path, EACCES);
+        if (!writable) return failure(EACCES);
     }
 
     // The temporary file lives beside the target so that the rename cannot cross file systems.
@@ -58,9 +77,9 @@ WriteResult writeFileAtomically(const QString& path, const QByteArray& bytes) {
         temp = target + ".tmp" + QByteArray::number(qint64(::getpid())) + "-" +
                QByteArray::number(attempt);
         fd = ::open(temp.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-        if (fd < 0 && errno != EEXIST) return failure(path, errno);
+        if (fd < 0 && errno != EEXIST) return failure(errno);
     }
-    if (fd < 0) return failure(path, EEXIST);
+    if (fd < 0) return failure(EEXIST);
     if (exists) ::fchmod(fd, existing.st_mode & 07777);
 
     int error = 0;
@@ -70,7 +89,7 @@ WriteResult writeFileAtomically(const QString& path, const QByteArray& bytes) {
     if (!error && ::rename(temp.constData(), target.constData()) != 0) error = errno;
     if (error) {
         ::unlink(temp.constData());
-        return failure(path, error);
+        return failure(error);
     }
     // Make the rename itself durable.
     const QByteArray folder = QFile::encodeName(QFileInfo(path).absolutePath());
@@ -79,7 +98,7 @@ WriteResult writeFileAtomically(const QString& path, const QByteArray& bytes) {
         ::fsync(dir);
         ::close(dir);
     }
-    return {true, {}};
+    return Outcome::done();
 }
 
 } // namespace qel

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/record_view.h"
+#include "metafile/record_view.h"
 
 #include <QImage>
 #include <cstdint>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/record_view.h"
+#include "metafile/record_view.h"
 
 #include <QByteArray>
 #include <QSize>
@@ -66,9 +66,6 @@ std::optional<Metafile> readMetafile(const QByteArray& bytes, QString* error = n
 // The picture's own size in screen pixels (96 per inch): the frame of an EMF, the placeable box
 // of a WMF, or else its window extent at one unit per pixel. Empty when the file gives none.
 QSize metafileNativeSize(const Metafile& file);
-
-// The message the program shows for a picture file it cannot read.
-QString unreadablePictureMessage(const QString& fileName);
 
 // Checks the structure of one record of a known type (used by readMetafile; exposed for tests).
 // `points` and `pixels` accumulate the work the record asks for.

@@ -1,7 +1,8 @@
 // Structure checks of the records the player reads. A record of a known type must hold every
 // field, count and offset it declares; records of other types are only framed.
-#include "platform/dib.h"
-#include "platform/metafile_reader.h"
+#include "metafile/dib.h"
+#include "metafile/metafile_reader.h"
+#include "metafile/records.h"
 
 namespace qel {
 
@@ -10,60 +11,60 @@ namespace {
 // Minimal sizes (header included) of the fixed-layout EMF records we read.
 std::uint32_t emfFixedSize(std::uint32_t type) {
     switch (type) {
-    case 9:
-    case 10:
-    case 11:
-    case 12:
-    case 13:
-    case 27:
-    case 54: // extents, origins, moveto, lineto
+    case EMR_SETWINDOWEXTEX:
+    case EMR_SETWINDOWORGEX:
+    case EMR_SETVIEWPORTEXTEX:
+    case EMR_SETVIEWPORTORGEX:
+    case EMR_SETBRUSHORGEX:
+    case EMR_MOVETOEX:
+    case EMR_LINETO: // extents, origins, moveto, lineto
         return 16;
-    case 15:
+    case EMR_SETPIXELV:
         return 20; // SETPIXELV
-    case 16:
-    case 17:
-    case 18:
-    case 19:
-    case 20:
-    case 21:
-    case 22:
-    case 24:
-    case 25:
-    case 34:
-    case 37:
-    case 40:
-    case 57:
-    case 58:
+    case EMR_SETMAPPERFLAGS:
+    case EMR_SETMAPMODE:
+    case EMR_SETBKMODE:
+    case EMR_SETPOLYFILLMODE:
+    case EMR_SETROP2:
+    case EMR_SETSTRETCHBLTMODE:
+    case EMR_SETTEXTALIGN:
+    case EMR_SETTEXTCOLOR:
+    case EMR_SETBKCOLOR:
+    case EMR_RESTOREDC:
+    case EMR_SELECTOBJECT:
+    case EMR_DELETEOBJECT:
+    case EMR_SETARCDIRECTION:
+    case EMR_SETMITERLIMIT:
         return 12;
-    case 31:
-    case 32:
+    case EMR_SCALEVIEWPORTEXTEX:
+    case EMR_SCALEWINDOWEXTEX:
         return 24; // scale viewport / window
-    case 35:
+    case EMR_SETWORLDTRANSFORM:
         return 32; // SETWORLDTRANSFORM
-    case 36:
+    case EMR_MODIFYWORLDTRANSFORM:
         return 36; // MODIFYWORLDTRANSFORM
-    case 38:
+    case EMR_CREATEPEN:
         return 28; // CREATEPEN
-    case 39:
+    case EMR_CREATEBRUSHINDIRECT:
         return 24; // CREATEBRUSHINDIRECT
-    case 41:
+    case EMR_ANGLEARC:
         return 28; // ANGLEARC
-    case 42:
-    case 43:
+    case EMR_ELLIPSE:
+    case EMR_RECTANGLE:
         return 24; // ELLIPSE, RECTANGLE
-    case 44:
+    case EMR_ROUNDRECT:
         return 32; // ROUNDRECT
-    case 45:
-    case 46:
-    case 47:
-    case 55:
+    case EMR_ARC:
+    case EMR_CHORD:
+    case EMR_PIE:
+    case EMR_ARCTO:
         return 40; // ARC, CHORD, PIE, ARCTO
-    case 14:
+    case EMR_EOF:
         return 20; // EOF
-    case 1:
+    case EMR_HEADER:
         return 88; // HEADER
-    case 93:
-    case 94:
+    case EMR_CREATEMONOBRUSH:
+    case EMR_CREATEDIBPATTERNBRUSHPT:
         return 32; // mono / DIB pattern brush
     default:
         return 8;
@@ -105,58 +106,58 @@ bool checkEmfRecord(std::uint32_t type, const RecordView& r, std::uint64_t& poin
                     std::uint64_t& pixels) {
     if (r.size() < emfFixedSize(type)) return false;
     switch (type) {
-    case 2:
-    case 3:
-    case 4:
-    case 5:
-    case 6: // POLYBEZIER .. POLYLINETO
+    case EMR_POLYBEZIER:
+    case EMR_POLYGON:
+    case EMR_POLYLINE:
+    case EMR_POLYBEZIERTO:
+    case EMR_POLYLINETO: // POLYBEZIER .. POLYLINETO
         return r.has(0, 28) && checkPoints(r, 24, 8, points);
-    case 85:
-    case 86:
-    case 87:
-    case 88:
-    case 89: // the same with 16-bit points
+    case EMR_POLYBEZIER16:
+    case EMR_POLYGON16:
+    case EMR_POLYLINE16:
+    case EMR_POLYBEZIERTO16:
+    case EMR_POLYLINETO16: // the same with 16-bit points
         return r.has(0, 28) && checkPoints(r, 24, 4, points);
-    case 7:
-    case 8:
+    case EMR_POLYPOLYLINE:
+    case EMR_POLYPOLYGON:
         return checkPolyPoly(r, 8, points);
-    case 90:
-    case 91:
+    case EMR_POLYPOLYLINE16:
+    case EMR_POLYPOLYGON16:
         return checkPolyPoly(r, 4, points);
-    case 56:
-    case 92: { // POLYDRAW, POLYDRAW16: points then one type byte per point
+    case EMR_POLYDRAW:
+    case EMR_POLYDRAW16: { // POLYDRAW, POLYDRAW16: points then one type byte per point
         if (!r.has(0, 28)) return false;
         const std::uint64_t n = r.u32(24);
         points += n;
-        return r.has(28, n * (type == 56 ? 9 : 5));
+        return r.has(28, n * (type == EMR_POLYDRAW ? 9 : 5));
     }
-    case 82: // EXTCREATEFONTINDIRECTW: a LOGFONTW at least
+    case EMR_EXTCREATEFONTINDIRECTW: // EXTCREATEFONTINDIRECTW: a LOGFONTW at least
         return r.has(0, 12 + 92);
-    case 83:
-    case 84: { // EXTTEXTOUTA / W
+    case EMR_EXTTEXTOUTA:
+    case EMR_EXTTEXTOUTW: { // EXTTEXTOUTA / W
         if (!r.has(0, 60)) return false;
         const std::uint64_t chars = r.u32(44);
         const std::uint32_t off = r.u32(48);
         points += chars;
-        return r.has(off, chars * (type == 84 ? 2 : 1));
+        return r.has(off, chars * (type == EMR_EXTTEXTOUTW ? 2 : 1));
     }
-    case 95: { // EXTCREATEPEN
+    case EMR_EXTCREATEPEN: {
         if (!r.has(0, 52)) return false;
         const std::uint64_t entries = r.u32(48);
         return r.has(52, entries * 4) &&
                checkEmfDib(r, r.u32(12), r.u32(16), r.u32(20), r.u32(24), pixels);
     }
-    case 76:
-    case 77: // BITBLT, STRETCHBLT
-        if (!r.has(0, type == 76 ? 100 : 108)) return false;
+    case EMR_BITBLT:
+    case EMR_STRETCHBLT:
+        if (!r.has(0, type == EMR_BITBLT ? 100 : 108)) return false;
         return checkEmfDib(r, r.u32(84), r.u32(88), r.u32(92), r.u32(96), pixels);
-    case 81: // STRETCHDIBITS
+    case EMR_STRETCHDIBITS:
         if (!r.has(0, 80)) return false;
         return checkEmfDib(r, r.u32(48), r.u32(52), r.u32(56), r.u32(60), pixels);
-    case 80: // SETDIBITSTODEVICE
+    case EMR_SETDIBITSTODEVICE:
         if (!r.has(0, 76)) return false;
         return checkEmfDib(r, r.u32(48), r.u32(52), r.u32(56), r.u32(60), pixels);
-    case 70: // COMMENT
+    case EMR_COMMENT:
         return r.has(12, r.u32(8));
     default:
         return true;
@@ -168,44 +169,44 @@ namespace {
 // Minimal sizes in bytes (header of 6 included) of the fixed-layout WMF records we read.
 std::uint32_t wmfFixedSize(std::uint32_t function) {
     switch (function) {
-    case 0x012D:
-    case 0x01F0:
-    case 0x0103:
-    case 0x0102:
-    case 0x0106:
-    case 0x0104:
-    case 0x012E:
-    case 0x0127:
+    case WMR_SELECTOBJECT:
+    case WMR_DELETEOBJECT:
+    case WMR_SETMAPMODE:
+    case WMR_SETBKMODE:
+    case WMR_SETPOLYFILLMODE:
+    case WMR_SETROP2:
+    case WMR_SETTEXTALIGN:
+    case WMR_RESTOREDC:
         return 8;
-    case 0x0209:
-    case 0x0201:
-    case 0x020B:
-    case 0x020C:
-    case 0x020D:
-    case 0x020E:
-    case 0x020F:
-    case 0x0211:
-    case 0x0213:
-    case 0x0214:
+    case WMR_SETTEXTCOLOR:
+    case WMR_SETBKCOLOR:
+    case WMR_SETWINDOWORG:
+    case WMR_SETWINDOWEXT:
+    case WMR_SETVIEWPORTORG:
+    case WMR_SETVIEWPORTEXT:
+    case WMR_OFFSETWINDOWORG:
+    case WMR_OFFSETVIEWPORTORG:
+    case WMR_LINETO:
+    case WMR_MOVETO:
         return 10;
-    case 0x0410:
-    case 0x0412:
-    case 0x041F:
-    case 0x041B:
-    case 0x0418: // scales, pixel, rect, ellipse
+    case WMR_SCALEWINDOWEXT:
+    case WMR_SCALEVIEWPORTEXT:
+    case WMR_SETPIXEL:
+    case WMR_RECTANGLE:
+    case WMR_ELLIPSE: // scales, pixel, rect, ellipse
         return 14;
-    case 0x02FC:
+    case WMR_CREATEBRUSHINDIRECT:
         return 14; // CREATEBRUSHINDIRECT
-    case 0x02FA:
+    case WMR_CREATEPENINDIRECT:
         return 16; // CREATEPENINDIRECT
-    case 0x02FB:
+    case WMR_CREATEFONTINDIRECT:
         return 24; // CREATEFONTINDIRECT
-    case 0x061C:
-    case 0x061D:
+    case WMR_ROUNDRECT:
+    case WMR_PATBLT:
         return 18; // ROUNDRECT, PATBLT
-    case 0x0817:
-    case 0x0830:
-    case 0x081A:
+    case WMR_ARC:
+    case WMR_CHORD:
+    case WMR_PIE:
         return 22; // ARC, CHORD, PIE
     default:
         return 6;
@@ -228,13 +229,13 @@ bool checkWmfRecord(std::uint32_t function, const RecordView& r, std::uint64_t& 
                     std::uint64_t& pixels) {
     if (r.size() < wmfFixedSize(function)) return false;
     switch (function) {
-    case 0x0324:
-    case 0x0325: { // POLYGON, POLYLINE
+    case WMR_POLYGON:
+    case WMR_POLYLINE: {
         const std::int16_t n = r.i16(6);
         points += std::uint16_t(n);
         return n >= 0 && r.has(8, std::uint64_t(n) * 4);
     }
-    case 0x0538: { // POLYPOLYGON
+    case WMR_POLYPOLYGON: {
         const std::uint64_t polys = r.u16(6);
         if (!r.has(8, polys * 2)) return false;
         std::uint64_t total = 0;
@@ -243,22 +244,22 @@ bool checkWmfRecord(std::uint32_t function, const RecordView& r, std::uint64_t& 
         points += total + polys;
         return r.has(8 + polys * 2, total * 4);
     }
-    case 0x0521: { // TEXTOUT: length, string padded to even, y, x
+    case WMR_TEXTOUT: { // TEXTOUT: length, string padded to even, y, x
         const std::int16_t n = r.i16(6);
         return n >= 0 && r.has(8, ((std::uint64_t(n) + 1) & ~std::uint64_t(1)) + 4);
     }
-    case 0x0A32: { // EXTTEXTOUT: y, x, count, options, [rect], string
+    case WMR_EXTTEXTOUT: { // EXTTEXTOUT: y, x, count, options, [rect], string
         if (!r.has(0, 14)) return false;
         const std::int16_t n = r.i16(10);
         const std::uint16_t options = r.u16(12);
         const std::uint64_t rect = (options & 0x0006) ? 8 : 0;
         return n >= 0 && r.has(14 + rect, std::uint64_t(n));
     }
-    case 0x0940: // DIBBITBLT: with a bitmap when longer than the bare form
+    case WMR_DIBBITBLT: // DIBBITBLT: with a bitmap when longer than the bare form
         return r.size() <= 24 || checkWmfDib(r, 22, pixels);
-    case 0x0B41: // DIBSTRETCHBLT
+    case WMR_DIBSTRETCHBLT:
         return r.size() <= 28 || checkWmfDib(r, 26, pixels);
-    case 0x0F43: // STRETCHDIB
+    case WMR_STRETCHDIB:
         return r.has(0, 28) && checkWmfDib(r, 28, pixels);
     default:
         return true;

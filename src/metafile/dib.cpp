@@ -1,4 +1,4 @@
-#include "platform/dib.h"
+#include "metafile/dib.h"
 
 #include <algorithm>
 

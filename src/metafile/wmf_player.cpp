@@ -1,7 +1,8 @@
 // Windows metafile records onto the device model. The picture's window is mapped onto the
 // target box; the file's own viewport settings are left out, as players of this format do.
-#include "platform/dib.h"
-#include "render/metafile_formats.h"
+#include "metafile/dib.h"
+#include "metafile/metafile_formats.h"
+#include "metafile/records.h"
 
 namespace qel {
 
@@ -47,7 +48,7 @@ QImage packedDib(const RecordView& r, std::uint32_t off) {
     return decodeDib(info, bits);
 }
 
-void createObject(GdiPlayback& gdi, GdiObject::Kind kind, const GdiPen& pen = {},
+void createObject(GdiDevice& gdi, GdiObject::Kind kind, const GdiPen& pen = {},
                   const GdiBrush& brush = {}, const GdiFont& font = {}) {
     GdiObject o;
     o.kind = kind;
@@ -57,16 +58,16 @@ void createObject(GdiPlayback& gdi, GdiObject::Kind kind, const GdiPen& pen = {}
     gdi.createObjectInFreeSlot(o);
 }
 
-void playRecord(GdiPlayback& gdi, std::uint32_t function, const RecordView& r) {
+void playRecord(GdiDevice& gdi, std::uint32_t function, const RecordView& r) {
     DcState& dc = gdi.dc();
     switch (function) {
-    case 0x0324:
+    case WMR_POLYGON:
         gdi.polygon(pointsXY(r, 8, std::uint16_t(r.i16(6))));
         break;
-    case 0x0325:
+    case WMR_POLYLINE:
         gdi.polyline(pointsXY(r, 8, std::uint16_t(r.i16(6))));
         break;
-    case 0x0538: {
+    case WMR_POLYPOLYGON: {
         const std::uint32_t polys = r.u16(6);
         std::vector<std::vector<QPointF>> all;
         std::uint64_t at = 8 + std::uint64_t(polys) * 2;
@@ -78,86 +79,86 @@ void playRecord(GdiPlayback& gdi, std::uint32_t function, const RecordView& r) {
         gdi.polyPolygon(all);
         break;
     }
-    case 0x0214:
+    case WMR_MOVETO:
         gdi.moveTo(pointYX(r, 6));
         break;
-    case 0x0213:
+    case WMR_LINETO:
         gdi.lineTo(pointYX(r, 6));
         break;
-    case 0x041B:
+    case WMR_RECTANGLE:
         gdi.rectangle(boxBRTL(r, 6));
         break;
-    case 0x0418:
+    case WMR_ELLIPSE:
         gdi.ellipse(boxBRTL(r, 6));
         break;
-    case 0x061C:
+    case WMR_ROUNDRECT:
         gdi.roundRect(boxBRTL(r, 10), QSizeF(r.i16(8), r.i16(6)));
         break;
-    case 0x0817:
-    case 0x0830:
-    case 0x081A: {
-        const ArcShape shape = function == 0x0817   ? ArcShape::Arc
-                               : function == 0x0830 ? ArcShape::Chord
-                                                    : ArcShape::Pie;
+    case WMR_ARC:
+    case WMR_CHORD:
+    case WMR_PIE: {
+        const ArcShape shape = function == WMR_ARC     ? ArcShape::Arc
+                               : function == WMR_CHORD ? ArcShape::Chord
+                                                       : ArcShape::Pie;
         gdi.arc(shape, boxBRTL(r, 14), pointYX(r, 10), pointYX(r, 6));
         break;
     }
-    case 0x020B:
+    case WMR_SETWINDOWORG:
         dc.windowOrg = pointYX(r, 6);
         break;
-    case 0x020C:
+    case WMR_SETWINDOWEXT:
         dc.windowExt = pointYX(r, 6);
         break;
-    case 0x020F:
+    case WMR_OFFSETWINDOWORG:
         dc.windowOrg += pointYX(r, 6);
         break;
-    case 0x0410: { // SCALEWINDOWEXT: yDenom, yNum, xDenom, xNum
+    case WMR_SCALEWINDOWEXT: { // SCALEWINDOWEXT: yDenom, yNum, xDenom, xNum
         const int yd = r.i16(6), yn = r.i16(8), xd = r.i16(10), xn = r.i16(12);
         if (xd != 0 && yd != 0)
             dc.windowExt = QPointF(dc.windowExt.x() * xn / xd, dc.windowExt.y() * yn / yd);
         break;
     }
-    case 0x0103:
+    case WMR_SETMAPMODE:
         dc.mapMode = r.u16(6) == 7 ? MapMode::Isotropic : MapMode::Anisotropic;
         break;
-    case 0x0102:
+    case WMR_SETBKMODE:
         dc.opaqueBackground = r.u16(6) == 2;
         break;
-    case 0x0104:
+    case WMR_SETROP2:
         dc.notXor = r.u16(6) == 10;
         break;
-    case 0x012E:
+    case WMR_SETTEXTALIGN:
         dc.textAlign = r.u16(6);
         break;
-    case 0x0209:
+    case WMR_SETTEXTCOLOR:
         dc.textColour = r.u32(6);
         break;
-    case 0x0201:
+    case WMR_SETBKCOLOR:
         dc.bkColour = r.u32(6);
         break;
-    case 0x001E:
+    case WMR_SAVEDC:
         gdi.saveDc();
         break;
-    case 0x0127:
+    case WMR_RESTOREDC:
         gdi.restoreDc(r.i16(6));
         break;
-    case 0x012D:
+    case WMR_SELECTOBJECT:
         gdi.selectObject(r.u16(6));
         break;
-    case 0x01F0:
+    case WMR_DELETEOBJECT:
         gdi.deleteObject(r.u16(6));
         break;
-    case 0x02FA:
+    case WMR_CREATEPENINDIRECT:
         createObject(gdi, GdiObject::Pen, gdiPen(r.u16(6), r.i16(8), r.u32(12)));
         break;
-    case 0x02FC:
+    case WMR_CREATEBRUSHINDIRECT:
         createObject(gdi, GdiObject::Brush, {}, gdiBrush(r.u16(6), r.u32(8), r.u16(12)));
         break;
-    case 0x0142:
-    case 0x01F9: // pattern brushes
+    case WMR_DIBCREATEPATTERNBRUSH:
+    case WMR_CREATEPATTERNBRUSH: // pattern brushes
         createObject(gdi, GdiObject::Brush, {}, GdiBrush{0, 0x808080});
         break;
-    case 0x02FB: {
+    case WMR_CREATEFONTINDIRECT: {
         GdiFont f;
         f.height = r.i16(6);
         f.weight = r.i16(14);
@@ -168,17 +169,17 @@ void playRecord(GdiPlayback& gdi, std::uint32_t function, const RecordView& r) {
         createObject(gdi, GdiObject::Font, {}, {}, f);
         break;
     }
-    case 0x00F7:
-    case 0x06FF: // palettes and regions take a slot too
+    case WMR_CREATEPALETTE:
+    case WMR_CREATEREGION: // palettes and regions take a slot too
         createObject(gdi, GdiObject::Other);
         break;
-    case 0x0521: {
+    case WMR_TEXTOUT: {
         const std::uint32_t n = std::uint16_t(r.i16(6));
         const std::uint32_t padded = (n + 1) & ~1u;
         gdi.text(pointYX(r, 8 + padded), cp1252At(r, 8, n), 0, nullptr);
         break;
     }
-    case 0x0A32: {
+    case WMR_EXTTEXTOUT: {
         const std::uint16_t options = r.u16(12);
         const std::uint32_t n = std::uint16_t(r.i16(10));
         const bool hasBox = options & 0x0006;
@@ -186,15 +187,15 @@ void playRecord(GdiPlayback& gdi, std::uint32_t function, const RecordView& r) {
         gdi.text(pointYX(r, 6), cp1252At(r, hasBox ? 22 : 14, n), options, hasBox ? &box : nullptr);
         break;
     }
-    case 0x041F:
+    case WMR_SETPIXEL:
         gdi.setPixel(pointYX(r, 10), r.u32(6));
         break;
-    case 0x061D: { // PATBLT: rop, height, width, y, x
+    case WMR_PATBLT: { // PATBLT: rop, height, width, y, x
         const QRectF box(pointYX(r, 14), QSizeF(r.i16(12), r.i16(10)));
         gdi.patternBlit(box, r.u32(6));
         break;
     }
-    case 0x0940: { // DIBBITBLT
+    case WMR_DIBBITBLT: {
         if (r.size() <= 24) {
             gdi.patternBlit(QRectF(pointYX(r, 20), QSizeF(r.i16(18), r.i16(16))), r.u32(6));
             break;
@@ -206,7 +207,7 @@ void playRecord(GdiPlayback& gdi, std::uint32_t function, const RecordView& r) {
             sourcePart(all, r.i16(12), r.i16(10), int(size.width()), int(size.height()), false));
         break;
     }
-    case 0x0B41: { // DIBSTRETCHBLT
+    case WMR_DIBSTRETCHBLT: {
         if (r.size() <= 28) {
             gdi.patternBlit(QRectF(pointYX(r, 24), QSizeF(r.i16(22), r.i16(20))), r.u32(6));
             break;
@@ -216,7 +217,7 @@ void playRecord(GdiPlayback& gdi, std::uint32_t function, const RecordView& r) {
                     sourcePart(all, r.i16(16), r.i16(14), r.i16(12), r.i16(10), false));
         break;
     }
-    case 0x0F43: { // STRETCHDIB
+    case WMR_STRETCHDIB: {
         const QImage all = packedDib(r, 28);
         gdi.picture(QRectF(pointYX(r, 24), QSizeF(r.i16(22), r.i16(20))),
                     sourcePart(all, r.i16(18), r.i16(16), r.i16(14), r.i16(12), true));
@@ -229,8 +230,8 @@ void playRecord(GdiPlayback& gdi, std::uint32_t function, const RecordView& r) {
 
 } // namespace
 
-void playWmf(const Metafile& file, Canvas& canvas, const QRect& target) {
-    GdiPlayback gdi(canvas, QTransform(), QPointF(96 / 25.4, 96 / 25.4));
+void playWmf(const Metafile& file, GdiDevice& gdi, const QRect& target) {
+    gdi.setDeviceMapping(QTransform(), QPointF(96 / 25.4, 96 / 25.4));
     DcState& dc = gdi.dc();
     dc.mapMode = MapMode::Anisotropic;
     if (file.placeable) {

@@ -1,11 +1,10 @@
 #pragma once
 
-// The two record decoders behind playMetafile. Each walks a checked file and drives a
-// GdiPlayback; reads go through bounds-checked views, so a record the reader let through can
-// still never be read past its end.
+// The two record decoders. Each walks a checked file and drives a GdiDevice; reads go through
+// bounds-checked views, so a record the reader let through can still never be read past its end.
 
-#include "platform/metafile_reader.h"
-#include "render/gdi_playback.h"
+#include "metafile/gdi_device.h"
+#include "metafile/metafile_reader.h"
 
 #include <QRect>
 
@@ -14,8 +13,8 @@ namespace qel {
 // Work budget for one playback, in flattened points: beyond it the rest of the file is skipped.
 constexpr std::uint64_t kMaxPlaybackWork = 20000000;
 
-void playEmf(const Metafile& file, Canvas& canvas, const QRect& target);
-void playWmf(const Metafile& file, Canvas& canvas, const QRect& target);
+void playEmf(const Metafile& file, GdiDevice& gdi, const QRect& target);
+void playWmf(const Metafile& file, GdiDevice& gdi, const QRect& target);
 
 // Shared helpers of the two decoders.
 GdiPen gdiPen(std::uint32_t style, double width, Colour colour);

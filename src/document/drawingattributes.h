@@ -1,0 +1,39 @@
+#pragma once
+
+// Pen, brush and font as the records and the platform canvas know them: plain values that the
+// current style, the canvases and the metafile writers share.
+
+#include "document/colour.h"
+
+#include <QString>
+
+namespace qel {
+
+enum class PenMode { Copy, NotXor };
+
+// Pen styles 0..6: solid, dash, dot, dash-dot, dash-dot-dot, clear, inside-frame.
+struct PenState {
+    Colour colour = kBlack;
+    int width = 1;
+    int style = 0;
+    PenMode mode = PenMode::Copy;
+};
+
+// Brush styles 0..7: solid, clear, horizontal, vertical, forward diagonal, backward diagonal,
+// cross, diagonal cross.
+struct BrushState {
+    Colour colour = kWhite;
+    int style = 0;
+};
+
+struct FontState {
+    QString name = QStringLiteral("Arial");
+    int size = 12; // points
+    bool bold = false;
+    bool italic = false;
+    bool underline = false;
+    bool strikeOut = false;
+    Colour colour = kBlack;
+};
+
+} // namespace qel
