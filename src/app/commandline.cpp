@@ -1,6 +1,6 @@
 #include "app/commandline.h"
 
-#include "document/shapelist.h"
+#include "document/drawing.h"
 #include "platform/drawingio.h"
 #include "render/drawingoutput.h"
 
@@ -24,14 +24,9 @@ constexpr int kDefaultEnlargement = 200;
 int exportFromCommandLine(const QString& input, const QString& output) {
     LoadedDrawing loaded = loadDrawingFile(input);
     if (!loaded.outcome.ok()) return fail(loaded.outcome.message());
-    const QSize page = loaded.pageSize.value_or(QSize(kNewPageWidth, kNewPageHeight));
-    QStringList shapes = std::move(loaded.lines);
-    ensureHeaderAndBackground(shapes, page.width(), page.height());
-    clearSelectionMarks(shapes);
-    QString target = output;
-    if (!target.contains(u'.')) target += QStringLiteral(".drf");
-    const Outcome written =
-        writeDrawing(target, shapes, page, kDefaultEnlargement, largestExtentOf(shapes));
+    Drawing drawing(QSize(kNewPageWidth, kNewPageHeight));
+    drawing.load(std::move(loaded.lines), loaded.pageSize);
+    const Outcome written = saveDrawing(drawing, nativeFileName(output), kDefaultEnlargement);
     if (!written.ok()) return fail(written.message());
     if (loaded.droppedLines > 0)
         std::fprintf(stderr, "qeldraw : %d ligne(s) invalide(s) ignorée(s) dans %s\n",

@@ -21,15 +21,6 @@ DrawingSurface::~DrawingSurface() = default;
 void DrawingSurface::resizeImage(int width, int height) {
     width = std::max(1, width);
     height = std::max(1, height);
-    PenState pen;
-    BrushState brush;
-    FontState font;
-    const bool hadCanvas = canvas_ != nullptr;
-    if (hadCanvas) {
-        pen = canvas_->pen();
-        brush = canvas_->brush();
-        font = canvas_->font();
-    }
     canvas_.reset(); // the painter must end before the image is replaced
     QImage next(width, height, QImage::Format_RGB32);
     next.fill(Qt::white);
@@ -39,11 +30,6 @@ void DrawingSurface::resizeImage(int width, int height) {
     }
     image_ = std::move(next);
     canvas_ = std::make_unique<PainterCanvas>(image_);
-    if (hadCanvas) {
-        canvas_->setPen(pen);
-        canvas_->setBrush(brush);
-        canvas_->setFont(font);
-    }
     setFixedSize(width, height);
     update();
 }

@@ -10,7 +10,7 @@ class Canvas;
 class TMDIChild;
 
 // PaintBox1: the drawing surface. It owns a persistent image that repaints and rubber bands draw
-// on, and the canvas over it whose pen, brush and font persist between operations. Its paint
+// on, and the canvas over it. Its paint
 // event only copies the image to the screen. Pointer events go to the drawing window's handlers
 // in the order they expect: down, click (left button released over the surface), up; a double
 // click gives double-click, down, up and no click.
@@ -21,7 +21,7 @@ public:
     explicit DrawingSurface(TMDIChild* owner, int width, int height);
     ~DrawingSurface() override;
 
-    // Resizes the image (new area white) keeping the canvas's pen, brush and font.
+    // Resizes the image; the new area is white.
     void resizeImage(int width, int height);
     QImage& image() { return image_; }
     Canvas& canvas() { return *canvas_; }

@@ -253,21 +253,28 @@ void TMainForm::showPenWidth(int width) {
     palette_->showPenWidth(width);
 }
 
-FrameStyles TMainForm::GetStyles() {
-    FrameStyles s;
-    s.fontName = FontName->currentText();
-    s.fontSize = SpinEdit2->value();
-    s.penWidth = palette_->penWidth();
-    s.toolIndex = CurrentTool;
-    s.penStyle = CurrentPenStyle;
-    s.brushStyle = CurrentBrushStyle;
-    s.penColour = palette_->penColour();
-    s.fillColour = palette_->fillColour();
-    s.bold = BoldButton->isChecked();
-    s.italic = ItalButton->isChecked();
-    s.underline = UnderButton->isChecked();
-    if (TMDIChild* child = activeChild()) applyFontToggles(child);
+DrawingStyle TMainForm::currentStyle() const {
+    DrawingStyle s;
+    s.pen.colour = palette_->penColour();
+    s.pen.width = palette_->penWidth();
+    s.pen.style = CurrentPenStyle;
+    // The clear brush keeps the fill colour: the record carries it.
+    s.brush = {palette_->fillColour(), CurrentBrushStyle};
+    s.font.name = FontName->currentText();
+    s.font.size = SpinEdit2->value();
+    s.font.bold = BoldButton->isChecked();
+    s.font.italic = ItalButton->isChecked();
+    s.font.underline = UnderButton->isChecked();
     return s;
+}
+
+int TMainForm::currentToolCode() const {
+    return toolCodeForIndex(CurrentTool);
+}
+
+int toolCodeForIndex(int toolIndex) {
+    static constexpr int kCodes[] = {-1, 4, 0, 1, 2, 3, 7, 5, 8, 6, 9, 10, 11};
+    return (toolIndex >= 1 && toolIndex <= 12) ? kCodes[toolIndex] : -1;
 }
 
 void TMainForm::applyFontToggles(TMDIChild* child) {

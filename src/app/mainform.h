@@ -1,6 +1,6 @@
 #pragma once
 
-#include "document/framestyles.h"
+#include "app/frameservices.h"
 
 #include <QAction>
 #include <QHash>
@@ -44,7 +44,8 @@ public:
     TMDIChild* LastChild = nullptr;
 
     // ---- FrameServices ----
-    FrameStyles GetStyles() override;
+    DrawingStyle currentStyle() const override;
+    int currentToolCode() const override;
     void setStatusText(int panel, const QString& text) override;
     void showPenWidth(int width) override;
     QStringList fontNames() const override;

@@ -6,6 +6,7 @@
 #include "app/mainform.h"
 #include "app/mdichild.h"
 #include "app/toolpalette.h"
+#include "document/drawing.h"
 #include "platform/filechooser.h"
 #include "platform/messages.h"
 #include "utilities/calendrier.h"
@@ -121,7 +122,7 @@ TMDIChild* TMainForm::openDrawing(const QString& path) {
     TMDIChild* child = createChild(QFileInfo(path).fileName());
     if (!child->Charge(path)) {
         // Nothing was read: an empty window named after the file would only mislead.
-        child->Modified = false;
+        child->drawing().markSaved();
         if (auto* sub = qobject_cast<QMdiSubWindow*>(child->parentWidget())) sub->close();
         return nullptr;
     }

@@ -1,24 +1,24 @@
 #include "app/mdichild.h"
 
 #include "app/drawingsurface.h"
-#include "document/shapelist.h"
+#include "document/drawing.h"
+#include "edit/textinput.h"
 #include "platform/messages.h"
 #include "render/canvas.h"
 #include "render/picturecache.h"
-#include "render/recordpainter.h"
 
 #include <QCloseEvent>
 #include <QFileInfo>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QScrollArea>
-#include <QScrollBar>
 #include <QVBoxLayout>
 
 namespace qel {
 
 TMDIChild::TMDIChild(FrameServices* frame, QWidget* parent)
-    : QWidget(parent), frame_(frame), pictures_(std::make_unique<PictureCache>()) {
+    : QWidget(parent), frame_(frame), pictures_(std::make_unique<PictureCache>()),
+      tool_(makeTool(ToolLine)) {
     setObjectName(QStringLiteral("MDIChild"));
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("Sans nom"));
@@ -28,10 +28,6 @@ TMDIChild::TMDIChild(FrameServices* frame, QWidget* parent)
 TMDIChild::~TMDIChild() = default;
 
 void TMDIChild::FormCreate() {
-    FileName.clear();
-    HasSelection = false;
-    ToolCode = ToolLine;
-
     scroll_ = new QScrollArea(this);
     scroll_->setFrameShape(QFrame::NoFrame);
     scroll_->setBackgroundRole(QPalette::Base);
@@ -40,88 +36,67 @@ void TMDIChild::FormCreate() {
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(scroll_);
 
-    PaintBox1 = new DrawingSurface(this, kNewPageWidth, kNewPageHeight);
-    PaintBox1->setAccessibleName(QStringLiteral("Surface de dessin"));
-    scroll_->setWidget(PaintBox1);
-    canvas().setBrushStyle(1);
-    canvas().setPenColour(kBlack);
+    drawing_ = new Drawing(QSize(kNewPageWidth, kNewPageHeight), this);
+    connect(drawing_, &Drawing::changed, this,
+            [this](const DrawingChange& change) { drawingChanged(change); });
 
-    PageWidth = kNewPageWidth;
-    PageHeight = kNewPageHeight;
-    ShapeList = newShapeList(PageWidth, PageHeight);
-    ShapeList[0] = QStringLiteral(" "); // the header is written by the initialisation
-    UndoList.clear();
-    resize(PageWidth, PageHeight);
+    surface_ = new DrawingSurface(this, kNewPageWidth, kNewPageHeight);
+    surface_->setAccessibleName(QStringLiteral("Surface de dessin"));
+    scroll_->setWidget(surface_);
+    resize(kNewPageWidth, kNewPageHeight);
 }
 
-Canvas& TMDIChild::canvas() {
-    return PaintBox1->canvas();
-}
 const QImage& TMDIChild::surfaceImage() const {
-    return PaintBox1->image();
+    return surface_->image();
+}
+
+Canvas& TMDIChild::surfaceCanvas() {
+    return surface_->canvas();
+}
+
+QSize TMDIChild::surfaceSize() const {
+    return surface_->size();
+}
+
+void TMDIChild::surfaceDrawn() {
+    surface_->update();
 }
 
 void TMDIChild::SetIni(int toolIndex,
                        int /*penWidth: the palette's value arrives by RestoreStyles*/, int penStyle,
                        Colour penColour, Colour fillColour, int brushStyle) {
-    FileName.clear();
-    GridStep = 8;
-    ZoomFactor = 1.0;
-    canvas().setBrush({fillColour, brushStyle});
-    canvas().setPenColour(penColour);
-    BrushStyle = brushStyle;
-    if (toolIndex == 9)
-        SetText();
-    else if (const int code = toolCodeForIndex(toolIndex); code >= 0)
-        ToolCode = code;
-    canvas().setPenStyle(penStyle);
-    HasSelection = false;
-    GridShown = true;
-    LargestExtent = QSize(0, 0);
-    DrawingExtent = Box{};
-    SelectionRect = Box{};
-    ShapeList[0] = headerLine(PageWidth, PageHeight);
+    fileName_.clear();
+    gridStep_ = 8;
+    gridShown_ = true;
+    style_.brush = {fillColour, brushStyle};
+    style_.pen.colour = penColour;
+    style_.pen.style = penStyle;
+    if (const int code = toolCodeForIndex(toolIndex); code >= 0) switchTool(code);
+    drawing_->resetExtent();
 }
 
 void TMDIChild::SetPage(int left, int top, int right, int bottom, int enlargement) {
-    PageMargins[0] = left;
-    PageMargins[1] = top;
-    PageMargins[2] = right;
-    PageMargins[3] = bottom;
-    Enlargement = enlargement;
+    pageSetup_ = {left, top, right, bottom, enlargement};
 }
 
 void TMDIChild::RestoreStyles() {
     if (!frame_) return;
-    const FrameStyles s = frame_->GetStyles();
-    FontName = s.fontName;
-    FontSize = s.fontSize;
-    BrushColor = s.fillColour;
-    PenColor = s.penColour;
-    BrushStyle = s.brushStyle;
-    PenStyle = s.penStyle;
-    PenWidth = s.penWidth;
+    style_ = frame_->currentStyle();
+    switchTool(frame_->currentToolCode());
+}
 
-    Canvas& c = canvas();
-    // Style and colour exactly as the palette holds them: a clear brush stays clear (shapes
-    // drawn with it are unfilled) and still carries the fill colour into the record.
-    c.setBrush({BrushColor, BrushStyle});
-    c.setPenStyle(PenStyle);
-    c.setPenWidth(PenWidth);
-    c.setPenColour(PenColor);
-    c.setFontName(FontName);
-    c.setFontSize(FontSize);
-    if (s.toolIndex == 9)
-        ToolCode = ToolText;
-    else if (const int code = toolCodeForIndex(s.toolIndex); code >= 0)
-        ToolCode = code;
+void TMDIChild::switchTool(int code) {
+    if (code < 0 || code == tool_->code()) return;
+    tool_->finish(*this);
+    tool_ = makeTool(code);
 }
 
 void TMDIChild::RedimForm() {
     auto* sub = qobject_cast<QMdiSubWindow*>(parentWidget());
     QMdiArea* area = sub ? sub->mdiArea() : nullptr;
+    const QSize page = surface_->size();
     if (!sub || !area) {
-        resize(PageWidth, PageHeight);
+        resize(page);
         return;
     }
     const QSize frameClient = area->viewport()->size();
@@ -129,16 +104,16 @@ void TMDIChild::RedimForm() {
     const QPoint at = sub->pos();
     QSize outer = sub->size();
 
-    if (frameClient.width() >= PageWidth + at.x() + 66) {
+    if (frameClient.width() >= page.width() + at.x() + 66) {
         scroll_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-        outer.setWidth(PageWidth + decoration.width());
+        outer.setWidth(page.width() + decoration.width());
     } else {
         scroll_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
         outer.setWidth(std::max(120, frameClient.width() - at.x() - 66));
     }
-    if (frameClient.height() >= PageHeight + at.y() + 110) {
+    if (frameClient.height() >= page.height() + at.y() + 110) {
         scroll_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-        outer.setHeight(PageHeight + decoration.height());
+        outer.setHeight(page.height() + decoration.height());
     } else {
         scroll_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
         outer.setHeight(std::max(90, frameClient.height() - at.y() - 90));
@@ -146,77 +121,94 @@ void TMDIChild::RedimForm() {
     sub->resize(outer);
 }
 
-void TMDIChild::resizeSurface(int width, int height) {
-    PaintBox1->resizeImage(width, height);
+void TMDIChild::fitSurface() {
+    const QSize wanted = drawing_->surface();
+    if (wanted == surface_->size()) return;
+    surface_->resizeImage(wanted.width(), wanted.height());
     RedimForm();
 }
 
+void TMDIChild::drawingChanged(const DrawingChange& change) {
+    (void)change; // every change repaints the whole drawing for now
+    fitSurface();
+    Dessine();
+}
+
 void TMDIChild::PenSize(int width) {
-    canvas().setPenWidth(width);
+    style_.pen.width = width;
 }
 
 void TMDIChild::SetColors(Colour penColour, Colour fillColour) {
-    canvas().setPenColour(penColour);
-    canvas().setBrushColour(fillColour);
+    style_.pen.colour = penColour;
+    style_.brush.colour = fillColour;
 }
 
 void TMDIChild::SetPenStyle(int style) {
-    canvas().setPenStyle(style);
+    style_.pen.style = style;
 }
 
 void TMDIChild::SetBrush(int style) {
-    canvas().setBrushStyle(style);
-    BrushStyle = style;
+    style_.brush.style = style;
 }
 
 void TMDIChild::SetFrame(int toolCode) {
-    if (MultiClick) PaintBox1DblClick();
-    if (HasSelection) PaintBox1Click();
-    ToolCode = toolCode;
-    PaintBox1->setCursor(Qt::ArrowCursor);
-    if (frame_) frame_->showPenWidth(canvas().pen().width);
+    tool_->finish(*this); // a polygon under way is written, as a double-click would
+    switchTool(toolCode);
+    surface_->setCursor(Qt::ArrowCursor);
+    if (frame_) frame_->showPenWidth(style_.pen.width);
 }
 
 void TMDIChild::SetText() {
-    ToolCode = ToolText;
-    PaintBox1->setCursor(Qt::IBeamCursor);
+    switchTool(ToolText);
+    surface_->setCursor(Qt::IBeamCursor);
 }
 
 void TMDIChild::SetFontName(const QString& name) {
-    canvas().setFontName(name);
+    style_.font.name = name;
 }
 void TMDIChild::SetFontSize(int points) {
-    canvas().setFontSize(points);
+    style_.font.size = points;
 }
 void TMDIChild::SetStyle1(QChar c) {
-    canvas().setBold(c != u'-');
+    style_.font.bold = c != u'-';
 }
 void TMDIChild::SetStyle2(QChar c) {
-    canvas().setItalic(c != u'-');
+    style_.font.italic = c != u'-';
 }
 void TMDIChild::SetStyle3(QChar c) {
-    canvas().setUnderline(c != u'-');
+    style_.font.underline = c != u'-';
 }
 
 void TMDIChild::SetGrille(bool shown) {
-    GridShown = shown;
+    gridShown_ = shown;
     Dessine();
-}
-
-void TMDIChild::takeUndoCopy() {
-    UndoList = ShapeList;
 }
 
 void TMDIChild::Annuler() {
-    // An empty copy would leave the drawing without its header and background.
-    if (UndoList.size() < 2) return;
-    ShapeList = UndoList;
-    Modified = true;
-    Dessine();
+    drawing_->undo();
 }
 
-QString TMDIChild::GetStyles() const {
-    return formatStyle(styleOfCanvas(PaintBox1->canvas()));
+void TMDIChild::shapeMeasured(QPoint start, QPoint end) {
+    drawing_->noteExtent(start.x(), start.y(), end.x(), end.y());
+    showSizeDisplay();
+}
+
+void TMDIChild::showSizeDisplay() {
+    if (!frame_) return;
+    const QSize extent = drawing_->largestExtent();
+    frame_->setStatusText(1, QStringLiteral("%1 x %2").arg(extent.width()).arg(extent.height()));
+}
+
+std::optional<QString> TMDIChild::askText() {
+    return askShapeText(this);
+}
+
+std::optional<InsertedPicture> TMDIChild::askPicture() {
+    return choosePicture(this);
+}
+
+void TMDIChild::showWarning(const QString& text) {
+    qel::showWarning(this, text);
 }
 
 QString TMDIChild::caption() const {
@@ -230,8 +222,8 @@ void TMDIChild::setCaption(const QString& caption) {
 }
 
 bool TMDIChild::FormCloseQuery() {
-    if (!Modified) return true;
-    const QString name = FileName.isEmpty() ? QString() : QFileInfo(FileName).fileName();
+    if (!drawing_->isModified()) return true;
+    const QString name = fileName_.isEmpty() ? QString() : QFileInfo(fileName_).fileName();
     switch (askYesNoCancel(this, QStringLiteral("Enregistrer modifications dans ") + name +
                                      QStringLiteral(" ?"))) {
     case MessageResult::Yes:

@@ -1,13 +1,11 @@
 #pragma once
 
-#include "document/framestyles.h"
-#include "document/record.h"
-#include "document/shapewriter.h"
+#include "app/frameservices.h"
+#include "document/drawingattributes.h"
+#include "edit/tool.h"
 
 #include <QImage>
-#include <QPoint>
 #include <QString>
-#include <QStringList>
 #include <QWidget>
 #include <memory>
 
@@ -16,13 +14,22 @@ class QScrollArea;
 namespace qel {
 
 class Canvas;
+class Drawing;
 class DrawingSurface;
 class PictureCache;
+struct DrawingChange;
 
-// The drawing window: one drawing, its undo copy, its surface and the interaction under way.
-// Operations keep the names the rest of the program knows them by; they are split by aspect
-// over mdichild*.cpp files.
-class TMDIChild : public QWidget {
+// Margins in millimetres and the enlargement in percent that printing uses.
+struct PageSetup {
+    int left = 20, top = 20, right = 20, bottom = 20;
+    int enlargement = 200;
+};
+
+// The drawing window: a view of one drawing (its surface, scroll area and caption) that turns
+// pointer events into tool steps and menu commands into operations on the drawing. The drawing
+// itself, its undo history and its modified flag live in the Drawing it owns. Operations keep
+// the names the rest of the program knows them by; they are split by aspect over mdichild*.cpp.
+class TMDIChild : public QWidget, private ToolHost {
     Q_OBJECT
 
 public:
@@ -52,11 +59,6 @@ public:
     void SetStyle3(QChar c); // underline
     void SetGrille(bool shown);
     void Annuler();
-    // The undo copy is taken and the drawing marked modified by every command that changes it.
-    void takeUndoCopy();
-    void markModified() { Modified = true; }
-    // The style field of the canvas's current brush, pen and font.
-    QString GetStyles() const;
     QString caption() const;
 
     // ---- files (mdichild_files.cpp) ----
@@ -69,71 +71,29 @@ public:
 
     // ---- painting (mdichild_paint.cpp) ----
     void Dessine();
-    void Efface();
     void Redessine() { Dessine(); }
-    void DrawShape(QPoint p1, QPoint p2, int penMode);
     // Records that the last repaint could not draw (a coordinate that is not hexadecimal).
     int undrawableRecords() const { return undrawable_; }
 
-    // ---- mouse tools (mdichild_mouse.cpp) ----
+    // ---- mouse (mdichild_mouse.cpp) ----
     void FormMouseDown(Qt::MouseButton button, Qt::KeyboardModifiers shift, int x, int y);
     void FormMouseMove(Qt::MouseButtons buttons, Qt::KeyboardModifiers shift, int x, int y);
     void FormMouseUp(Qt::MouseButton button, Qt::KeyboardModifiers shift, int x, int y);
     void PaintBox1Click();
     void PaintBox1DblClick();
-    void EcritForme();
-    void Dimensions(int x1, int y1, int x2, int y2);
 
-    Canvas& canvas();
+    // ---- what the frame, the dialogs and the tests read ----
+    Drawing& drawing() { return *drawing_; }
+    const Drawing& drawing() const { return *drawing_; }
+    const DrawingStyle& style() const { return style_; }
+    int toolCode() const { return tool_->code(); }
+    const QString& fileName() const { return fileName_; }
+    void setFileName(const QString& path) { fileName_ = path; }
+    int gridStep() const { return gridStep_; }
+    bool gridShown() const { return gridShown_; }
+    const PageSetup& pageSetup() const { return pageSetup_; }
+    DrawingSurface* surface() const { return surface_; }
     const QImage& surfaceImage() const;
-    DrawingSurface* PaintBox1 = nullptr;
-
-    // ---- the drawing ----
-    QStringList ShapeList;
-    QStringList UndoList;
-    QImage PictureBitmap;
-    QString FileName;
-    bool Modified = false;
-
-    // ---- current tool and style copies ----
-    int ToolCode = ToolLine;
-    int BrushStyle = 1;
-    int PenStyle = 0;
-    int PenWidth = 1;
-    Colour PenColor = kBlack;
-    Colour BrushColor = kWhite;
-    QString FontName = QStringLiteral("Arial");
-    int FontSize = 12;
-
-    // ---- page and view ----
-    int PageWidth = kNewPageWidth;
-    int PageHeight = kNewPageHeight;
-    double ZoomFactor = 1.0;
-    double ScaleStep = 1.0;
-    int GridStep = 8;
-    bool GridShown = true;
-    int PageMargins[4] = {20, 20, 20, 20};
-    int Enlargement = 200;
-
-    // ---- interaction ----
-    int StartX = 0, StartY = 0, EndX = 0, EndY = 0;
-    Box DecodedRect;
-    PointBuffer Points;
-    int& LastPoint = Points.last;
-    QString ShapeText;
-    int PictureKind = 0;
-    QString PictureFileName;
-    bool ConcaveArc = false;
-    bool Drawing = false;
-    bool MultiClick = false;
-    bool HasSelection = false;
-    bool MovingSelection = false;
-    Box SelectionRect;
-    Box DrawingExtent;
-    QSize LargestExtent{0, 0};
-    int StartFontSize = 0;
-
-    FrameServices* frame() const { return frame_; }
 
 signals:
     // The caption changed (new name after a save or a load).
@@ -143,16 +103,38 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    // ToolHost
+    Canvas& surfaceCanvas() override;
+    QSize surfaceSize() const override;
+    const DrawingStyle& currentStyle() const override { return style_; }
+    void surfaceDrawn() override;
+    void repaintDrawing() override { Dessine(); }
+    void shapeMeasured(QPoint start, QPoint end) override;
+    std::optional<QString> askText() override;
+    std::optional<InsertedPicture> askPicture() override;
+    void showWarning(const QString& text) override;
+
     void FormCreate();
-    void resizeSurface(int width, int height);
+    void drawingChanged(const DrawingChange& change);
+    void switchTool(int code);
+    void fitSurface();
     bool FormCloseQuery();
     void setCaption(const QString& caption);
+    void showSizeDisplay();
 
     FrameServices* frame_;
+    Drawing* drawing_ = nullptr; // a child QObject
+    DrawingSurface* surface_ = nullptr;
     QScrollArea* scroll_ = nullptr;
     std::unique_ptr<PictureCache> pictures_;
+    std::unique_ptr<Tool> tool_;
+    DrawingStyle style_;
+    QString fileName_;
+    int gridStep_ = 8;
+    bool gridShown_ = true;
+    PageSetup pageSetup_;
     int undrawable_ = 0;
-    bool repainting_ = false; // the size display is written once per repaint, not per record
+    bool repainting_ = false;
 };
 
 } // namespace qel

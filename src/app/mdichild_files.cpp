@@ -2,7 +2,7 @@
 
 #include "app/mdichild.h"
 
-#include "document/shapelist.h"
+#include "document/drawing.h"
 #include "platform/drawingio.h"
 #include "platform/filechooser.h"
 #include "platform/messages.h"
@@ -23,65 +23,47 @@ const char* const kFilterExtensions[] = {".drf", ".bmp", ".jpg", ".wmf", ".emf",
 } // namespace
 
 bool TMDIChild::Charge(const QString& path) {
-    FileName = path;
+    fileName_ = path;
     LoadedDrawing loaded = loadDrawingFile(path);
     if (!loaded.outcome.ok()) {
-        showError(this, loaded.outcome.message());
+        qel::showError(this, loaded.outcome.message());
         return false;
     }
-    ShapeList = std::move(loaded.lines);
     RestoreStyles();
-    Modified = false;
-    if (loaded.pageSize) {
-        PageWidth = loaded.pageSize->width();
-        PageHeight = loaded.pageSize->height();
-        resizeSurface(PageWidth, PageHeight);
-    } else {
-        RedimForm();
-    }
-    ensureHeaderAndBackground(ShapeList, PageWidth, PageHeight);
+    drawing_->load(std::move(loaded.lines), loaded.pageSize);
     setCaption(QFileInfo(path).fileName());
     if (frame_ && loaded.droppedLines > 0)
         frame_->setStatusText(0,
                               QStringLiteral("%1 ligne%2 invalide%2 ignorée%2")
                                   .arg(loaded.droppedLines)
                                   .arg(loaded.droppedLines > 1 ? QStringLiteral("s") : QString()));
-    Dessine();
     return true;
 }
 
 bool TMDIChild::SaveAs() {
     const auto choice = chooseFile(
-        {this, FileChooserMode::Save, QStringLiteral("Enregistrer sous"), kSaveFilter, FileName});
+        {this, FileChooserMode::Save, QStringLiteral("Enregistrer sous"), kSaveFilter, fileName_});
     if (!choice) return false;
     QString path = choice->path;
     if (!path.contains(u'.'))
         path += QLatin1String(kFilterExtensions[std::clamp(choice->filterIndex, 0, 5)]);
-    FileName = path;
-    Modified = true;
+    fileName_ = path;
     return true;
 }
 
 bool TMDIChild::Sauve(int mode) {
-    if (FileName.isEmpty() || mode == 1) {
+    if (fileName_.isEmpty() || mode == 1) {
         if (!SaveAs()) return false;
+    } else if (!drawing_->isModified()) {
+        return false; // nothing to save
     }
-    if (FileName.isEmpty() || !Modified) return false;
-    if (!FileName.contains(u'.')) FileName += QStringLiteral(".drf");
-
-    // Files hold the drawing at its own scale and without selection marks.
-    clearSelectionMarks(ShapeList);
-    HasSelection = false;
-
-    const Outcome written =
-        writeDrawing(FileName, ShapeList, QSize(PageWidth, PageHeight), Enlargement, LargestExtent);
+    fileName_ = nativeFileName(fileName_);
+    const Outcome written = saveDrawing(*drawing_, fileName_, pageSetup_.enlargement);
     if (!written.ok()) {
-        showError(this, written.message());
+        qel::showError(this, written.message());
         return false;
     }
-    setCaption(QFileInfo(FileName).fileName());
-    Modified = false;
-    Dessine();
+    setCaption(QFileInfo(fileName_).fileName());
     return true;
 }
 

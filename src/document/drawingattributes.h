@@ -36,4 +36,12 @@ struct FontState {
     Colour colour = kBlack;
 };
 
+// The current drawing style: what the palette holds and what the next shape is drawn and
+// written with.
+struct DrawingStyle {
+    PenState pen;
+    BrushState brush{kWhite, 1}; // clear, carrying the fill colour into the record
+    FontState font;
+};
+
 } // namespace qel

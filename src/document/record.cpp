@@ -302,6 +302,24 @@ QString encodePixels(const QImage& source) {
     return out;
 }
 
+Style recordStyleOf(const DrawingStyle& d) {
+    Style s;
+    s.brushStyle = d.brush.style;
+    s.brushColour = d.brush.colour;
+    s.penStyle = d.pen.style;
+    s.penWidth = d.pen.width;
+    s.penColour = d.pen.colour;
+    s.fontColour = d.font.colour;
+    s.fontSize = d.font.size;
+    s.fontStyle = fontStyleCode(d.font.bold, d.font.italic, d.font.underline, d.font.strikeOut);
+    s.fontName = d.font.name;
+    return s;
+}
+
+QString styleFieldOf(const DrawingStyle& style) {
+    return formatStyle(recordStyleOf(style));
+}
+
 int Verifie(QStringList& list) {
     if (list.size() < 3) return 0;
     int dropped = 0;

@@ -7,6 +7,7 @@
 // (">" and a digit), style field.
 
 #include "document/colour.h"
+#include "document/drawingattributes.h"
 
 #include <QImage>
 #include <QPoint>
@@ -107,6 +108,9 @@ QString formatStyle(const Style& style);
 void applyStyleField(QStringView field, Style& style);
 // One style only: exactly one of the four flags gives its code, anything else 0.
 int fontStyleCode(bool bold, bool italic, bool underline, bool strikeOut);
+// What a record drawn in this style stores.
+Style recordStyleOf(const DrawingStyle& style);
+QString styleFieldOf(const DrawingStyle& style);
 
 // ---- pixel blocks ----
 

@@ -1,6 +1,5 @@
 #include "document/shapelist.h"
 
-#include "document/framestyles.h"
 #include "document/record.h"
 
 namespace qel {
@@ -21,18 +20,13 @@ void ensureHeaderAndBackground(QStringList& shapeList, int pageWidth, int pageHe
     if (shapeList.size() < 2) shapeList.append(kBlankBackground);
 }
 
-int toolCodeForIndex(int toolIndex) {
-    static constexpr int kCodes[] = {-1, 4, 0, 1, 2, 3, 7, 5, 8, 6, 9, 10, 11};
-    return (toolIndex >= 1 && toolIndex <= 12) ? kCodes[toolIndex] : -1;
-}
-
 } // namespace qel
 
 namespace qel {
 
 QSize largestExtentOf(const QStringList& shapeList) {
     Box extent;
-    for (qsizetype i = 1; i < shapeList.size(); ++i) {
+    for (qsizetype i = 2; i < shapeList.size(); ++i) {
         const RecordView view = splitRecord(shapeList[i]);
         if (view.keyword.isEmpty()) continue;
         const auto box = decodeBox(view.data);

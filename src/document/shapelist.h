@@ -23,7 +23,7 @@ void ensureHeaderAndBackground(QStringList& shapeList, int pageWidth, int pageHe
 namespace qel {
 
 // The size the drawing reports for itself: the extent from the page origin over every shape's
-// coordinate block (and the background's), as a repaint at zoom 1 measures it.
+// coordinate block, as a repaint at zoom 1 measures it.
 QSize largestExtentOf(const QStringList& shapeList);
 
 } // namespace qel

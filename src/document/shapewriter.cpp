@@ -1,5 +1,7 @@
 #include "document/shapewriter.h"
 
+#include "document/recordkind.h"
+
 #include <algorithm>
 #include <cstdlib>
 
@@ -16,7 +18,7 @@ bool collectsPoints(int tool) {
 }
 
 // LINE/LINEU, ARCx and CHORDx take their variant from the drag put in left-to-right order.
-QString directedKeyword(const ShapeDraft& d, const QString& stem) {
+QString directedKeyword(const ShapeDraft& d) {
     QPoint s = d.start;
     QPoint e = d.end;
     bool concave = d.concave;
@@ -25,8 +27,40 @@ QString directedKeyword(const ShapeDraft& d, const QString& stem) {
         concave = !concave;
     }
     const bool rising = s.y() > e.y();
-    if (d.tool == ToolLine) return rising ? QStringLiteral("LINEU") : QStringLiteral("LINE");
-    return stem + (concave ? u'L' : u'H') + (rising ? QStringLiteral("U") : QString());
+    if (d.tool == ToolLine) return lineKeyword(rising);
+    return halfEllipseKeyword(d.tool == ToolArc ? Shape::Arc : Shape::Chord, concave, rising);
+}
+
+// The keyword a tool writes; empty for a tool that writes no record.
+QString keywordFor(const ShapeDraft& d) {
+    switch (d.tool) {
+    case ToolLine:
+    case ToolArc:
+    case ToolChord:
+        return directedKeyword(d);
+    case ToolRectangle:
+        return QStringLiteral("RECT");
+    case ToolEllipse:
+        return QStringLiteral("ELLIPSE");
+    case ToolRoundRect:
+        return QStringLiteral("ROUNDRECT");
+    case ToolFreehand:
+        return QStringLiteral("DRAW");
+    case ToolText:
+        return QStringLiteral("TEXT");
+    case ToolPicture:
+        return d.pictureKind == 1   ? QStringLiteral("BITMAP")
+               : d.pictureKind == 2 ? QStringLiteral("META")
+                                    : QString();
+    case ToolPolygon:
+        return QStringLiteral("POLYG");
+    case ToolPolyline:
+        return QStringLiteral("POLYL");
+    case ToolChart:
+        return QStringLiteral("CHART");
+    default:
+        return {};
+    }
 }
 
 } // namespace
@@ -63,49 +97,13 @@ WrittenShape writeShape(const ShapeDraft& d) {
     }
     const QString block = GetRect(d, out.start);
 
+    const QString keyword = keywordFor(d);
     QString body;
-    switch (d.tool) {
-    case ToolLine:
-        body = directedKeyword(d, {}) + u' ' + block;
-        break;
-    case ToolRectangle:
-        body = QStringLiteral("RECT ") + block;
-        break;
-    case ToolEllipse:
-        body = QStringLiteral("ELLIPSE ") + block;
-        break;
-    case ToolRoundRect:
-        body = QStringLiteral("ROUNDRECT ") + block;
-        break;
-    case ToolFreehand:
-        body = QStringLiteral("DRAW ") + block;
-        break;
-    case ToolText:
-        body = QStringLiteral("TEXT ") + block + d.text;
-        break;
-    case ToolPicture:
-        if (d.pictureKind == 1)
-            body = QStringLiteral("BITMAP ") + block;
-        else if (d.pictureKind == 2)
-            body = QStringLiteral("META ") + block;
-        break;
-    case ToolPolygon:
-        body = QStringLiteral("POLYG ") + block;
-        break;
-    case ToolPolyline:
-        body = QStringLiteral("POLYL ") + block;
-        break;
-    case ToolArc:
-        body = directedKeyword(d, QStringLiteral("ARC")) + u' ' + block;
-        break;
-    case ToolChord:
-        body = directedKeyword(d, QStringLiteral("CHORD")) + u' ' + block;
-        break;
-    case ToolChart:
-        body = QStringLiteral("CHART ") + block + d.text;
-        break;
-    default:
-        break;
+    if (!keyword.isEmpty()) {
+        body = keyword + u' ' + block;
+        const RecordKind* kind = recordKind(keyword);
+        if (kind && (kind->payload == Payload::Text || kind->payload == Payload::ChartData))
+            body += d.text;
     }
     // A TAB in typed text would end the body early; such characters never reach a record.
     body.replace(kTab, u' ');

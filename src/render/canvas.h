@@ -54,6 +54,13 @@ public:
     void setBrush(const BrushState& b) { brush_ = b; }
 
     void setFont(const FontState& f) { font_ = f; }
+    // The whole current style at once, exactly as given (no platform rule applies).
+    DrawingStyle style() const { return {pen_, brush_, font_}; }
+    void setStyle(const DrawingStyle& s) {
+        pen_ = s.pen;
+        brush_ = s.brush;
+        font_ = s.font;
+    }
     void setFontName(const QString& n) { font_.name = n; }
     void setFontSize(int points) { font_.size = points; }
     void setFontColour(Colour c) { font_.colour = c; }

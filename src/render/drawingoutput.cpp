@@ -1,5 +1,6 @@
 #include "render/drawingoutput.h"
 
+#include "document/drawing.h"
 #include "document/record.h"
 #include "document/shapelist.h"
 #include "platform/drawingio.h"
@@ -51,6 +52,20 @@ Outcome writeDrawing(const QString& path, QStringList& shapeList, QSize page, in
     }
     shapeList[0] = headerLine(page.width(), page.height());
     return saveDrawingFile(path, shapeList);
+}
+
+QString nativeFileName(const QString& path) {
+    return path.contains(u'.') ? path : path + QStringLiteral(".drf");
+}
+
+Outcome saveDrawing(Drawing& drawing, const QString& path, int enlargement) {
+    // Files hold the drawing without selection marks.
+    drawing.apply(clearSelectionMarks, Drawing::Effect::Selection);
+    QStringList lines = drawing.lines();
+    const Outcome written =
+        writeDrawing(path, lines, drawing.page(), enlargement, largestExtentOf(lines));
+    if (written.ok()) drawing.markSaved();
+    return written;
 }
 
 } // namespace qel

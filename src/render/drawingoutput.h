@@ -11,6 +11,8 @@
 
 namespace qel {
 
+class Drawing;
+
 enum class OutputFormat { Native, Bmp, Jpeg, Gif, Wmf, Emf };
 
 // Looks for ".BMP", ".JPG", ".GIF", ".WMF", ".EMF" anywhere in the upper-cased path, in that
@@ -22,5 +24,13 @@ OutputFormat outputFormatFor(const QString& path);
 // enhanced metafile's frame is the drawing's largest extent.
 Outcome writeDrawing(const QString& path, QStringList& shapeList, QSize page, int enlargement,
                      QSize largestExtent);
+
+// The name a drawing is written under: one without any dot gets ".drf".
+QString nativeFileName(const QString& path);
+
+// Saves or exports the drawing under the name, as "Enregistrer" and `--export` both do: without
+// selection marks, the native file's header from the page, an enhanced metafile framed by the
+// shapes' extent. The drawing counts as saved when it worked.
+Outcome saveDrawing(Drawing& drawing, const QString& path, int enlargement);
 
 } // namespace qel

@@ -1,5 +1,6 @@
 #include "render/recordpainter.h"
 
+#include "document/recordkind.h"
 #include "render/background.h"
 #include "render/picturecache.h"
 
@@ -11,62 +12,6 @@
 namespace qel {
 
 namespace {
-
-enum class Kind {
-    Nothing,
-    Polygon,
-    Polyline,
-    Line,
-    LineUp,
-    Rect,
-    Ellipse,
-    RoundRect,
-    Arc,
-    Chord,
-    Text,
-    Picture,
-    Background,
-    Chart,
-};
-
-struct KeywordEntry {
-    QStringView word;
-    Kind kind;
-    bool lower = false;  // L: the half below the diagonal
-    bool rising = false; // U: the ascending diagonal
-};
-
-const std::array<KeywordEntry, 23> kKeywords{{
-    {u"LINE", Kind::Line},
-    {u"RECT", Kind::Rect},
-    {u"TEXT", Kind::Text},
-    {u"DRAW", Kind::Polyline},
-    {u"POLYG", Kind::Polygon},
-    {u"POLYL", Kind::Polyline},
-    {u"LINEU", Kind::LineUp},
-    {u"ELLIPSE", Kind::Ellipse},
-    {u"ROUNDRECT", Kind::RoundRect},
-    {u"ARCL", Kind::Arc, true, false},
-    {u"ARCH", Kind::Arc, false, false},
-    {u"ARCLU", Kind::Arc, true, true},
-    {u"ARCHU", Kind::Arc, false, true},
-    {u"CHORDL", Kind::Chord, true, false},
-    {u"CHORDH", Kind::Chord, false, false},
-    {u"CHORDLU", Kind::Chord, true, true},
-    {u"CHORDHU", Kind::Chord, false, true},
-    {u"BITMAP", Kind::Picture},
-    {u"META", Kind::Picture},
-    {u"FILLRECT", Kind::Background},
-    {u"SHAPE", Kind::Background},
-    {u"COLOR", Kind::Background},
-    {u"COLORU", Kind::Background},
-}};
-
-const KeywordEntry* lookUp(QStringView keyword) {
-    for (const KeywordEntry& e : kKeywords)
-        if (e.word.size() == keyword.size() && e.word == keyword) return &e;
-    return nullptr; // MOSAIC, CHART (until charts are painted) and unknown words draw nothing
-}
 
 // The box as the platform canvas sees it: whichever way a resize left the corners.
 Box sortedBox(const Box& b) {
@@ -181,9 +126,9 @@ bool RecordPainter::DessinForme(QStringView record) {
     if (v.keyword.isEmpty()) return true;
     if (options_.forceCopyMode) canvas_.setPenMode(PenMode::Copy);
 
-    const KeywordEntry* entry = lookUp(v.keyword);
-    if (!entry) return true;
-    if (entry->kind == Kind::Background) {
+    const RecordKind* kind = recordKind(v.keyword);
+    if (!kind) return true;
+    if (kind->shape == Shape::Background) {
         paintBackground(canvas_, v.keyword, options_.surface,
                         options_.bandsFromLastRow ? BandHeight::FromLastRow
                                                   : BandHeight::FromHeight);
@@ -197,44 +142,44 @@ bool RecordPainter::DessinForme(QStringView record) {
     const Box& r = *box;
     const Box s = sortedBox(r);
     const QStringView payload = v.payload();
-    switch (entry->kind) {
-    case Kind::Polygon:
-    case Kind::Polyline:
+    switch (kind->shape) {
+    case Shape::Polygon:
+    case Shape::Polyline:
+    case Shape::Freehand:
         SetArray(payload, state_.Points);
         if (state_.Points.count() > 0) {
-            if (entry->kind == Kind::Polygon)
+            if (kind->shape == Shape::Polygon)
                 canvas_.polygon(state_.Points.data(), state_.Points.count());
             else
                 canvas_.polyline(state_.Points.data(), state_.Points.count());
         }
         break;
-    case Kind::Line:
-    case Kind::LineUp: {
-        const QPoint from(r.left, entry->kind == Kind::Line ? r.top : r.bottom);
-        const QPoint to(r.right, entry->kind == Kind::Line ? r.bottom : r.top);
+    case Shape::Line: {
+        const QPoint from(r.left, kind->rising ? r.bottom : r.top);
+        const QPoint to(r.right, kind->rising ? r.top : r.bottom);
         canvas_.line(from, to);
         if (arrow) arrowheads(arrow, from, QPointF(from - to), to, QPointF(to - from));
         break;
     }
-    case Kind::Rect:
+    case Shape::Rect:
         canvas_.rectangle(s.left, s.top, s.right, s.bottom);
         break;
-    case Kind::Ellipse:
+    case Shape::Ellipse:
         canvas_.ellipse(s.left, s.top, s.right, s.bottom);
         break;
-    case Kind::RoundRect:
+    case Shape::RoundRect:
         canvas_.roundRect(s.left, s.top, s.right, s.bottom, std::abs((r.left - r.right) / 2),
                           std::abs((r.top - r.bottom) / 2));
         break;
-    case Kind::Arc:
-    case Kind::Chord: {
+    case Shape::Arc:
+    case Shape::Chord: {
         // L runs from the diagonal's first corner to its second, H the other way; U takes the
         // ascending diagonal.
-        const QPoint a(r.left, entry->rising ? r.bottom : r.top);
-        const QPoint b(r.right, entry->rising ? r.top : r.bottom);
-        const QPoint from = entry->lower ? a : b;
-        const QPoint to = entry->lower ? b : a;
-        if (entry->kind == Kind::Arc) {
+        const QPoint a(r.left, kind->rising ? r.bottom : r.top);
+        const QPoint b(r.right, kind->rising ? r.top : r.bottom);
+        const QPoint from = kind->lower ? a : b;
+        const QPoint to = kind->lower ? b : a;
+        if (kind->shape == Shape::Arc) {
             canvas_.arc(s.left, s.top, s.right, s.bottom, from.x(), from.y(), to.x(), to.y());
             if (arrow) arcArrowheads(arrow, s, from, to);
         } else {
@@ -242,14 +187,14 @@ bool RecordPainter::DessinForme(QStringView record) {
         }
         break;
     }
-    case Kind::Text: {
+    case Shape::Text: {
         const QString text = payload.toString();
         if (options_.transparentText) canvas_.setBrushStyle(1);
         canvas_.textOut(r.left, r.top, text);
         if (options_.keepShapeText) state_.ShapeText = text;
         break;
     }
-    case Kind::Picture:
+    case Shape::Picture:
         paintPicture(r, payload);
         break;
     default:

@@ -7,6 +7,7 @@
 #include "app/mainform.h"
 #include "app/mdichild.h"
 #include "app/toolpalette.h"
+#include "document/drawing.h"
 
 #include <QComboBox>
 #include <QCoreApplication>
@@ -41,14 +42,14 @@ struct DrawingWindow {
     DrawingWindow() {
         frame.show();
         child = frame.FileNewItemClick();
-        surface = child->PaintBox1;
+        surface = child->surface();
     }
 
     // The windows go before the frame, whose own teardown would otherwise still hear them.
     ~DrawingWindow() { closeAll(frame); }
     static void closeAll(TMainForm& frame) {
         for (TMDIChild* c : frame.children())
-            c->Modified = false;
+            c->drawing().markSaved();
         frame.mdiArea()->closeAllSubWindows();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
@@ -80,8 +81,13 @@ struct DrawingWindow {
     }
 
     // The records after the header and the background.
-    QStringList shapes() const { return child->ShapeList.mid(2); }
+    QStringList shapes() const { return child->drawing().lines().mid(2); }
 };
+
+// Appends a line to the drawing as a change: undoable, and the drawing becomes modified.
+inline void addLine(TMDIChild* child, const QString& line) {
+    child->drawing().apply([&](QStringList& lines) { lines.append(line); });
+}
 
 // The body of a record: from the keyword to the TAB.
 inline QString bodyOf(const QString& record) {

@@ -1,12 +1,12 @@
 // The frame and its drawing windows as a user meets them: new windows, closing, undo, files.
 
+#include "app/drawingwindow.h"
 #include "app/mainform.h"
 #include "app/mdichild.h"
+#include "document/drawing.h"
 #include "platform/filechooser.h"
 #include "platform/messages.h"
-#include "render/canvas.h"
 
-#include "app/drawingsurface.h"
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
@@ -17,6 +17,7 @@
 #include <gtest/gtest.h>
 
 using namespace qel;
+using qel::testing::addLine;
 
 namespace {
 
@@ -66,12 +67,13 @@ TEST(Frame, NewWindowsAreNumberedFromTheOpenCount) {
 TEST(DrawingWindow, NewDrawingIsHeaderAndBlankBackground) {
     TMainForm frame;
     TMDIChild* child = frame.FileNewItemClick();
-    EXPECT_EQ(child->ShapeList,
-              QStringList({headerLine(child->PageWidth, child->PageHeight), " 0BLANK"}));
-    EXPECT_EQ(child->GridStep, 8);
-    EXPECT_EQ(child->ZoomFactor, 1.0);
-    EXPECT_FALSE(child->Modified);
-    EXPECT_TRUE(child->UndoList.isEmpty()) << "a repaint is not a change";
+    EXPECT_EQ(child->drawing().lines(), QStringList({headerLine(child->drawing().page().width(),
+                                                                child->drawing().page().height()),
+                                                     " 0BLANK"}));
+    EXPECT_EQ(child->gridStep(), 8);
+    EXPECT_EQ(child->drawing().zoom(), 1.0);
+    EXPECT_FALSE(child->drawing().isModified());
+    EXPECT_FALSE(child->drawing().canUndo()) << "a repaint is not a change";
 }
 
 TEST(DrawingWindow, CloseQueryAnswers) {
@@ -82,8 +84,7 @@ TEST(DrawingWindow, CloseQueryAnswers) {
     for (const Case& c : cases) {
         TMainForm frame;
         TMDIChild* child = frame.FileNewItemClick();
-        child->ShapeList << kRect;
-        child->Modified = true;
+        addLine(child, kRect);
         std::vector<QString> asked;
         ScopedMessageHook hook([&](const Message& m) {
             asked.push_back(m.text);
@@ -94,21 +95,20 @@ TEST(DrawingWindow, CloseQueryAnswers) {
         ASSERT_EQ(asked.size(), 1u);
         EXPECT_EQ(asked[0], QStringLiteral("Enregistrer modifications dans  ?"));
         EXPECT_EQ(frame.children().isEmpty(), c.closes);
-        if (!c.closes) EXPECT_EQ(frame.children().first()->ShapeList.last(), kRect);
+        if (!c.closes) EXPECT_EQ(frame.children().first()->drawing().lines().last(), kRect);
     }
 }
 
 TEST(DrawingWindow, YesWithACancelledSaveKeepsTheWindow) {
     TMainForm frame;
     TMDIChild* child = frame.FileNewItemClick();
-    child->ShapeList << kRect;
-    child->Modified = true;
+    addLine(child, kRect);
     ScopedMessageHook yes([](const Message&) { return MessageResult::Yes; });
     ScopedFileChooserHook cancel([](const FileRequest&) { return std::nullopt; });
     closeWindow(child);
     QCoreApplication::processEvents();
     ASSERT_EQ(frame.children().size(), 1);
-    EXPECT_TRUE(frame.children().first()->Modified);
+    EXPECT_TRUE(frame.children().first()->drawing().isModified());
 }
 
 TEST(DrawingWindow, UnmodifiedWindowClosesWithoutAQuestion) {
@@ -129,17 +129,15 @@ TEST(DrawingWindow, UnmodifiedWindowClosesWithoutAQuestion) {
 TEST(DrawingWindow, UndoTakesBackTheLastChangeOnly) {
     TMainForm frame;
     TMDIChild* child = frame.FileNewItemClick();
-    const QStringList empty = child->ShapeList;
+    const QStringList empty = child->drawing().lines();
     child->Annuler(); // nothing to undo yet: nothing happens
-    EXPECT_EQ(child->ShapeList, empty);
+    EXPECT_EQ(child->drawing().lines(), empty);
 
-    child->takeUndoCopy();
-    child->ShapeList << kRect;
-    child->markModified();
+    addLine(child, kRect);
     child->Dessine(); // a repaint does not move the undo point
     frame.action(QStringLiteral("EditUndoItem"))->trigger();
-    EXPECT_EQ(child->ShapeList, empty);
-    EXPECT_TRUE(child->Modified);
+    EXPECT_EQ(child->drawing().lines(), empty);
+    EXPECT_FALSE(child->drawing().isModified()) << "back to the state it was created in";
 }
 
 TEST(DrawingWindow, FontStyleSettersChangeOneStyleEach) {
@@ -149,9 +147,9 @@ TEST(DrawingWindow, FontStyleSettersChangeOneStyleEach) {
     child->SetStyle2(u'+');
     child->SetStyle3(u'+');
     child->SetStyle2(u'-');
-    EXPECT_TRUE(child->canvas().font().bold);
-    EXPECT_FALSE(child->canvas().font().italic);
-    EXPECT_TRUE(child->canvas().font().underline);
+    EXPECT_TRUE(child->style().font.bold);
+    EXPECT_FALSE(child->style().font.italic);
+    EXPECT_TRUE(child->style().font.underline);
 }
 
 class Files : public ::testing::Test {
@@ -163,24 +161,24 @@ protected:
 
 TEST_F(Files, SaveAsWritesTheNativeFileAndRenamesTheWindow) {
     TMDIChild* child = frame.FileNewItemClick();
-    child->ShapeList << kRect.mid(0, 0) + QStringLiteral("*") + kRect.mid(1);
-    child->Modified = true;
+    addLine(child, kRect.mid(0, 0) + QStringLiteral("*") + kRect.mid(1));
     // "plan.old" has a dot and no picture extension: a native file under that very name.
     ScopedFileChooserHook choose([&](const FileRequest&) {
         return FileChoice{path(QStringLiteral("plan.old")), 1};
     });
     ASSERT_TRUE(child->Sauve(1));
     EXPECT_EQ(child->caption(), QStringLiteral("plan.old"));
-    EXPECT_FALSE(child->Modified);
+    EXPECT_FALSE(child->drawing().isModified());
     const QByteArray bytes = readAll(path(QStringLiteral("plan.old")));
-    EXPECT_TRUE(bytes.startsWith(headerLine(child->PageWidth, child->PageHeight).toLatin1() +
-                                 "\r\n 0BLANK\r\n 0RECT"))
+    EXPECT_TRUE(bytes.startsWith(
+        headerLine(child->drawing().page().width(), child->drawing().page().height()).toLatin1() +
+        "\r\n 0BLANK\r\n 0RECT"))
         << bytes.constData();
 }
 
 TEST_F(Files, NameWithoutDotTakesTheChosenFilterExtension) {
     TMDIChild* child = frame.FileNewItemClick();
-    child->Modified = true;
+    child->drawing().markUnsaved();
     ScopedFileChooserHook choose([&](const FileRequest&) {
         return FileChoice{path(QStringLiteral("plan")), 0};
     });
@@ -190,17 +188,17 @@ TEST_F(Files, NameWithoutDotTakesTheChosenFilterExtension) {
 
 TEST_F(Files, CancelledSaveWritesNothingAndStaysModified) {
     TMDIChild* child = frame.FileNewItemClick();
-    child->Modified = true;
+    child->drawing().markUnsaved();
     ScopedFileChooserHook cancel([](const FileRequest&) { return std::nullopt; });
     EXPECT_FALSE(child->Sauve(0));
-    EXPECT_TRUE(child->Modified);
-    EXPECT_TRUE(child->FileName.isEmpty());
+    EXPECT_TRUE(child->drawing().isModified());
+    EXPECT_TRUE(child->fileName().isEmpty());
 }
 
 TEST_F(Files, FailedWriteShowsWhyAndKeepsCaptionAndModified) {
     TMDIChild* child = frame.FileNewItemClick();
-    child->Modified = true;
-    child->FileName = path(QStringLiteral("missing/folder.x/d.drf"));
+    child->drawing().markUnsaved();
+    child->setFileName(path(QStringLiteral("missing/folder.x/d.drf")));
     std::vector<QString> shown;
     ScopedMessageHook hook([&](const Message& m) {
         shown.push_back(m.text);
@@ -209,7 +207,7 @@ TEST_F(Files, FailedWriteShowsWhyAndKeepsCaptionAndModified) {
     EXPECT_FALSE(child->Sauve(0));
     ASSERT_EQ(shown.size(), 1u);
     EXPECT_TRUE(shown[0].contains(QStringLiteral("d.drf")));
-    EXPECT_TRUE(child->Modified);
+    EXPECT_TRUE(child->drawing().isModified());
     EXPECT_EQ(child->caption(), QStringLiteral("Dessin1"));
 }
 
@@ -220,11 +218,11 @@ TEST_F(Files, OpenReadsSizeDropsBadLinesAndIsNotModified) {
     f.close();
     TMDIChild* child = frame.openDrawing(path(QStringLiteral("in.drf")));
     ASSERT_TRUE(child);
-    EXPECT_EQ(child->PageWidth, 200);
-    EXPECT_EQ(child->PageHeight, 100);
+    EXPECT_EQ(child->drawing().page().width(), 200);
+    EXPECT_EQ(child->drawing().page().height(), 100);
     EXPECT_EQ(child->surfaceImage().size(), QSize(200, 100));
-    EXPECT_EQ(child->ShapeList.size(), 3);
-    EXPECT_FALSE(child->Modified);
+    EXPECT_EQ(child->drawing().lines().size(), 3);
+    EXPECT_FALSE(child->drawing().isModified());
     EXPECT_EQ(frame.statusText(0), QStringLiteral("1 ligne invalide ignorée"));
     EXPECT_EQ(child->caption(), QStringLiteral("in.drf"));
 }
@@ -236,8 +234,8 @@ TEST_F(Files, HeaderThatDoesNotReadKeepsTheNewWindowSize) {
     f.close();
     TMDIChild* child = frame.openDrawing(path(QStringLiteral("xyz.drf")));
     ASSERT_TRUE(child);
-    EXPECT_EQ(child->PageWidth, TMDIChild::kNewPageWidth);
-    EXPECT_EQ(child->PageHeight, TMDIChild::kNewPageHeight);
+    EXPECT_EQ(child->drawing().page().width(), TMDIChild::kNewPageWidth);
+    EXPECT_EQ(child->drawing().page().height(), TMDIChild::kNewPageHeight);
 }
 
 TEST_F(Files, UnreadableFileOpensNoWindow) {
@@ -270,18 +268,18 @@ TEST_F(Files, TheNameChoosesTheFormat) {
         {"plan", 5, "plan.gif", "GIF8"},
         {"plan.old", 1, "plan.old", "1760FD\r\n"},
         {"dessin.bmp.drf", 0, "dessin.bmp.drf", "BM"},
-        {"dir.v2/plan", 1, "dir.v2/plan", "1760FD\r\n"}, // the folder's dot counts: nothing is appended
+        {"dir.v2/plan", 1, "dir.v2/plan",
+         "1760FD\r\n"}, // the folder's dot counts: nothing is appended
     };
     for (const Case& c : cases) {
         TMDIChild* child = frame.FileNewItemClick();
-        child->ShapeList << kRect;
-        child->Modified = true;
+        addLine(child, kRect);
         ScopedFileChooserHook choose([&](const FileRequest&) {
             return FileChoice{path(QString::fromLatin1(c.typed)), c.filter};
         });
         ASSERT_TRUE(child->Sauve(1)) << c.typed;
         EXPECT_TRUE(readAll(path(QString::fromLatin1(c.written))).startsWith(c.magic)) << c.typed;
-        EXPECT_FALSE(child->Modified);
+        EXPECT_FALSE(child->drawing().isModified());
     }
 }
 
@@ -300,10 +298,7 @@ TEST(DrawingWindow, APageWiderThanTheFrameGetsAHorizontalScrollBar) {
     frame.resize(800, 600);
     frame.show();
     TMDIChild* child = frame.FileNewItemClick();
-    child->PageWidth = 2000;
-    child->PageHeight = 100;
-    child->PaintBox1->resizeImage(2000, 100);
-    child->RedimForm();
+    child->drawing().apply([](QStringList& lines) { lines[0] = headerLine(2000, 100); });
     auto* sub = qobject_cast<QMdiSubWindow*>(child->parentWidget());
     EXPECT_LE(sub->width(), frame.mdiArea()->viewport()->width());
     auto* scroll = child->findChild<QScrollArea*>();

@@ -61,7 +61,7 @@ TEST_P(ToolButtons, FoundByHintSetTheWindowsTool) {
     EXPECT_TRUE(button->isChecked());
     EXPECT_EQ(w.palette().toolIndex(), t.index);
     EXPECT_EQ(w.frame.CurrentTool, t.index);
-    EXPECT_EQ(w.child->ToolCode, t.code);
+    EXPECT_EQ(w.child->toolCode(), t.code);
 }
 
 INSTANTIATE_TEST_SUITE_P(ToolPalette, ToolButtons,
@@ -117,8 +117,8 @@ INSTANTIATE_TEST_SUITE_P(ToolPalette, FontSize,
 TEST(ToolPalette, PenWidthReachesTheDrawingAndFollowsTheToolChange) {
     DrawingWindow w;
     w.palette().SpinEdit1->setValue(7);
-    EXPECT_EQ(w.child->canvas().pen().width, 7);
-    w.child->canvas().setPenWidth(3); // as the last painted record may leave it
+    EXPECT_EQ(w.child->style().pen.width, 7);
+    w.child->PenSize(3);
     w.pickTool(Line);
     EXPECT_EQ(w.palette().SpinEdit1->value(), 3);
     EXPECT_EQ(w.palette().penWidth(), 3);
@@ -141,8 +141,8 @@ TEST_P(Swatches, LeftSetsPenRightSetsFillAndBothReachTheDrawing) {
     QTest::mouseClick(swatch, c.button);
     EXPECT_EQ(w.palette().penColour(), c.pen);
     EXPECT_EQ(w.palette().fillColour(), c.fill);
-    EXPECT_EQ(w.child->canvas().pen().colour, c.pen);
-    EXPECT_EQ(w.child->canvas().brush().colour, c.fill);
+    EXPECT_EQ(w.child->style().pen.colour, c.pen);
+    EXPECT_EQ(w.child->style().brush.colour, c.fill);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -186,16 +186,15 @@ TEST_P(ColourDialog, AnswerSetsThePanelAndBothColoursAreReapplied) {
         return c.chosen;
     });
     // Something else on the canvas, so that the re-application shows.
-    w.child->canvas().setPenColour(qel::rgbColour(1, 2, 3));
-    w.child->canvas().setBrushColour(qel::rgbColour(4, 5, 6));
+    w.child->SetColors(qel::rgbColour(1, 2, 3), qel::rgbColour(4, 5, 6));
     QTest::mouseClick(c.pen ? w.palette().ForeColor : w.palette().Backcolor, Qt::LeftButton);
     EXPECT_EQ(offered, c.pen ? qel::kBlack : qel::kWhite);
     EXPECT_EQ(w.palette().penColour(), c.pen_after);
     EXPECT_EQ(w.palette().fillColour(), c.fill_after);
     EXPECT_EQ(w.palette().ForeColor->colour(), c.pen_after);
     EXPECT_EQ(w.palette().Backcolor->colour(), c.fill_after);
-    EXPECT_EQ(w.child->canvas().pen().colour, c.pen_after);
-    EXPECT_EQ(w.child->canvas().brush().colour, c.fill_after);
+    EXPECT_EQ(w.child->style().pen.colour, c.pen_after);
+    EXPECT_EQ(w.child->style().brush.colour, c.fill_after);
 }
 
 constexpr qel::Colour kGreen = qel::rgbColour(0, 200, 0);

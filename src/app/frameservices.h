@@ -1,0 +1,28 @@
+#pragma once
+
+#include "document/drawingattributes.h"
+
+#include <QString>
+#include <QStringList>
+
+namespace qel {
+
+// What a drawing window needs from the frame that holds it. Tests give a window a fake.
+class FrameServices {
+public:
+    virtual ~FrameServices() = default;
+    // The palette's current style and tool code: a pure reading, as often as a window likes.
+    virtual DrawingStyle currentStyle() const = 0;
+    virtual int currentToolCode() const = 0;
+    // Status bar panels: 0 hint and position, 1 shape size, 2 time.
+    virtual void setStatusText(int panel, const QString& text) = 0;
+    // The pen width spin box follows the window's pen width when the tool changes.
+    virtual void showPenWidth(int width) = 0;
+    // The font names offered by the frame (for dialogs that choose a font).
+    virtual QStringList fontNames() const { return {}; }
+};
+
+// Tool index of a palette button (1..12) to a drawing window's tool code; -1 for none.
+int toolCodeForIndex(int toolIndex);
+
+} // namespace qel

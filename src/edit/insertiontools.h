@@ -1,0 +1,32 @@
+#pragma once
+
+#include "edit/tool.h"
+
+#include <QImage>
+
+namespace qel {
+
+// The text tool: a click asks for one line of text and writes it where the press was.
+class TextTool final : public Tool {
+public:
+    TextTool() : Tool(ToolText) {}
+    void press(ToolHost& host, const PointerInput& in) override;
+    void click(ToolHost& host) override;
+
+private:
+    QPoint start_;
+};
+
+// The picture tool: a click asks for a picture file and places it at its own size where the
+// press was; pictures over the size limit are refused.
+class PictureTool final : public Tool {
+public:
+    PictureTool() : Tool(ToolPicture) {}
+    void press(ToolHost& host, const PointerInput& in) override;
+    void click(ToolHost& host) override;
+
+private:
+    QPoint start_;
+};
+
+} // namespace qel
