@@ -51,8 +51,12 @@ bool TMDIChild::Charge(const QString& path) {
 }
 
 bool TMDIChild::SaveAs() {
-    const auto choice = chooseFile(
-        {this, FileChooserMode::Save, QStringLiteral("Enregistrer sous"), kSaveFilter, FileName});
+    // A drawing never saved starts in the current folder under its window's name.
+    const QFileInfo file(FileName);
+    const auto choice =
+        chooseFile({this, FileChooserMode::Save, QStringLiteral("Enregistrer sous"), kSaveFilter,
+                    FileName.isEmpty() ? QString() : file.absolutePath(),
+                    FileName.isEmpty() ? caption() : file.fileName()});
     if (!choice) return false;
     QString path = choice->path;
     if (!path.contains(u'.'))

@@ -80,8 +80,9 @@ std::optional<InsertedPicture> loadPicture(const QString& path, QString* error) 
 }
 
 std::optional<InsertedPicture> choosePicture(QWidget* parent) {
-    const auto choice = chooseFile(
-        {parent, FileChooserMode::Open, QStringLiteral("Ouvrir une image"), kPictureFilter, {}});
+    const auto choice =
+        chooseFile({parent, FileChooserMode::Open, QStringLiteral("Ouvrir une image"),
+                    kPictureFilter, QString(), QString()});
     if (!choice || choice->path.isEmpty()) return std::nullopt;
     QString error;
     auto picture = loadPicture(choice->path, &error);
