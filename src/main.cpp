@@ -2,6 +2,8 @@
 #include "app/logo.h"
 #include "app/mainform.h"
 #include "app/splash.h"
+#include "app/translation.h"
+#include "platform/focuskeeper.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -35,10 +37,15 @@ int main(int argc, char** argv) {
     QApplication::setApplicationName(QStringLiteral("Qel Draw"));
     QApplication::setApplicationDisplayName(QStringLiteral("Qel Draw"));
     QApplication::setWindowIcon(QIcon(qel::drawLogo(QSize(64, 64), false)));
+    // Qt's own dialogs and buttons speak French too; without the catalogue they stay English.
+    qel::installQtTranslation(&app, qel::qtTranslationsFolder());
+    qel::FocusKeeper focusKeeper;
     auto splash = qel::showSplash();
     qel::TMainForm frame;
     splash.reset();
     frame.show();
+    // Without a window manager nobody gives the new frame the keyboard: take it.
+    frame.activateWindow();
     for (const QString& path : app.arguments().mid(1))
         frame.openDrawing(path);
     return app.exec();

@@ -1,5 +1,7 @@
 #include "app/helpviewer.h"
 
+#include "platform/mnemonic.h"
+
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
@@ -47,9 +49,9 @@ private:
     const HelpFile& help_;
 };
 
-// Captions double as accessible names, without their mnemonic marker.
-QString plainCaption(QString caption) {
-    return caption.remove(QLatin1Char('&'));
+// Captions double as accessible names, as they are shown.
+QString plainCaption(const QString& caption) {
+    return withoutMnemonics(caption);
 }
 
 QLabel* buddyLabel(const QString& caption, QWidget* buddy) {

@@ -4,6 +4,7 @@
 #include "app/helpengine.h"
 #include "app/mdichild.h"
 #include "app/toolpalette.h"
+#include "platform/mnemonic.h"
 #include "render/canvas.h"
 
 #include <QApplication>
@@ -182,7 +183,8 @@ void TMainForm::timerTick() {
 void TMainForm::setStatusText(int panel, const QString& text) {
     if (panel < 0 || panel > 2) return;
     panels_[panel]->setText(text);
-    panels_[panel]->setAccessibleDescription(text);
+    // Some hints carry a stray accelerator mark ("&Rechercher dans l'aide"): not for speech.
+    panels_[panel]->setAccessibleDescription(withoutMnemonics(text));
 }
 
 QString TMainForm::statusText(int panel) const {

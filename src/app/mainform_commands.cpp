@@ -130,8 +130,8 @@ TMDIChild* TMainForm::openDrawing(const QString& path) {
 }
 
 TMDIChild* TMainForm::FileOpenItemClick() {
-    const auto choice =
-        chooseFile({this, FileChooserMode::Open, QStringLiteral("Ouvrir"), kOpenFilter, StartDir});
+    const auto choice = chooseFile(
+        {this, FileChooserMode::Open, QStringLiteral("Ouvrir"), kOpenFilter, StartDir, QString()});
     if (!choice) return nullptr;
     return openDrawing(choice->path);
 }

@@ -1,6 +1,7 @@
 // The frame's menus: captions, shortcuts, hints and help contexts.
 
 #include "app/mainform.h"
+#include "platform/mnemonic.h"
 
 #include <QMenuBar>
 
@@ -31,7 +32,8 @@ const Menu kMenus[] = {
      "",
      3,
      {
-         {"FileNewItem", "&Nouveau...", "Créer un nouveau fichier", false},
+         {"FileNewItem", "&Nouveau...", "Créer un nouveau fichier", false, QKeySequence::UnknownKey,
+          "Ctrl+N"},
          {"FileOpenItem", "&Ouvrir...", "Ouvrir un fichier existant", false},
          {"FileCloseItem", "&Fermer", "Fermer fichier en cours", true},
          {"FileSaveItem", "&Enregistrer", "Enregistrer le fichier en cours", true, "Ctrl+S"},
@@ -150,21 +152,16 @@ const Menu kMenus[] = {
      }},
 };
 
-// What a screen reader says for a caption: without the accelerator marks.
-QString spoken(const QString& caption) {
-    QString text = caption;
-    text.remove(u'&');
-    return text;
-}
-
 } // namespace
 
 QAction* TMainForm::addItem(QMenu* menu, const QString& name, const QString& caption,
                             const QString& hint, bool documentCommand, QKeySequence shortcut) {
-    auto* a = new QAction(caption, this);
+    // A caption with two accelerator marks ("&A&rrière plan") shows and acts the same with its
+    // first mark only, and is then also spoken as it shows.
+    auto* a = new QAction(withFirstMnemonicOnly(caption), this);
     a->setObjectName(name);
     a->setStatusTip(hint);
-    a->setToolTip(hint.isEmpty() ? spoken(caption) : hint);
+    a->setToolTip(withoutMnemonics(hint.isEmpty() ? caption : hint));
     if (!shortcut.isEmpty()) a->setShortcut(shortcut);
     menu->addAction(a);
     actions_.insert(name, a);
@@ -174,7 +171,7 @@ QAction* TMainForm::addItem(QMenu* menu, const QString& name, const QString& cap
 
 void TMainForm::buildMenus() {
     for (const Menu& m : kMenus) {
-        QMenu* menu = menuBar()->addMenu(QString::fromUtf8(m.caption));
+        QMenu* menu = menuBar()->addMenu(withFirstMnemonicOnly(QString::fromUtf8(m.caption)));
         menu->setObjectName(QString::fromUtf8(m.name));
         menu->setStatusTip(QString::fromUtf8(m.hint));
         menu->setToolTipsVisible(false);

@@ -41,8 +41,12 @@ bool TMDIChild::Charge(const QString& path) {
 }
 
 bool TMDIChild::SaveAs() {
-    const auto choice = chooseFile(
-        {this, FileChooserMode::Save, QStringLiteral("Enregistrer sous"), kSaveFilter, fileName_});
+    // A drawing never saved starts in the current folder under its window's name.
+    const QFileInfo file(fileName_);
+    const auto choice =
+        chooseFile({this, FileChooserMode::Save, QStringLiteral("Enregistrer sous"), kSaveFilter,
+                    fileName_.isEmpty() ? QString() : file.absolutePath(),
+                    fileName_.isEmpty() ? caption() : file.fileName()});
     if (!choice) return false;
     QString path = choice->path;
     if (!path.contains(u'.'))

@@ -75,8 +75,9 @@ LoadedPicture loadPicture(const QString& path) {
 }
 
 std::optional<InsertedPicture> choosePicture(QWidget* parent) {
-    const auto choice = chooseFile(
-        {parent, FileChooserMode::Open, QStringLiteral("Ouvrir une image"), kPictureFilter, {}});
+    const auto choice =
+        chooseFile({parent, FileChooserMode::Open, QStringLiteral("Ouvrir une image"),
+                    kPictureFilter, QString(), QString()});
     if (!choice || choice->path.isEmpty()) return std::nullopt;
     LoadedPicture loaded = loadPicture(choice->path);
     if (!loaded.outcome.ok()) {

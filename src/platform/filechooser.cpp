@@ -1,5 +1,6 @@
 #include "platform/filechooser.h"
 
+#include <QDir>
 #include <QFileDialog>
 #include <QStringList>
 
@@ -7,15 +8,13 @@ namespace qel {
 
 namespace {
 
-FileChooserHook& hookSlot()
-{
+FileChooserHook& hookSlot() {
     static FileChooserHook hook;
     return hook;
 }
 
 // "Desc|*.a;*.b|Other|*.c" becomes Qt's "Desc (*.a *.b);;Other (*.c)" list.
-QStringList qtFilters(const QString& filter)
-{
+QStringList qtFilters(const QString& filter) {
     const QStringList parts = filter.split(u'|');
     QStringList out;
     for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
@@ -32,10 +31,8 @@ QStringList qtFilters(const QString& filter)
 
 } // namespace
 
-std::optional<FileChoice> chooseFile(const FileRequest& request)
-{
-    if (hookSlot())
-        return hookSlot()(request);
+std::optional<FileChoice> chooseFile(const FileRequest& request) {
+    if (hookSlot()) return hookSlot()(request);
     QFileDialog dialog(request.parent, request.title);
     dialog.setAcceptMode(request.mode == FileChooserMode::Save ? QFileDialog::AcceptSave
                                                                : QFileDialog::AcceptOpen);
@@ -43,20 +40,17 @@ std::optional<FileChoice> chooseFile(const FileRequest& request)
                                                              : QFileDialog::ExistingFile);
     const QStringList filters = qtFilters(request.filter);
     dialog.setNameFilters(filters);
-    if (!request.initialPath.isEmpty())
-        dialog.selectFile(request.initialPath);
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
-        return std::nullopt;
+    dialog.setDirectory(request.folder.isEmpty() ? QDir::currentPath() : request.folder);
+    if (!request.fileName.isEmpty()) dialog.selectFile(request.fileName);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
     FileChoice choice;
     choice.path = dialog.selectedFiles().first();
     choice.filterIndex = std::max(0, int(filters.indexOf(dialog.selectedNameFilter())));
-    if (choice.path.isEmpty())
-        return std::nullopt;
+    if (choice.path.isEmpty()) return std::nullopt;
     return choice;
 }
 
-FileChooserHook setFileChooserHook(FileChooserHook hook)
-{
+FileChooserHook setFileChooserHook(FileChooserHook hook) {
     FileChooserHook previous = std::move(hookSlot());
     hookSlot() = std::move(hook);
     return previous;

@@ -18,7 +18,10 @@ struct FileRequest {
     FileChooserMode mode = FileChooserMode::Open;
     QString title;
     QString filter;
-    QString initialPath;
+    // The folder the dialog starts in; empty for the current folder.
+    QString folder;
+    // The name proposed in the file-name field; empty leaves the field empty.
+    QString fileName;
 };
 
 struct FileChoice {
@@ -34,9 +37,7 @@ FileChooserHook setFileChooserHook(FileChooserHook hook);
 class ScopedFileChooserHook {
 public:
     explicit ScopedFileChooserHook(FileChooserHook hook)
-        : previous_(setFileChooserHook(std::move(hook)))
-    {
-    }
+        : previous_(setFileChooserHook(std::move(hook))) {}
     ~ScopedFileChooserHook() { setFileChooserHook(std::move(previous_)); }
     ScopedFileChooserHook(const ScopedFileChooserHook&) = delete;
     ScopedFileChooserHook& operator=(const ScopedFileChooserHook&) = delete;

@@ -1,5 +1,7 @@
 #include "platform/messages.h"
 
+#include "platform/mnemonic.h"
+
 #include <QMessageBox>
 #include <QPushButton>
 
@@ -39,7 +41,7 @@ MessageResult escapeResult(MessageButtons buttons) {
     return MessageResult::Ok;
 }
 
-// Qt ships no French translation with the program, so the captions are set here.
+// The button captions are the program's own, whatever Qt's translation would say.
 MessageResult runBox(const Message& message) {
     QMessageBox box(boxIcon(message.icon), message.title, message.text, QMessageBox::NoButton,
                     message.parent);
@@ -64,7 +66,7 @@ MessageResult runBox(const Message& message) {
         if (!choice.wanted) continue;
         QPushButton* button = box.addButton(choice.button);
         button->setText(QString::fromUtf8(choice.caption));
-        button->setAccessibleName(button->text().remove(QLatin1Char('&')));
+        button->setAccessibleName(withoutMnemonics(button->text()));
         if (!first) first = button;
     }
     box.setDefaultButton(static_cast<QPushButton*>(first));

@@ -1,0 +1,152 @@
+// What a screen reader hears: every name and description as a person reads it, without the
+// accelerator marks of the captions, in the frame and in every dialog; and Qt's own texts
+// in French.
+
+#include "app/aboutbox.h"
+#include "app/colourpanel.h"
+#include "app/helpviewer.h"
+#include "app/mainform.h"
+#include "app/translation.h"
+#include "edit/textinput.h"
+#include "platform/filechooser.h"
+#include "platform/messages.h"
+#include "platform/mnemonic.h"
+#include "utilities/calendrier.h"
+#include "utilities/horloge.h"
+#include "utilities/pocket.h"
+
+#include <QAccessible>
+#include <QApplication>
+#include <QCoreApplication>
+#include <QDialog>
+#include <QMenu>
+#include <QTimer>
+#include <QTranslator>
+#include <functional>
+#include <gtest/gtest.h>
+#include <memory>
+
+using namespace qel;
+
+namespace {
+
+// Every name and description with an "&" under iface, as "role 'name' / 'description'".
+void collectMarks(QAccessibleInterface* iface, QStringList& found, int depth = 0) {
+    if (!iface || !iface->isValid() || depth > 40) return;
+    const QString name = iface->text(QAccessible::Name);
+    const QString description = iface->text(QAccessible::Description);
+    if (name.contains(u'&') || description.contains(u'&'))
+        found << QStringLiteral("%1 '%2' / '%3'").arg(int(iface->role())).arg(name, description);
+    for (int i = 0; i < iface->childCount(); ++i)
+        collectMarks(iface->child(i), found, depth + 1);
+}
+
+// One line per name or description that still has a mark in the window's accessibility tree.
+std::string marksIn(QWidget* window) {
+    QStringList found;
+    collectMarks(QAccessible::queryAccessibleInterface(window), found);
+    return found.join(u'\n').toStdString();
+}
+
+// Runs open, which shows a modal box, and walks the box while it is up, then closes it.
+std::string marksInModal(const std::function<void()>& open) {
+    std::string found;
+    bool seen = false;
+    QTimer::singleShot(0, [&] {
+        QWidget* box = QApplication::activeModalWidget();
+        if (!box) return;
+        seen = true;
+        found = marksIn(box);
+        if (auto* dialog = qobject_cast<QDialog*>(box))
+            dialog->reject();
+        else
+            box->close();
+    });
+    open();
+    EXPECT_TRUE(seen);
+    return found;
+}
+
+// Qt's French catalogue while a test runs, when it is installed.
+struct FrenchQt {
+    QObject owner;
+    QTranslator* translator = installQtTranslation(&owner, qtTranslationsFolder());
+};
+
+} // namespace
+
+TEST(Mnemonics, CaptionsAsShownAndAsQtSpeaksThem) {
+    struct Case {
+        const char* caption;
+        const char* shown;
+        const char* firstOnly;
+    };
+    const Case cases[] = {
+        {"&A&rrière plan", "Arrière plan", "&Arrière plan"},
+        {"&Noir && &blanc", "Noir & blanc", "&Noir && blanc"},
+        {"Fin&", "Fin", "Fin&"},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(withoutMnemonics(QString::fromUtf8(c.caption)), QString::fromUtf8(c.shown));
+        EXPECT_EQ(withFirstMnemonicOnly(QString::fromUtf8(c.caption)),
+                  QString::fromUtf8(c.firstOnly));
+    }
+}
+
+TEST(Accessibility, FrameMenusAndButtonsAreSpokenWithoutMarks) {
+    FrenchQt french;
+    TMainForm frame;
+    frame.FileNewItemClick();
+    frame.setStatusText(0, QStringLiteral("&Rechercher dans l'aide"));
+    EXPECT_EQ(marksIn(&frame), "");
+
+    // The restacking item is read as it shows.
+    QAccessibleInterface* item = nullptr;
+    QAction* back = frame.action(QStringLiteral("BackItem"));
+    for (QMenu* menu : frame.findChildren<QMenu*>())
+        if (menu->actions().contains(back))
+            item = QAccessible::queryAccessibleInterface(menu)->child(
+                int(menu->actions().indexOf(back)));
+    ASSERT_NE(item, nullptr);
+    EXPECT_EQ(item->text(QAccessible::Name).toStdString(), "Arrière plan");
+}
+
+TEST(Accessibility, DialogsAreSpokenWithoutMarks) {
+    FrenchQt french;
+    QWidget owner;
+    const std::pair<const char*, std::function<QWidget*()>> dialogs[] = {
+        {"text", [&] { return new TEditext(&owner); }},
+        {"calculator", [&] { return new TPocket(&owner); }},
+        {"calendar", [&] { return new TCalendrier(&owner); }},
+        {"clock", [&] { return new THorloge(&owner); }},
+        {"about", [&] { return new AboutBox(&owner); }},
+        {"help", [&] { return new HelpViewer(&owner); }},
+    };
+    for (const auto& [name, make] : dialogs) {
+        std::unique_ptr<QWidget> dialog(make());
+        EXPECT_EQ(marksIn(dialog.get()), "") << name;
+    }
+    EXPECT_EQ(marksInModal([] { askYesNoCancel(nullptr, QStringLiteral("Enregistrer ?")); }), "");
+    EXPECT_EQ(marksInModal([] {
+                  chooseFile({nullptr,
+                              FileChooserMode::Save,
+                              "Enregistrer sous",
+                              "Fichier Qel Draw (*.drf)|*.drf",
+                              {},
+                              "Dessin1"});
+              }),
+              "");
+    EXPECT_EQ(marksInModal([] { chooseColour(nullptr, kBlack); }), "");
+}
+
+TEST(Translation, QtTextsInFrenchOnlyWhileTheCatalogueIsInstalled) {
+    const auto lookIn = [] { return QCoreApplication::translate("QFileDialog", "Look in:"); };
+    QObject owner;
+    EXPECT_EQ(installQtTranslation(&owner, QStringLiteral("/nonexistent")), nullptr);
+    EXPECT_EQ(lookIn(), QStringLiteral("Look in:"));
+    FrenchQt french;
+    if (!french.translator) GTEST_SKIP() << "Qt's French catalogue is not installed";
+    EXPECT_EQ(lookIn(), QStringLiteral("Voir dans :"));
+    delete french.translator;
+    EXPECT_EQ(lookIn(), QStringLiteral("Look in:"));
+}
