@@ -32,8 +32,7 @@ const Menu kMenus[] = {
      "",
      3,
      {
-         {"FileNewItem", "&Nouveau...", "Créer un nouveau fichier", false, QKeySequence::UnknownKey,
-          "Ctrl+N"},
+         {"FileNewItem", "&Nouveau...", "Créer un nouveau fichier", false, "Ctrl+N"},
          {"FileOpenItem", "&Ouvrir...", "Ouvrir un fichier existant", false},
          {"FileCloseItem", "&Fermer", "Fermer fichier en cours", true},
          {"FileSaveItem", "&Enregistrer", "Enregistrer le fichier en cours", true, "Ctrl+S"},
