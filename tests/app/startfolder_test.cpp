@@ -2,6 +2,7 @@
 
 #include "app/mainform.h"
 #include "app/mdichild.h"
+#include "document/drawing.h"
 #include "platform/filechooser.h"
 
 #include <QApplication>
@@ -72,9 +73,9 @@ TEST(FileDialogs, OpenStartsInStartDirAndSaveAsWhereTheDrawingIs) {
     });
     frame.FileOpenItemClick();
     TMDIChild* child = frame.FileNewItemClick();
-    child->Modified = true;
+    child->drawing().markUnsaved();
     child->Sauve(1); // never saved: current folder, the window's name
-    child->Modified = true;
+    child->drawing().markUnsaved();
     child->Sauve(1); // saved: its own folder and name
     ASSERT_EQ(asked.size(), 3u);
     const std::pair<QString, QString> expected[] = {{dir.path(), {}},
