@@ -189,8 +189,9 @@ bool RecordPainter::DessinForme(QStringView record) {
                                                   : BandHeight::FromHeight);
         return true;
     }
-    const std::optional<Box> box = decodeBox(v.data);
+    std::optional<Box> box = decodeBox(v.data);
     if (!box) return false;
+    if (options_.mapping) *box = options_.mapping->map(*box);
     state_.DecodedRect = *box;
     if (options_.reportSize) options_.reportSize(*box);
 
@@ -201,6 +202,7 @@ bool RecordPainter::DessinForme(QStringView record) {
     case Kind::Polygon:
     case Kind::Polyline:
         SetArray(payload, state_.Points);
+        if (options_.mapping) options_.mapping->map(state_.Points);
         if (state_.Points.count() > 0) {
             if (entry->kind == Kind::Polygon)
                 canvas_.polygon(state_.Points.data(), state_.Points.count());
