@@ -61,7 +61,10 @@ void TEcran::CvtBmp(QImage& bitmap) {
 }
 
 QImage TEcran::renderPage() {
-    if (width_ <= 0 || height_ <= 0) return {};
+    // Pages stop at 4095 x 4095; only an absurd custom sheet goes beyond this, and gets nothing
+    // rather than gigabytes.
+    constexpr qint64 kMaxPixels = 64LL * 1024 * 1024;
+    if (width_ <= 0 || height_ <= 0 || qint64(width_) * height_ > kMaxPixels) return {};
     QImage page(width_, height_, QImage::Format_RGB32);
     if (page.isNull()) return {};
     page.fill(Qt::white);
@@ -105,12 +108,17 @@ Outcome TEcran::Imprime(QPrinter& printer) {
     QPainter painter;
     if (width_ <= 0 || height_ <= 0 || !painter.begin(&printer))
         return Outcome::failed(QStringLiteral("Impression impossible."));
-    {
+    painter.setRenderHint(QPainter::LosslessImageRendering); // pictures print their own pixels
+    // A printer that cannot make copies itself (a PDF file) gets the page once per copy.
+    const int pages = printer.supportsMultipleCopies() ? 1 : std::max(printer.copyCount(), 1);
+    bool printed = true;
+    for (int page = 0; page < pages && printed; ++page) {
+        printed = page == 0 || printer.newPage();
         PainterCanvas canvas(painter, QSize(width_, height_));
-        paint(canvas);
+        if (printed) paint(canvas);
     }
-    if (!painter.end()) return Outcome::failed(QStringLiteral("Impression impossible."));
-    return Outcome::done();
+    printed = painter.end() && printed;
+    return printed ? Outcome::done() : Outcome::failed(QStringLiteral("Impression impossible."));
 }
 
 QString undrawnRecordsText(int count) {

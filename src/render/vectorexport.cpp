@@ -22,6 +22,8 @@ constexpr int kDpi = 96;
 bool paintPage(QPaintDevice& device, const QStringList& shapeList, QSize page, int* skipped) {
     QPainter painter;
     if (!painter.begin(&device)) return false;
+    // Pictures keep their exact pixels: no JPEG in the PDF.
+    painter.setRenderHint(QPainter::LosslessImageRendering);
     TEcran renderer;
     renderer.Init3(page.width(), page.height(), 100, shapeList);
     {

@@ -4,6 +4,7 @@
 #include "document/record.h"
 #include "render/ecran.h"
 
+#include <QPageLayout>
 #include <gtest/gtest.h>
 
 namespace qel {
@@ -66,6 +67,14 @@ INSTANTIATE_TEST_SUITE_P(A4, Placement,
                              // 227 = R(793 / 210 * 30 * 2), 189 = R(1123 / 297 * 25 * 2)
                              PlacementCase{20, 200, QRect(QPoint(427, 289), QPoint(526, 348))},
                              PlacementCase{0, 100, QRect(QPoint(138, 69), QPoint(187, 98))}));
+
+TEST(Page, PaperIsTheWholeSheetInItsOrientation) {
+    const Paper landscape = paperOf(
+        QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Landscape, QMarginsF(9, 9, 9, 9)));
+    EXPECT_EQ(landscape.pixels, QSize(1123, 793));
+    EXPECT_EQ(landscape.millimetres, QSizeF(297, 210));
+    EXPECT_EQ(paperOf(QPageLayout()).pixels, Paper::a4().pixels);
+}
 
 TEST(Page, AnUnusablePaperCountsAsA4) {
     const QStringList list = drawing({kRect});

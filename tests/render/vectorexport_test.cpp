@@ -25,10 +25,21 @@ struct Demo {
     QSize page;
 };
 
+// The sample drawing, with a picture of four coloured quarters below its freehand line.
 Demo demo() {
     LoadedDrawing loaded = loadDrawingFile(QStringLiteral(QEL_TEST_DATA "/../../samples/demo.drf"));
     EXPECT_TRUE(loaded.outcome.ok());
+    loaded.lines << QStringLiteral(" 0BITMAP 00A1AE05A1DA002002") + QStringLiteral("0000FF00FF00") +
+                        QStringLiteral("FF0000000000\t");
     return {loaded.lines, loaded.pageSize.value_or(QSize())};
+}
+
+// The picture's quarters: red and green on the left, blue and black on the right.
+void expectPicture(const QImage& back) {
+    EXPECT_EQ(back.pixel(20, 440), qRgb(255, 0, 0));
+    EXPECT_EQ(back.pixel(20, 465), qRgb(0, 255, 0));
+    EXPECT_EQ(back.pixel(80, 440), qRgb(0, 0, 255));
+    EXPECT_EQ(back.pixel(80, 465), qRgb(0, 0, 0));
 }
 
 QImage bmpOf(const Demo& d) {
@@ -58,6 +69,7 @@ TEST(VectorExport, PdfIsOnePageThatLooksLikeTheBmpAndKeepsItsText) {
     const QImage back = testing::rasterisePdf(path, dir.filePath(QStringLiteral("back")));
     if (back.isNull()) GTEST_SKIP() << "pdftoppm (poppler-utils) is needed";
     EXPECT_LE(clearlyDifferent(back, bmpOf(d)), 0.03);
+    expectPicture(back.convertToFormat(QImage::Format_RGB32));
     const QString info = run(QStringLiteral("pdfinfo"), {path});
     EXPECT_TRUE(info.contains(QRegularExpression(QStringLiteral("Pages:\\s+1\\n"))))
         << info.toStdString();
@@ -79,6 +91,7 @@ TEST(VectorExport, SvgLooksLikeTheBmpAndKeepsItsText) {
     renderer.render(&painter);
     painter.end();
     EXPECT_LE(clearlyDifferent(back, bmpOf(d)), 0.03);
+    expectPicture(back);
 }
 
 TEST(VectorExport, BytesDoNotChangeFromRunToRunButForDates) {
