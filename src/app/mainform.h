@@ -13,6 +13,7 @@ class QComboBox;
 class QLabel;
 class QMdiArea;
 class QMdiSubWindow;
+class QPrinter;
 class QSpinBox;
 class QTimer;
 class QToolButton;
@@ -64,6 +65,19 @@ public:
     ToolPalette* toolPalette() const { return palette_; }
     ColourStrip* colourStrip() const { return strip_; }
 
+    // ---- printing (mainform_print.cpp) ----
+    // The one printer that the printer setup, the preview and the print share.
+    QPrinter& printer();
+    void FilePrintSetupItemClick();
+    // "Mise en page": the dialog with the frame's settings, which then go to the active window.
+    void FilePageSetupItemClick();
+    // The preview of the active drawing, exactly as it prints.
+    void FilePreviewItemClick();
+    // The print dialog, then the print with the copies chosen.
+    void FilePrintItemClick();
+    // Prints the active drawing on the printer as it is set now; answers whether it printed.
+    bool printActive(int copies);
+
     // ---- font controls of the toolbar ----
     QComboBox* FontName = nullptr;
     QSpinBox* SpinEdit2 = nullptr;
@@ -93,6 +107,7 @@ private:
 
     // Commands (mainform_commands.cpp)
     void connectCommands();
+    void connectPrintCommands();
     TMDIChild* createChild(const QString& caption);
     void tileMinimised();
     void minimiseAll();
@@ -108,6 +123,7 @@ private:
     QList<QAction*> documentActions_;
     QList<QWidget*> documentControls_;
     std::unique_ptr<HelpEngine> help_;
+    std::shared_ptr<QPrinter> printer_; // made on first use: looking for printers takes time
     bool shown_ = false;
 };
 

@@ -214,21 +214,20 @@ void TMainForm::connectCommands() {
         AboutBox box(this);
         box.exec();
     });
+    connectPrintCommands();
     auto* f1 = new MenuHelpFilter(this, [this](int context) { showHelp(1, context); });
     for (QMenu* menu : menuBar()->findChildren<QMenu*>())
         menu->installEventFilter(f1);
 
     // Commands whose operations come with later work say so instead of doing nothing.
     for (const char* name :
-         {"FilePrintSetupItem", "FilePageSetupItem", "FilePreviewItem", "FilePrintItem",
-          "EditCutItem",        "EditCopyItem",      "EditPasteItem",   "EditDeleteItem",
-          "SelectAllItem",      "DeselectAllItem",   "LockItem",        "UnlockAllItem",
-          "EraseItem",          "EnlargeItem",       "CropItem",        "BackgroundItem",
-          "PositionItem",       "SizeItem",          "ModifyItem",      "MirrorHItem",
-          "MirrorVItem",        "Rotation1",         "PropertiesItem",  "GroupItem",
-          "UngroupItem",        "FrontItem",         "BackItem",        "DownOneItem",
-          "UpOneItem",          "ChartItem",         "AlignItem",       "GridStepItem",
-          "ZoomResetItem",      "ZoomInItem",        "ZoomOutItem",     "ObjectListItem"})
+         {"EditCutItem",     "EditCopyItem",   "EditPasteItem", "EditDeleteItem", "SelectAllItem",
+          "DeselectAllItem", "LockItem",       "UnlockAllItem", "EraseItem",      "EnlargeItem",
+          "CropItem",        "BackgroundItem", "PositionItem",  "SizeItem",       "ModifyItem",
+          "MirrorHItem",     "MirrorVItem",    "Rotation1",     "PropertiesItem", "GroupItem",
+          "UngroupItem",     "FrontItem",      "BackItem",      "DownOneItem",    "UpOneItem",
+          "ChartItem",       "AlignItem",      "GridStepItem",  "ZoomResetItem",  "ZoomInItem",
+          "ZoomOutItem",     "ObjectListItem"})
         notYetAvailable(QString::fromLatin1(name));
 
     // Font controls act on the active drawing window at once.

@@ -76,7 +76,7 @@ void TMDIChild::SetIni(int toolIndex,
 }
 
 void TMDIChild::SetPage(int left, int top, int right, int bottom, int enlargement) {
-    pageSetup_ = {left, top, right, bottom, enlargement};
+    pageSettings_ = {{left, top, right, bottom}, enlargement};
 }
 
 void TMDIChild::RestoreStyles() {

@@ -3,6 +3,7 @@
 #include "app/frameservices.h"
 #include "document/drawingattributes.h"
 #include "edit/tool.h"
+#include "render/pagemapping.h"
 
 #include <QImage>
 #include <QString>
@@ -18,12 +19,6 @@ class Drawing;
 class DrawingSurface;
 class PictureCache;
 struct DrawingChange;
-
-// Margins in millimetres and the enlargement in percent that printing uses.
-struct PageSetup {
-    int left = 20, top = 20, right = 20, bottom = 20;
-    int enlargement = 200;
-};
 
 // The drawing window: a view of one drawing (its surface, scroll area and caption) that turns
 // pointer events into tool steps and menu commands into operations on the drawing. The drawing
@@ -91,7 +86,7 @@ public:
     void setFileName(const QString& path) { fileName_ = path; }
     int gridStep() const { return gridStep_; }
     bool gridShown() const { return gridShown_; }
-    const PageSetup& pageSetup() const { return pageSetup_; }
+    const PageSettings& pageSettings() const { return pageSettings_; }
     DrawingSurface* surface() const { return surface_; }
     const QImage& surfaceImage() const;
 
@@ -132,7 +127,7 @@ private:
     QString fileName_;
     int gridStep_ = 8;
     bool gridShown_ = true;
-    PageSetup pageSetup_;
+    PageSettings pageSettings_;
     int undrawable_ = 0;
     bool repainting_ = false;
 };

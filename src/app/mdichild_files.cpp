@@ -17,8 +17,9 @@ namespace {
 const QString kSaveFilter = QStringLiteral(
     "Fichier Qel Draw (*.drf)|*.drf|Fichier bitmap (*.bmp)|*.bmp|Fichier Jpeg (*.jpg)|*.jpg|"
     "Fichier métafile (*.wmf)|*.wmf|Fichier métafile  évolué (*.emf)|*.emf|"
-    "Fichier Gif (*.gif)|*.gif");
-const char* const kFilterExtensions[] = {".drf", ".bmp", ".jpg", ".wmf", ".emf", ".gif"};
+    "Fichier Gif (*.gif)|*.gif|Fichier PDF (*.pdf)|*.pdf|Fichier SVG (*.svg)|*.svg");
+const char* const kFilterExtensions[] = {".drf", ".bmp", ".jpg", ".wmf",
+                                         ".emf", ".gif", ".pdf", ".svg"};
 
 } // namespace
 
@@ -50,7 +51,8 @@ bool TMDIChild::SaveAs() {
     if (!choice) return false;
     QString path = choice->path;
     if (!path.contains(u'.'))
-        path += QLatin1String(kFilterExtensions[std::clamp(choice->filterIndex, 0, 5)]);
+        path += QLatin1String(kFilterExtensions[std::clamp(choice->filterIndex, 0,
+                                                           int(std::size(kFilterExtensions)) - 1)]);
     fileName_ = path;
     return true;
 }
@@ -62,7 +64,7 @@ bool TMDIChild::Sauve(int mode) {
         return false; // nothing to save
     }
     fileName_ = nativeFileName(fileName_);
-    const Outcome written = saveDrawing(*drawing_, fileName_, pageSetup_.enlargement);
+    const Outcome written = saveDrawing(*drawing_, fileName_, pageSettings_.enlargement);
     if (!written.ok()) {
         qel::showError(this, written.message());
         return false;

@@ -6,6 +6,7 @@
 #include "platform/drawingio.h"
 #include "render/ecran.h"
 #include "render/metafile_canvas.h"
+#include "render/vectorexport.h"
 
 namespace qel {
 
@@ -16,6 +17,8 @@ OutputFormat outputFormatFor(const QString& path) {
     if (upper.contains(QLatin1String(".GIF"))) return OutputFormat::Gif;
     if (upper.contains(QLatin1String(".WMF"))) return OutputFormat::Wmf;
     if (upper.contains(QLatin1String(".EMF"))) return OutputFormat::Emf;
+    if (upper.contains(QLatin1String(".PDF"))) return OutputFormat::Pdf;
+    if (upper.contains(QLatin1String(".SVG"))) return OutputFormat::Svg;
     return OutputFormat::Native;
 }
 
@@ -47,6 +50,10 @@ Outcome writeDrawing(const QString& path, QStringList& shapeList, QSize page, in
         // An enhanced metafile is framed by the drawing's largest extent, not by the page.
         return writeMetafile(path, shapeList, page, enlargement, MetafileFormat::Emf,
                              largestExtent);
+    case OutputFormat::Pdf:
+        return writePdf(path, shapeList, page);
+    case OutputFormat::Svg:
+        return writeSvg(path, shapeList, page);
     case OutputFormat::Native:
         break;
     }

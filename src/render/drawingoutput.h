@@ -13,15 +13,16 @@ namespace qel {
 
 class Drawing;
 
-enum class OutputFormat { Native, Bmp, Jpeg, Gif, Wmf, Emf };
+enum class OutputFormat { Native, Bmp, Jpeg, Gif, Wmf, Emf, Pdf, Svg };
 
-// Looks for ".BMP", ".JPG", ".GIF", ".WMF", ".EMF" anywhere in the upper-cased path, in that
-// order; any other name is a native drawing.
+// Looks for ".BMP", ".JPG", ".GIF", ".WMF", ".EMF", ".PDF", ".SVG" anywhere in the upper-cased
+// path, in that order; any other name is a native drawing.
 OutputFormat outputFormatFor(const QString& path);
 
 // Writes the drawing. The native file gets its header line rewritten from the page size (the
 // list's item 0 is updated). Pictures are painted at the drawing's own scale, page-sized; an
-// enhanced metafile's frame is the drawing's largest extent.
+// enhanced metafile's frame is the drawing's largest extent; PDF and SVG are vector pictures
+// of the page.
 Outcome writeDrawing(const QString& path, QStringList& shapeList, QSize page, int enlargement,
                      QSize largestExtent);
 

@@ -7,7 +7,31 @@
 #include "render/picturecache.h"
 #include "render/recordpainter.h"
 
+#include <QPainter>
+#include <QPrinter>
+
 namespace qel {
+
+void TEcran::Init(int left, int top, int right, int bottom, int enlargement,
+                  const QStringList& shapeList, const Paper& paper) {
+    Init2(left, top, right, bottom, enlargement, shapeList, paper);
+}
+
+void TEcran::Init2(int left, int top, int right, int bottom, int enlargement,
+                   const QStringList& shapeList, const Paper& paper) {
+    const Paper sheet = paper.usable() ? paper : Paper::a4();
+    width_ = sheet.pixels.width();
+    height_ = sheet.pixels.height();
+    enlargement_ = enlargement;
+    renderList_ = shapeList;
+    PageSettings settings;
+    settings.margins[0] = left;
+    settings.margins[1] = top;
+    settings.margins[2] = right;
+    settings.margins[3] = bottom;
+    settings.enlargement = enlargement;
+    mapping_ = pageMapping(sheet, settings);
+}
 
 void TEcran::Init3(int width, int height, int enlargement, const QStringList& shapeList) {
     // An export is painted at the drawing's own scale: no margins and no mapping.
@@ -15,6 +39,7 @@ void TEcran::Init3(int width, int height, int enlargement, const QStringList& sh
     height_ = std::max(height, 0);
     enlargement_ = enlargement;
     renderList_ = shapeList;
+    mapping_.reset();
 }
 
 void TEcran::paint(Canvas& canvas) {
@@ -22,7 +47,8 @@ void TEcran::paint(Canvas& canvas) {
     // framed by the drawing's extent keeps the page's background bands, as the bitmap does.
     const QSize size = width_ > 0 && height_ > 0 ? QSize(width_, height_) : canvas.size();
     PictureCache pictures;
-    const PaintOptions options = PaintOptions::page(size, &pictures);
+    PaintOptions options = PaintOptions::page(size, &pictures);
+    options.mapping = mapping_;
     PaintState state;
     RecordPainter painter(canvas, options, state);
     skipped_ = painter.paintList(renderList_, 1);
@@ -35,7 +61,10 @@ void TEcran::CvtBmp(QImage& bitmap) {
 }
 
 QImage TEcran::renderPage() {
-    if (width_ <= 0 || height_ <= 0) return {};
+    // Pages stop at 4095 x 4095; only an absurd custom sheet goes beyond this, and gets nothing
+    // rather than gigabytes.
+    constexpr qint64 kMaxPixels = 64LL * 1024 * 1024;
+    if (width_ <= 0 || height_ <= 0 || qint64(width_) * height_ > kMaxPixels) return {};
     QImage page(width_, height_, QImage::Format_RGB32);
     if (page.isNull()) return {};
     page.fill(Qt::white);
@@ -69,6 +98,32 @@ Outcome TEcran::CvtJpg(const QString& path) {
 Outcome TEcran::CvtGif(const QString& path) {
     const QImage page = renderPage();
     return page.isNull() ? emptyPage(path) : writeGif(page, path);
+}
+
+Outcome TEcran::Imprime(QPrinter& printer) {
+    // The printer scales: 100 % prints the page at its screen size in millimetres whatever the
+    // printer's own resolution, and the sheet's corner is the origin the margins count from.
+    printer.setFullPage(true);
+    printer.setResolution(96);
+    QPainter painter;
+    if (width_ <= 0 || height_ <= 0 || !painter.begin(&printer))
+        return Outcome::failed(QStringLiteral("Impression impossible."));
+    painter.setRenderHint(QPainter::LosslessImageRendering); // pictures print their own pixels
+    // A printer that cannot make copies itself (a PDF file) gets the page once per copy.
+    const int pages = printer.supportsMultipleCopies() ? 1 : std::max(printer.copyCount(), 1);
+    bool printed = true;
+    for (int page = 0; page < pages && printed; ++page) {
+        printed = page == 0 || printer.newPage();
+        PainterCanvas canvas(painter, QSize(width_, height_));
+        if (printed) paint(canvas);
+    }
+    printed = painter.end() && printed;
+    return printed ? Outcome::done() : Outcome::failed(QStringLiteral("Impression impossible."));
+}
+
+QString undrawnRecordsText(int count) {
+    return count == 1 ? QStringLiteral("1 objet n'a pas pu être dessiné")
+                      : QStringLiteral("%1 objets n'ont pas pu être dessinés").arg(count);
 }
 
 Outcome exportPicture(const QStringList& shapeList, int pageWidth, int pageHeight, int enlargement,

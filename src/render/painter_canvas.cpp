@@ -193,7 +193,8 @@ void PainterCanvas::roundRect(int left, int top, int right, int bottom, int corn
 
 void PainterCanvas::closedFigure(const QRect& box, int cornerWidth, int cornerHeight, Shape shape) {
     if (box.isEmpty() || !figureMode()) return;
-    if (thinPen() || noOutline()) {
+    // On paper, PDF or SVG a thin curve stays a curve instead of a chain of pixel squares.
+    if (image_ && (thinPen() || noOutline())) {
         if (!noFill()) {
             roundedSpans(box, cornerWidth, cornerHeight, noOutline(), spans_);
             fillSpans(spans_);
@@ -231,7 +232,7 @@ void PainterCanvas::arc(int left, int top, int right, int bottom, int x3, int y3
     const QRect box = boxOf(left, top, right, bottom);
     if (box.isEmpty() || !figureMode() || noOutline()) return;
     const QPoint start(clampCoord(x3), clampCoord(y3)), end(clampCoord(x4), clampCoord(y4));
-    if (!thinPen()) {
+    if (!thinPen() || !image_) {
         thickArc(box, start, end, false);
         return;
     }
@@ -244,7 +245,7 @@ void PainterCanvas::chord(int left, int top, int right, int bottom, int x3, int 
     const QRect box = boxOf(left, top, right, bottom);
     if (box.isEmpty() || !figureMode()) return;
     const QPoint start(clampCoord(x3), clampCoord(y3)), end(clampCoord(x4), clampCoord(y4));
-    if (!thinPen() && !noOutline()) {
+    if ((!thinPen() && !noOutline()) || !image_) {
         thickArc(box, start, end, true);
         return;
     }

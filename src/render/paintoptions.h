@@ -1,10 +1,12 @@
 #pragma once
 
 #include "document/record.h"
+#include "render/pagemapping.h"
 
 #include <QSize>
 #include <QString>
 #include <functional>
+#include <optional>
 
 namespace qel {
 
@@ -26,6 +28,9 @@ struct PaintOptions {
     std::function<void(const Box&)> reportSize;
     // Decoded pictures kept between repaints; null decodes every time.
     PictureCache* pictures = nullptr;
+    // Paper: every decoded box and point is placed on the sheet as it is painted. Pen widths
+    // and font sizes stay as stored, so text keeps its point size on paper.
+    std::optional<PageMapping> mapping;
 
     static PaintOptions screen(QSize surface, PictureCache* pictures = nullptr) {
         PaintOptions o;

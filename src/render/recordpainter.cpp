@@ -134,8 +134,9 @@ bool RecordPainter::DessinForme(QStringView record) {
                                                   : BandHeight::FromHeight);
         return true;
     }
-    const std::optional<Box> box = decodeBox(v.data);
+    std::optional<Box> box = decodeBox(v.data);
     if (!box) return false;
+    if (options_.mapping) *box = options_.mapping->map(*box);
     state_.DecodedRect = *box;
     if (options_.reportSize) options_.reportSize(*box);
 
@@ -147,6 +148,7 @@ bool RecordPainter::DessinForme(QStringView record) {
     case Shape::Polyline:
     case Shape::Freehand:
         SetArray(payload, state_.Points);
+        if (options_.mapping) options_.mapping->map(state_.Points);
         if (state_.Points.count() > 0) {
             if (kind->shape == Shape::Polygon)
                 canvas_.polygon(state_.Points.data(), state_.Points.count());

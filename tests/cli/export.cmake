@@ -34,7 +34,8 @@ if(NOT got STREQUAL want)
 endif()
 
 # Every picture format gives a file that starts as its format says.
-foreach(pair "bmp;424d" "jpg;ffd8ff" "gif;474946" "wmf;d7cdc69a" "emf;01000000")
+foreach(pair "bmp;424d" "jpg;ffd8ff" "gif;474946" "wmf;d7cdc69a" "emf;01000000" "pdf;25504446"
+        "svg;3c3f786d")
   list(GET pair 0 ext)
   list(GET pair 1 magic)
   expect_export(${DATA}/cli/input.drf ${WORK}/out.${ext})
@@ -54,12 +55,13 @@ if(NOT kept STREQUAL "keep me")
 endif()
 expect_failure(${DATA}/cli/input.drf ${WORK}/no/such/folder/out.drf "missing folder")
 expect_failure(${DATA}/cli/input.drf ${WORK}/no/such/folder/out.bmp "missing folder (picture)")
+expect_failure(${DATA}/cli/input.drf ${WORK}/no/such/folder/out.pdf "missing folder (PDF)")
 
 # Every sample drawing exports to every format.
 file(GLOB samples ${DATA}/../../samples/*.drf)
 foreach(sample ${samples})
   get_filename_component(stem ${sample} NAME_WE)
-  foreach(ext drf bmp jpg gif wmf emf)
+  foreach(ext drf bmp jpg gif wmf emf pdf svg)
     expect_export(${sample} ${WORK}/${stem}.${ext})
   endforeach()
 endforeach()

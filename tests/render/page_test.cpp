@@ -1,0 +1,109 @@
+// The printed page: where a drawing lands on an A4 sheet painted at 96 pixels per inch, which
+// is what the printer and the preview both get.
+
+#include "document/record.h"
+#include "render/ecran.h"
+
+#include <QPageLayout>
+#include <gtest/gtest.h>
+
+namespace qel {
+namespace {
+
+constexpr QRgb kBlackRgb = 0xFF000000;
+constexpr QRgb kWhiteRgb = 0xFFFFFFFF;
+
+QString style(int fontSize = 0) {
+    Style s; // clear brush, one-pixel black pen
+    s.fontSize = fontSize;
+    return formatStyle(s);
+}
+
+QStringList drawing(const QStringList& records) {
+    QStringList list{QStringLiteral("200200"), kBlankBackground};
+    list += records;
+    return list;
+}
+
+QImage sheet(const QStringList& list, int margin, int enlargement, int* skipped = nullptr,
+             const Paper& paper = Paper::a4()) {
+    TEcran renderer;
+    renderer.Init2(margin, margin, margin, margin, enlargement, list, paper);
+    QImage page = renderer.renderPage();
+    if (skipped) *skipped = renderer.skippedRecords();
+    return page;
+}
+
+// The box (left, top, right, bottom) holding every non-white pixel of a region.
+QRect ink(const QImage& image, QRect region = {}) {
+    if (region.isNull()) region = image.rect();
+    QRect box;
+    for (int y = region.top(); y <= region.bottom(); ++y)
+        for (int x = region.left(); x <= region.right(); ++x)
+            if (image.pixel(x, y) != kWhiteRgb) box |= QRect(x, y, 1, 1);
+    return box;
+}
+
+const QString kRect = QStringLiteral("*0RECT 064032096050") + kTab + style();
+
+struct PlacementCase {
+    int margin, enlargement;
+    QRect outline; // first and last pixels of the outline
+};
+
+class Placement : public ::testing::TestWithParam<PlacementCase> {};
+
+TEST_P(Placement, RectangleLandsWhereMarginsAndEnlargementPutIt) {
+    const PlacementCase& c = GetParam();
+    const QImage page = sheet(drawing({kRect}), c.margin, c.enlargement);
+    ASSERT_EQ(page.size(), QSize(793, 1123));
+    EXPECT_EQ(ink(page), c.outline);
+    EXPECT_EQ(page.pixel(c.outline.topLeft()), kBlackRgb);
+    EXPECT_EQ(page.pixel(c.outline.bottomRight()), kBlackRgb);
+}
+
+INSTANTIATE_TEST_SUITE_P(A4, Placement,
+                         ::testing::Values(
+                             // 227 = R(793 / 210 * 30 * 2), 189 = R(1123 / 297 * 25 * 2)
+                             PlacementCase{20, 200, QRect(QPoint(427, 289), QPoint(526, 348))},
+                             PlacementCase{0, 100, QRect(QPoint(138, 69), QPoint(187, 98))}));
+
+TEST(Page, PaperIsTheWholeSheetInItsOrientation) {
+    const Paper landscape = paperOf(
+        QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Landscape, QMarginsF(9, 9, 9, 9)));
+    EXPECT_EQ(landscape.pixels, QSize(1123, 793));
+    EXPECT_EQ(landscape.millimetres, QSizeF(297, 210));
+    EXPECT_EQ(paperOf(QPageLayout()).pixels, Paper::a4().pixels);
+}
+
+TEST(Page, AnUnusablePaperCountsAsA4) {
+    const QStringList list = drawing({kRect});
+    EXPECT_EQ(sheet(list, 20, 200, nullptr, Paper{QSize(793, 1123), QSizeF(0, 0)}),
+              sheet(list, 20, 200));
+}
+
+TEST(Page, TextKeepsItsPointSizeWhileShapesGrow) {
+    const QStringList list = drawing({QStringLiteral(" 0TEXT 014014000000Hg") + kTab + style(24),
+                                      QStringLiteral(" 0RECT 064014078028") + kTab + style()});
+    const QImage normal = sheet(list, 0, 100), doubled = sheet(list, 0, 200);
+    // At 100 % the text starts at paper x 58 and the rectangle at 138; at 200 %, 116 and 276.
+    const QRect textAt100 = ink(normal, QRect(50, 0, 80, 300));
+    const QRect textAt200 = ink(doubled, QRect(100, 0, 150, 300));
+    ASSERT_FALSE(textAt100.isEmpty());
+    EXPECT_NEAR(textAt200.height(), textAt100.height(), 1);
+    const QRect rectAt100 = ink(normal, QRect(130, 0, 60, 300));
+    const QRect rectAt200 = ink(doubled, QRect(260, 0, 100, 300));
+    EXPECT_EQ(rectAt100.width(), 20);
+    EXPECT_EQ(rectAt200.width(), 40);
+}
+
+TEST(Page, AnUnreadableRecordIsSkippedAndCounted) {
+    int skipped = -1;
+    const QImage page = sheet(
+        drawing({QStringLiteral(" 0RECT 0Z0032096050") + kTab + style(), kRect}), 0, 100, &skipped);
+    EXPECT_EQ(skipped, 1);
+    EXPECT_EQ(ink(page), QRect(QPoint(138, 69), QPoint(187, 98)));
+}
+
+} // namespace
+} // namespace qel

@@ -1,0 +1,119 @@
+// PDF and SVG exports of a drawing, read back and compared with the BMP export of the same page.
+
+#include "platform/drawingio.h"
+#include "render/drawingoutput.h"
+#include "render/ecran.h"
+#include "render/imagecompare.h"
+#include "render/vectorexport.h"
+
+#include <QFile>
+#include <QLoggingCategory>
+#include <QPainter>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QSvgRenderer>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace qel {
+namespace {
+
+using testing::clearlyDifferent;
+
+struct Demo {
+    QStringList list;
+    QSize page;
+};
+
+// The sample drawing, with a picture of four coloured quarters below its freehand line.
+Demo demo() {
+    LoadedDrawing loaded = loadDrawingFile(QStringLiteral(QEL_TEST_DATA "/../../samples/demo.drf"));
+    EXPECT_TRUE(loaded.outcome.ok());
+    loaded.lines << QStringLiteral(" 0BITMAP 00A1AE05A1DA002002") + QStringLiteral("0000FF00FF00") +
+                        QStringLiteral("FF0000000000\t");
+    return {loaded.lines, loaded.pageSize.value_or(QSize())};
+}
+
+// The picture's quarters: red and green on the left, blue and black on the right.
+void expectPicture(const QImage& back) {
+    EXPECT_EQ(back.pixel(20, 440), qRgb(255, 0, 0));
+    EXPECT_EQ(back.pixel(20, 465), qRgb(0, 255, 0));
+    EXPECT_EQ(back.pixel(80, 440), qRgb(0, 0, 255));
+    EXPECT_EQ(back.pixel(80, 465), qRgb(0, 0, 0));
+}
+
+QImage bmpOf(const Demo& d) {
+    TEcran renderer;
+    renderer.Init3(d.page.width(), d.page.height(), 200, d.list);
+    return renderer.renderPage();
+}
+
+QByteArray bytesOf(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+QString run(const QString& tool, const QStringList& args) {
+    QProcess p;
+    p.start(tool, args);
+    p.waitForFinished(60000);
+    return QString::fromUtf8(p.readAllStandardOutput());
+}
+
+TEST(VectorExport, PdfIsOnePageThatLooksLikeTheBmpAndKeepsItsText) {
+    const Demo d = demo();
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("demo.pdf"));
+    QStringList list = d.list;
+    ASSERT_TRUE(writeDrawing(path, list, d.page, 200, d.page).ok());
+    const QImage back = testing::rasterisePdf(path, dir.filePath(QStringLiteral("back")));
+    if (back.isNull()) GTEST_SKIP() << "pdftoppm (poppler-utils) is needed";
+    EXPECT_LE(clearlyDifferent(back, bmpOf(d)), 0.03);
+    expectPicture(back.convertToFormat(QImage::Format_RGB32));
+    const QString info = run(QStringLiteral("pdfinfo"), {path});
+    EXPECT_TRUE(info.contains(QRegularExpression(QStringLiteral("Pages:\\s+1\\n"))))
+        << info.toStdString();
+    EXPECT_TRUE(
+        run(QStringLiteral("pdftotext"), {path, QStringLiteral("-")}).contains(u"Qel Draw"));
+}
+
+TEST(VectorExport, SvgLooksLikeTheBmpAndKeepsItsText) {
+    // Qt's renderer draws no hatch patterns and says so for each; the 3 % allows for them.
+    QLoggingCategory::setFilterRules(QStringLiteral("qt.svg=false"));
+    const Demo d = demo();
+    const QByteArray svg = svgOfDrawing(d.list, d.page);
+    EXPECT_TRUE(svg.contains("<text"));
+    QSvgRenderer renderer(svg);
+    ASSERT_TRUE(renderer.isValid());
+    QImage back(d.page, QImage::Format_RGB32);
+    back.fill(Qt::white);
+    QPainter painter(&back);
+    renderer.render(&painter);
+    painter.end();
+    EXPECT_LE(clearlyDifferent(back, bmpOf(d)), 0.03);
+    expectPicture(back);
+}
+
+TEST(VectorExport, BytesDoNotChangeFromRunToRunButForDates) {
+    const Demo d = demo();
+    const QRegularExpression dates(QStringLiteral("\\(D:[0-9+\\-Z']*\\)|<xmp:[A-Za-z]*Date>[^<]*"));
+    auto pdf = [&] { return QString::fromLatin1(pdfOfDrawing(d.list, d.page)).remove(dates); };
+    EXPECT_EQ(pdf(), pdf());
+    EXPECT_EQ(svgOfDrawing(d.list, d.page), svgOfDrawing(d.list, d.page));
+}
+
+TEST(VectorExport, AFailedWriteNamesTheFileAndLeavesNothing) {
+    const Demo d = demo();
+    QTemporaryDir dir;
+    for (const char* name : {"absent/dessin.pdf", "absent/dessin.svg"}) {
+        const QString path = dir.filePath(QString::fromLatin1(name));
+        QStringList list = d.list;
+        const Outcome r = writeDrawing(path, list, d.page, 200, d.page);
+        EXPECT_FALSE(r.ok()) << name;
+        EXPECT_TRUE(r.message().contains(QStringLiteral("dessin."))) << r.message().toStdString();
+        EXPECT_FALSE(QFile::exists(path));
+    }
+}
+
+} // namespace
+} // namespace qel
