@@ -185,6 +185,8 @@ void TMainForm::connectCommands() {
     on("FileExitItem", [this] { close(); });
     forward(QStringLiteral("EditUndoItem"), &TMDIChild::Annuler);
     forward(QStringLiteral("RedrawItem"), &TMDIChild::Redessine);
+    forward(QStringLiteral("SelectAllItem"), &TMDIChild::ToutSel);
+    forward(QStringLiteral("DeselectAllItem"), &TMDIChild::ToutDesel);
     on("ShowGridItem",
        [this](bool ticked) { applyToActive([ticked](TMDIChild& c) { c.SetGrille(ticked); }); });
     on("ColourStripItem", [this](bool ticked) { strip_->setVisible(ticked); });
@@ -221,13 +223,12 @@ void TMainForm::connectCommands() {
 
     // Commands whose operations come with later work say so instead of doing nothing.
     for (const char* name :
-         {"EditCutItem",     "EditCopyItem",   "EditPasteItem", "EditDeleteItem", "SelectAllItem",
-          "DeselectAllItem", "LockItem",       "UnlockAllItem", "EraseItem",      "EnlargeItem",
-          "CropItem",        "BackgroundItem", "PositionItem",  "SizeItem",       "ModifyItem",
-          "MirrorHItem",     "MirrorVItem",    "Rotation1",     "PropertiesItem", "GroupItem",
-          "UngroupItem",     "FrontItem",      "BackItem",      "DownOneItem",    "UpOneItem",
-          "ChartItem",       "AlignItem",      "GridStepItem",  "ZoomResetItem",  "ZoomInItem",
-          "ZoomOutItem",     "ObjectListItem"})
+         {"EditCutItem",   "EditCopyItem",   "EditPasteItem", "EditDeleteItem", "LockItem",
+          "UnlockAllItem", "EraseItem",      "EnlargeItem",   "CropItem",       "BackgroundItem",
+          "PositionItem",  "SizeItem",       "ModifyItem",    "MirrorHItem",    "MirrorVItem",
+          "Rotation1",     "PropertiesItem", "GroupItem",     "UngroupItem",    "FrontItem",
+          "BackItem",      "DownOneItem",    "UpOneItem",     "ChartItem",      "AlignItem",
+          "GridStepItem",  "ZoomResetItem",  "ZoomInItem",    "ZoomOutItem",    "ObjectListItem"})
         notYetAvailable(QString::fromLatin1(name));
 
     // Font controls act on the active drawing window at once.

@@ -131,6 +131,12 @@ void TMDIChild::fitSurface() {
 void TMDIChild::drawingChanged(const DrawingChange& change) {
     (void)change; // every change repaints the whole drawing for now
     fitSurface();
+    // During a drag only the selection frames move; the drawing repaints when it ends.
+    if (selectionDrag_.active()) return;
+    if (repaintBatch_ > 0) {
+        repaintPending_ = true;
+        return;
+    }
     Dessine();
 }
 
@@ -153,6 +159,7 @@ void TMDIChild::SetBrush(int style) {
 
 void TMDIChild::SetFrame(int toolCode) {
     tool_->finish(*this); // a polygon under way is written, as a double-click would
+    if (HasSelection()) Deselectionne();
     switchTool(toolCode);
     surface_->setCursor(Qt::ArrowCursor);
     if (frame_) frame_->showPenWidth(style_.pen.width);

@@ -2,6 +2,7 @@
 
 #include "app/frameservices.h"
 #include "document/drawingattributes.h"
+#include "edit/selectiondrag.h"
 #include "edit/tool.h"
 #include "render/pagemapping.h"
 
@@ -77,6 +78,13 @@ public:
     void PaintBox1Click();
     void PaintBox1DblClick();
 
+    // ---- selection (mdichild_selection.cpp) ----
+    void ToutSel();
+    void ToutDesel();
+    // Clears the selection; text records that were selected are refitted to their text.
+    void Deselectionne();
+    bool HasSelection() const;
+
     // ---- what the frame, the dialogs and the tests read ----
     Drawing& drawing() { return *drawing_; }
     const Drawing& drawing() const { return *drawing_; }
@@ -116,6 +124,10 @@ private:
     bool FormCloseQuery();
     void setCaption(const QString& caption);
     void showSizeDisplay();
+    void pointerClick();
+    friend class RepaintOnce;
+    QSize measureText(const FontState& font, const QString& text);
+    TextMeasure textMeasure();
 
     FrameServices* frame_;
     Drawing* drawing_ = nullptr; // a child QObject
@@ -130,6 +142,11 @@ private:
     PageSettings pageSettings_;
     int undrawable_ = 0;
     bool repainting_ = false;
+    SelectionDrag selectionDrag_;
+    bool pressWithCtrl_ = false;
+    int repaintBatch_ = 0; // changes inside a batch repaint once, when it ends
+    bool repaintPending_ = false;
+    QPoint pressPoint_;
 };
 
 } // namespace qel

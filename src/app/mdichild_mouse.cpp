@@ -1,7 +1,10 @@
-// The drawing window's pointer events, handed to the current tool.
+// The drawing window's pointer events: a press on the selection drags it; otherwise the
+// current tool gets them.
 
 #include "app/drawingsurface.h"
 #include "app/mdichild.h"
+
+#include "document/drawing.h"
 
 namespace qel {
 
@@ -14,26 +17,50 @@ QString positionText(int x, int y) {
 } // namespace
 
 void TMDIChild::FormMouseDown(Qt::MouseButton button, Qt::KeyboardModifiers shift, int x, int y) {
+    const QPoint p(x, y);
     // Each press takes the palette's tool and style as they are now.
     RestoreStyles();
-    tool_->press(*this, {QPoint(x, y), button, shift});
+    pressPoint_ = p;
+    pressWithCtrl_ = button == Qt::LeftButton && shift == Qt::ControlModifier;
+    const bool selection = HasSelection();
+    if (!selectionDrag_.press(*drawing_, p)) {
+        tool_->press(*this, {p, button, shift});
+        // No tool draws while a selection exists; its clicks still come.
+        if (selection) tool_->abandon();
+    }
     if (frame_) frame_->setStatusText(0, positionText(x, y));
 }
 
 void TMDIChild::FormMouseMove(Qt::MouseButtons, Qt::KeyboardModifiers, int x, int y) {
-    // Every move puts the arrow back, so the text tool's I-beam only shows until the pointer
-    // moves after the tool was chosen.
-    surface_->setCursor(Qt::ArrowCursor);
-    tool_->move(*this, QPoint(x, y));
+    const QPoint p(x, y);
+    if (selectionDrag_.active()) {
+        selectionDrag_.step(*drawing_, surface_->canvas(), p, textMeasure());
+        surface_->update();
+    } else {
+        Qt::CursorShape cursor = Qt::ArrowCursor;
+        if (const std::optional<Box> box = selectionBox(drawing_->lines()))
+            cursor = cursorFor(CurseurSel(*box, p));
+        surface_->setCursor(cursor);
+        tool_->move(*this, p);
+    }
     if (frame_) frame_->setStatusText(0, positionText(x, y));
 }
 
 void TMDIChild::FormMouseUp(Qt::MouseButton button, Qt::KeyboardModifiers shift, int x, int y) {
+    if (selectionDrag_.active()) {
+        if (selectionDrag_.release(*drawing_)) Dessine();
+        return;
+    }
     tool_->release(*this, {QPoint(x, y), button, shift});
 }
 
 void TMDIChild::PaintBox1Click() {
-    tool_->click(*this);
+    // The release of a drag that moved or resized something is no click.
+    if (selectionDrag_.active() && selectionDrag_.changed()) return;
+    if (tool_->code() == ToolPointer)
+        pointerClick();
+    else
+        tool_->click(*this);
 }
 
 void TMDIChild::PaintBox1DblClick() {

@@ -4,6 +4,7 @@
 #include "app/mdichild.h"
 
 #include "document/drawing.h"
+#include "edit/selectionframes.h"
 #include "render/grid.h"
 #include "render/picturecache.h"
 #include "render/recordpainter.h"
@@ -30,6 +31,7 @@ void TMDIChild::Dessine() {
         RecordPainter painter(canvas, options, state);
         undrawable_ = painter.paintList(drawing_->lines(), 1);
     }
+    Affsel(canvas, drawing_->lines());
     repainting_ = false;
 
     showSizeDisplay();

@@ -15,6 +15,7 @@ public:
     void press(ToolHost& host, const PointerInput& in) override;
     void move(ToolHost& host, QPoint to) override;
     void release(ToolHost& host, const PointerInput& in) override;
+    void abandon() override { dragging_ = false; }
 
 private:
     void band(ToolHost& host, PenMode mode);

@@ -14,6 +14,7 @@ public:
     void press(ToolHost& host, const PointerInput& in) override;
     void move(ToolHost& host, QPoint to) override;
     void release(ToolHost& host, const PointerInput& in) override;
+    void abandon() override { dragging_ = false; }
     void click(ToolHost& host) override;
     void doubleClick(ToolHost& host) override;
     void finish(ToolHost& host) override { doubleClick(host); }

@@ -57,6 +57,8 @@ public:
     virtual void release(ToolHost&, const PointerInput&) {}
     virtual void click(ToolHost&) {}
     virtual void doubleClick(ToolHost&) {}
+    // The press draws nothing after all (a selection is in the way); clicks still come.
+    virtual void abandon() {}
     // The tool is being left: what it was building is finished as a double-click would.
     virtual void finish(ToolHost&) {}
 

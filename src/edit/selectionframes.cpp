@@ -1,0 +1,43 @@
+#include "edit/selectionframes.h"
+
+#include "document/record.h"
+#include "edit/selection.h"
+#include "render/canvas.h"
+
+#include <algorithm>
+
+namespace qel {
+
+void RectSel(Canvas& canvas, const Box& b) {
+    // Black in not-xor inverts what lies under it, whatever the colours of the drawing.
+    canvas.setPen({kBlack, 1, 2, PenMode::NotXor});
+    canvas.setBrush({kWhite, 1});
+    canvas.rectangle(std::min(b.left, b.right), std::min(b.top, b.bottom),
+                     std::max(b.left, b.right), std::max(b.top, b.bottom));
+    canvas.setPen({kBlack, 1, 5, PenMode::NotXor});
+    canvas.setBrush({kBlack, 0});
+    for (int h = 1; h <= kHandles; ++h) {
+        const QPoint c = handleCentre(b, h);
+        canvas.rectangle(c.x() - 2, c.y() - 2, c.x() + 3, c.y() + 3);
+    }
+}
+
+void Affsel(Canvas& canvas, const QStringList& lines) {
+    const PenState pen = canvas.pen();
+    const BrushState brush = canvas.brush();
+    if (selectedCount(lines) > kMaxSeparateFrames) {
+        if (const std::optional<Box> all = selectionBox(lines)) RectSel(canvas, *all);
+    } else {
+        for (qsizetype i = kFirstShape; i < lines.size(); ++i) {
+            if (!isSelected(lines[i])) continue;
+            const RecordView v = splitRecord(lines[i]);
+            // Frames follow the record as stored; one that cannot be read has no frame.
+            if (const std::optional<Box> b = decodeBox(v.data); b && !v.keyword.isEmpty())
+                RectSel(canvas, *b);
+        }
+    }
+    canvas.setPen(pen);
+    canvas.setBrush(brush);
+}
+
+} // namespace qel

@@ -1,0 +1,94 @@
+// Picking, selecting all and the handles, over the lines of a drawing.
+
+#include "edit/selection.h"
+
+#include <gtest/gtest.h>
+
+namespace qel {
+namespace {
+
+const QString S = QStringLiteral("\t100FFFFFF00100000000000000000C0Arial");
+
+QStringList drawing(std::initializer_list<QString> shapes) {
+    QStringList lines = {QStringLiteral("2801E0"), QStringLiteral(" 0BLANK")};
+    for (const QString& s : shapes)
+        lines << s + S;
+    return lines;
+}
+
+QString marks(const QStringList& lines) {
+    QString out;
+    for (qsizetype i = 2; i < lines.size(); ++i)
+        out += lines[i][0];
+    return out;
+}
+
+struct PickCase {
+    const char* what;
+    QStringList lines;
+    QPoint at;
+    const char* marksAfter;
+};
+
+TEST(Selection, APickTogglesTheFrontmostUnlockedRecordAndItsGroup) {
+    const PickCase cases[] = {
+        {"overlap: the front one",
+         drawing({" 0RECT 010010064064", " 0RECT 032032096096"}),
+         {60, 60},
+         " *"},
+        {"edges are inside",
+         drawing({" 0RECT 010010064064", " 0RECT 032032096096"}),
+         {100, 40},
+         "* "},
+        {"outside", drawing({" 0RECT 010010064064"}), {101, 40}, " "},
+        {"a group comes whole, locks stay",
+         drawing({" 1RECT 010010064064", " 0LINE 0C801412C078", " 1ELLIPSE 0C80C812C12C",
+                  "#1RECT 032032096096"}),
+         {60, 60},
+         "* *#"},
+        {"a vertical line only on its column", drawing({" 0LINE 064000064064"}), {101, 50}, " "},
+        {"a selected member toggles back on",
+         drawing({"*2RECT 010010064064", "*2RECT 300300310310"}),
+         {20, 20},
+         "**"},
+        {"an unreadable line is skipped",
+         drawing({" 0RECT 0Z0010064064", " 0RECT 000000010010"}),
+         {5, 5},
+         " *"},
+    };
+    for (PickCase c : cases) {
+        Selectionne(c.lines, c.at);
+        EXPECT_EQ(marks(c.lines), QString::fromLatin1(c.marksAfter)) << c.what;
+    }
+}
+
+TEST(Selection, SelectAllSkipsLocksAndGivesTheUnionBox) {
+    QStringList lines =
+        drawing({" 0RECT 010010064064", "#0RECT 200200210210", " 0LINE 096020020050"});
+    ToutSel(lines);
+    EXPECT_EQ(marks(lines), QStringLiteral("*#*"));
+    EXPECT_EQ(selectionBox(lines), (Box{16, 16, 150, 100}));
+    clearSelection(lines);
+    EXPECT_EQ(marks(lines), QStringLiteral(" # "));
+    EXPECT_FALSE(hasSelection(lines));
+}
+
+TEST(Selection, HandlesAndTheCrossFollowThePointer) {
+    const Box b{100, 50, 200, 100};
+    struct Case {
+        QPoint at;
+        bool inside;
+        int handle;
+    } cases[] = {{{150, 75}, true, 0},   {{200, 75}, false, 6}, {{196, 96}, true, 4},
+                 {{195, 95}, true, 0},   {{100, 50}, false, 1}, {{150, 50}, false, 7},
+                 {{150, 100}, false, 8}, {{100, 75}, false, 5}, {{200, 50}, false, 2},
+                 {{100, 100}, false, 3}};
+    for (const Case& c : cases) {
+        const SelectionHover h = CurseurSel(b, c.at);
+        EXPECT_EQ(h.inside, c.inside) << c.at.x() << "," << c.at.y();
+        EXPECT_EQ(h.handle, c.handle) << c.at.x() << "," << c.at.y();
+    }
+}
+
+} // namespace
+} // namespace qel
