@@ -1,6 +1,7 @@
 #include "render/recordpainter.h"
 
 #include "render/background.h"
+#include "render/chart.h"
 #include "render/picturecache.h"
 
 #include <algorithm>
@@ -36,7 +37,7 @@ struct KeywordEntry {
     bool rising = false; // U: the ascending diagonal
 };
 
-const std::array<KeywordEntry, 23> kKeywords{{
+const std::array<KeywordEntry, 24> kKeywords{{
     {u"LINE", Kind::Line},
     {u"RECT", Kind::Rect},
     {u"TEXT", Kind::Text},
@@ -60,12 +61,13 @@ const std::array<KeywordEntry, 23> kKeywords{{
     {u"SHAPE", Kind::Background},
     {u"COLOR", Kind::Background},
     {u"COLORU", Kind::Background},
+    {u"CHART", Kind::Chart},
 }};
 
 const KeywordEntry* lookUp(QStringView keyword) {
     for (const KeywordEntry& e : kKeywords)
         if (e.word.size() == keyword.size() && e.word == keyword) return &e;
-    return nullptr; // MOSAIC, CHART (until charts are painted) and unknown words draw nothing
+    return nullptr; // MOSAIC and unknown words draw nothing
 }
 
 // The box as the platform canvas sees it: whichever way a resize left the corners.
@@ -251,6 +253,9 @@ bool RecordPainter::DessinForme(QStringView record) {
     }
     case Kind::Picture:
         paintPicture(r, payload);
+        break;
+    case Kind::Chart:
+        DrawChart(canvas_, r.left, r.top, r.right, r.bottom, payload);
         break;
     default:
         break;
