@@ -78,6 +78,7 @@ THisto::THisto(QWidget* parent) : QDialog(parent) {
     StringGrid1->horizontalHeader()->setDefaultSectionSize(44);
     StringGrid1->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     StringGrid1->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    StringGrid1->verticalHeader()->setDefaultSectionSize(24); // all five rows in view
     StringGrid1->verticalHeader()->setFixedWidth(100);
     QStringList columns{QStringLiteral("Légendes")};
     for (int j = 1; j <= kChartMaxCategories; ++j)
@@ -93,6 +94,7 @@ THisto::THisto(QWidget* parent) : QDialog(parent) {
     top->addStretch();
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(4, 4, 4, 4);
+    layout->setSpacing(4);
     layout->addLayout(top);
     layout->addWidget(StringGrid1);
     setTabOrder(StringGrid1, CancelButton);
