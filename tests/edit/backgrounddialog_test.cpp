@@ -73,11 +73,13 @@ TEST(BackgroundDialog, PlainColourFillsThePageButItsLastColumnAndRow) {
     ASSERT_TRUE(record);
     EXPECT_EQ(*record, background("FILLRECT", 0, kGreen, kGreen));
 
+    TEcran renderer;
+    renderer.Init3(60, 40, 100, {headerLine(60, 40), *record});
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("vert.bmp"));
-    ASSERT_EQ(exportDrawing({headerLine(60, 40), *record}, 60, 40, 100, path).status,
-              ExportResult::Status::Written);
+    renderer.CvtBmpFile(path);
     const QImage page(path);
+    ASSERT_EQ(page.size(), QSize(60, 40));
     EXPECT_EQ(page.pixel(0, 0), qRgb(0, 255, 0));
     EXPECT_EQ(page.pixel(58, 38), qRgb(0, 255, 0));
     EXPECT_EQ(page.pixel(59, 20), qRgb(255, 255, 255));
