@@ -55,25 +55,6 @@ TEST(ChartRead, LenientAndBounded) {
     }
 }
 
-TEST(ChartRead, LegendsLabelsAndValuesAsStored) {
-    QString labels = QStringLiteral("Jan       Fev");
-    const ChartData d = readChart(QStringLiteral("2") + series("Ventes", {"00000A", "000014"}) +
-                                  series("Achats", {"0000FF"}) + QChar(0x02) + labels);
-    EXPECT_EQ(d.legends[0], QStringLiteral("Ventes    "));
-    EXPECT_EQ(d.values[0][1], 20);
-    EXPECT_EQ(d.counts[1], 1);
-    EXPECT_EQ(d.values[1][1], 0);
-    EXPECT_EQ(d.labels[0], QStringLiteral("Jan       "));
-    EXPECT_EQ(d.labels[1], QStringLiteral("Fev"));
-    EXPECT_TRUE(d.labels[2].isEmpty());
-
-    const ChartTable t = chartTable(d);
-    EXPECT_EQ(t.legends[0], QStringLiteral("Ventes"));
-    EXPECT_EQ(t.values[1][0], QStringLiteral("255"));
-    EXPECT_TRUE(t.values[1][1].isEmpty());
-    EXPECT_EQ(t.labels[0], QStringLiteral("Jan"));
-}
-
 TEST(ChartBuild, RowsWithAFirstValueAreWrittenInOrder) {
     ChartTable t;
     t.legends = {QStringLiteral("Ventes"), QStringLiteral("Oubli"),

@@ -7,8 +7,6 @@
 #include "edit/patterndialog.h"
 #include "platform/colourchooser.h"
 #include "render/ecran.h"
-#include "render/painter_canvas.h"
-#include "render/recordpainter.h"
 
 #include <QGroupBox>
 #include <QLabel>
@@ -110,18 +108,6 @@ TEST(BackgroundDialog, GradientFromAPreset) {
         d.OkButton->click();
     });
     ASSERT_EQ(record, background("COLOR", 0, kBlue, kBlue));
-
-    // Painted on a new drawing's page, the bands climb from blue by 5 of red each.
-    QImage page(374, 253, QImage::Format_RGB32);
-    page.fill(Qt::white);
-    {
-        PainterCanvas canvas(page);
-        PaintState state;
-        DessinForme(canvas, QStringView(*record).mid(2), PaintOptions::screen(page.size()), state);
-    }
-    EXPECT_EQ(page.pixel(10, 0), qRgb(0, 0, 255));
-    EXPECT_EQ(page.pixel(10, 5), qRgb(5, 0, 255));
-    EXPECT_EQ(page.pixel(10, 245), qRgb(245, 0, 255));
 
     ScopedModalHook<TCouleur> down([](TCouleur& g) {
         g.LightToDark->click();
