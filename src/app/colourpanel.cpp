@@ -2,20 +2,10 @@
 
 #include "render/canvas.h"
 
-#include <QColorDialog>
 #include <QMouseEvent>
 #include <QPainter>
 
 namespace qel {
-
-namespace {
-
-ColourChooserHook& hookSlot() {
-    static ColourChooserHook hook;
-    return hook;
-}
-
-} // namespace
 
 ColourPanel::ColourPanel(const QString& name, const QString& hint, Colour colour, QWidget* parent)
     : QFrame(parent), colour_(colour) {
@@ -52,20 +42,6 @@ void ColourPanel::mouseReleaseEvent(QMouseEvent* event) {
     const bool click = event->button() == pressed_ && rect().contains(event->position().toPoint());
     pressed_ = Qt::NoButton;
     if (click) emit clicked(event->button());
-}
-
-std::optional<Colour> chooseColour(QWidget* parent, Colour initial) {
-    if (hookSlot()) return hookSlot()(initial);
-    const QColor chosen =
-        QColorDialog::getColor(toQColor(initial), parent, QStringLiteral("Couleur"));
-    if (!chosen.isValid()) return std::nullopt;
-    return fromQColor(chosen);
-}
-
-ColourChooserHook setColourChooserHook(ColourChooserHook hook) {
-    ColourChooserHook previous = std::move(hookSlot());
-    hookSlot() = std::move(hook);
-    return previous;
 }
 
 } // namespace qel

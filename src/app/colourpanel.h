@@ -1,10 +1,9 @@
 #pragma once
 
 #include "document/colour.h"
+#include "platform/colourchooser.h"
 
 #include <QFrame>
-#include <functional>
-#include <optional>
 
 namespace qel {
 
@@ -29,24 +28,6 @@ protected:
 private:
     Colour colour_;
     Qt::MouseButton pressed_ = Qt::NoButton;
-};
-
-// The platform colour dialog, opened on a colour; nothing when it was cancelled. Tests may
-// answer in the user's place.
-std::optional<Colour> chooseColour(QWidget* parent, Colour initial);
-using ColourChooserHook = std::function<std::optional<Colour>(Colour initial)>;
-ColourChooserHook setColourChooserHook(ColourChooserHook hook);
-
-class ScopedColourChooserHook {
-public:
-    explicit ScopedColourChooserHook(ColourChooserHook hook)
-        : previous_(setColourChooserHook(std::move(hook))) {}
-    ~ScopedColourChooserHook() { setColourChooserHook(std::move(previous_)); }
-    ScopedColourChooserHook(const ScopedColourChooserHook&) = delete;
-    ScopedColourChooserHook& operator=(const ScopedColourChooserHook&) = delete;
-
-private:
-    ColourChooserHook previous_;
 };
 
 } // namespace qel

@@ -10,8 +10,8 @@ bool isBackgroundKeyword(QStringView k) {
 }
 
 Colour gradientColour(Colour start, int step, int band) {
-    const long long v = (long long)(start & 0xFFFFFFu) + (long long)step * band;
-    return Colour(std::clamp(v, 0LL, 0xFFFFFFLL));
+    const long long red = (long long)redOf(start) + (long long)step * band;
+    return (start & 0xFFFF00u) | Colour(std::clamp(red, 0LL, 255LL));
 }
 
 namespace {

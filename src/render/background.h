@@ -19,10 +19,8 @@ enum class BandHeight {
 bool isBackgroundKeyword(QStringView keyword);
 
 // The colour of gradient band `band` (0..49) from `start`, moving `step` (+5 or -5) per band.
-// The arithmetic runs on the 24-bit value, so red carries into green and green into blue. A
-// band that would leave 0..FFFFFF is clamped there: a gradient run past white stays white and
-// one run past black stays black, instead of jumping to the far end of the colour cube. A
-// system-colour tag in the high byte is dropped first.
+// Only the red component moves, and it stops at 0 or 255: carrying into green would turn a red
+// gradient near-black halfway down. A system-colour tag in the high byte is dropped first.
 Colour gradientColour(Colour start, int step, int band);
 
 // Paints a background on a surface of the given size. The record's style field has already

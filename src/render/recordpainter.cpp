@@ -2,6 +2,7 @@
 
 #include "document/recordkind.h"
 #include "render/background.h"
+#include "render/chart.h"
 #include "render/picturecache.h"
 
 #include <algorithm>
@@ -198,6 +199,9 @@ bool RecordPainter::DessinForme(QStringView record) {
     }
     case Shape::Picture:
         paintPicture(r, payload);
+        break;
+    case Shape::Chart:
+        DrawChart(canvas_, r.left, r.top, r.right, r.bottom, payload);
         break;
     default:
         break;

@@ -2,6 +2,7 @@
 
 #include "render/background.h"
 #include "render/grid.h"
+#include "render/painter_canvas.h"
 #include "render/rubberband.h"
 
 #include <gtest/gtest.h>
@@ -20,7 +21,7 @@ struct GradientCase {
 
 class GradientColourTest : public ::testing::TestWithParam<GradientCase> {};
 
-TEST_P(GradientColourTest, IntegerStepsOnTheColourValue) {
+TEST_P(GradientColourTest, OnlyRedMovesAndStopsAtItsEnds) {
     const GradientCase& c = GetParam();
     EXPECT_EQ(gradientColour(c.start, c.step, c.band), c.expected);
 }
@@ -28,11 +29,36 @@ TEST_P(GradientColourTest, IntegerStepsOnTheColourValue) {
 INSTANTIATE_TEST_SUITE_P(
     Steps, GradientColourTest,
     ::testing::Values(GradientCase{0xFF0000, 5, 49, 0xFF00F5},     // blue: red rises to 245
-                      GradientCase{0x0000FF, 5, 1, 0x000104},      // red carries into green
-                      GradientCase{0x000100, -5, 1, 0x0000FB},     // borrows from green
+                      GradientCase{0x0000FF, 5, 1, 0x0000FF},      // red stays red: no carry
+                      GradientCase{0x0000FA, 5, 7, 0x0000FF},      // stops at 255
+                      GradientCase{0x000100, -5, 1, 0x000100},     // no borrow from green
+                      GradientCase{0x804020, -5, 3, 0x804011},     // green and blue stay
                       GradientCase{0x000000, -5, 3, 0x000000},     // below black stays black
-                      GradientCase{0xFFFFFD, 5, 2, 0xFFFFFF},      // past white stays white
                       GradientCase{0x80000010, -5, 1, 0x00000B})); // system tag dropped
+
+// The window's gradient as a user sees it: a blue "dark to light" background on a new page.
+TEST(Background, GradientRowsOnAWindowPage) {
+    const auto rows = [](Colour start, QStringView keyword) {
+        QImage image(374, 253, QImage::Format_RGB32);
+        image.fill(Qt::white);
+        {
+            PainterCanvas canvas(image);
+            canvas.setPenColour(start);
+            canvas.setBrush({start, 0});
+            paintBackground(canvas, keyword, image.size());
+        }
+        return image;
+    };
+    const QImage blue = rows(rgbColour(0, 0, 255), u"COLOR");
+    EXPECT_EQ(blue.pixel(100, 0), qRgb(0, 0, 255));
+    EXPECT_EQ(blue.pixel(100, 5), qRgb(5, 0, 255));
+    EXPECT_EQ(blue.pixel(100, 245), qRgb(245, 0, 255));
+    const QImage red = rows(rgbColour(255, 0, 0), u"COLOR");
+    for (int y = 0; y < 252; ++y)
+        ASSERT_EQ(red.pixel(100, y), qRgb(255, 0, 0)) << "row " << y;
+    const QImage down = rows(rgbColour(255, 0, 0), u"COLORU");
+    EXPECT_EQ(down.pixel(100, 251), qRgb(10, 0, 0));
+}
 
 TEST(Background, GradientBandsOnScreenAreAFiftiethOfTheHeight) {
     CallCanvas canvas({120, 300});

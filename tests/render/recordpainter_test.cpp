@@ -77,8 +77,8 @@ INSTANTIATE_TEST_SUITE_P(
         KeywordCase{"BITMAP 010010050050000000", ""},
         KeywordCase{"FILLRECT 000000068090", "fill 0,0,199,149"},
         KeywordCase{"MOSAIC 000000068090", ""},
-        KeywordCase{"CHART 010010050050", ""}, // charts are not painted yet
-        KeywordCase{"line 010010050050", ""},  // keywords are case-sensitive
+        KeywordCase{"CHART 010010050050", "rect 16,16,80,80"}, // an empty chart: its frame
+        KeywordCase{"line 010010050050", ""},                  // keywords are case-sensitive
         KeywordCase{"CIRCLE 010010050050", ""}, KeywordCase{"RECT", ""}));
 
 TEST(RecordPainter, BadCoordinateSkipsOnlyThatRecord) {

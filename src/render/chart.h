@@ -1,0 +1,16 @@
+#pragma once
+
+#include "render/canvas.h"
+
+#include <QStringView>
+
+namespace qel {
+
+// Paints a bar chart into its box from a chart payload, with the pen, font colour and font
+// style the record's style field left on the canvas. Series stand side by side per category,
+// each bar rising from the horizontal axis; a chart whose values are all 0 shows its frame,
+// axes, labels and legend without bars. Leaves the brush solid white and the font Arial at
+// the chart's size.
+void DrawChart(Canvas& canvas, int left, int top, int right, int bottom, QStringView payload);
+
+} // namespace qel

@@ -1,0 +1,135 @@
+// Charts as the window and the exports paint them.
+
+#include "callcanvas.h"
+
+#include "document/record.h"
+#include "render/chart.h"
+#include "render/ecran.h"
+
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace qel {
+namespace {
+
+using test::CallCanvas;
+
+QString chartPayload(const QStringList& legends, const QList<QList<int>>& values) {
+    QString p = QString::number(values.size());
+    for (qsizetype k = 0; k < values.size(); ++k) {
+        p += legends.value(k).leftJustified(10, u' ', true);
+        for (int v : values[k])
+            p += hexField(v, 6);
+        p += QChar(0x01);
+    }
+    return p + QChar(0x02) + QStringLiteral("Jan       Fev").leftJustified(320);
+}
+
+QStringList callsOf(const QString& payload, int l, int t, int r, int b) {
+    CallCanvas canvas({400, 300});
+    DrawChart(canvas, l, t, r, b, payload);
+    return canvas.calls;
+}
+
+QStringList bars(const QStringList& calls) {
+    return calls.filter(QRegularExpression(QStringLiteral("^rect")))
+        .mid(1); // the first rectangle is the frame
+}
+
+TEST(Chart, BarsStandOnTheAxisAndTheLargestReachesTheTop) {
+    // Box 200 x 160: h8 20, h5 32, w10 20; the axis at y 160, from x 40; bars 60 wide.
+    const QStringList calls =
+        callsOf(chartPayload({QStringLiteral("Ventes")}, {{10, 20}}), 20, 20, 220, 180);
+    EXPECT_EQ(calls.mid(0, 3), (QStringList{QStringLiteral("rect 20,20,220,180"),
+                                            QStringLiteral("line 40,160 220,160"),
+                                            QStringLiteral("line 40,160 40,52")}));
+    EXPECT_EQ(bars(calls), (QStringList{QStringLiteral("rect 40,106,100,160"),
+                                        QStringLiteral("rect 160,52,220,160")}));
+    EXPECT_TRUE(calls.contains(QStringLiteral("text 21,52 20")));  // scale top
+    EXPECT_TRUE(calls.contains(QStringLiteral("text 21,106 10"))); // scale middle
+    EXPECT_TRUE(calls.contains(QStringLiteral("text 40,161 Jan       ")));
+    EXPECT_TRUE(calls.contains(QStringLiteral("fill 152,22,170,38"))); // legend square
+    EXPECT_TRUE(calls.contains(QStringLiteral("text 172,22 Ventes")));
+}
+
+TEST(Chart, WhatIsDrawnForOddData) {
+    struct Case {
+        const char* name;
+        QString payload;
+        int bars;
+        bool text;
+        int height = 160;
+    };
+    QList<int> forty(40, 7);
+    QString hostile = QStringLiteral("9");
+    for (int k = 0; k < 9; ++k) {
+        hostile += QStringLiteral("Serie     ");
+        for (int v : forty)
+            hostile += hexField(v, 6);
+        hostile += QChar(0x01);
+    }
+    const Case cases[] = {
+        {"all zeros", chartPayload({QStringLiteral("A")}, {{0, 0, 0}}), 0, true},
+        {"no series", QStringLiteral("0") + QChar(0x02), 0, false},
+        {"empty payload", QString(), 0, false},
+        {"zero values stand nowhere", chartPayload({}, {{5, 0}, {0, 5}}), 2, true},
+        {"9 series of 40 claimed", hostile, 4 * 32, true},
+        {"unreadable value", QStringLiteral("2A         00000AZZ") + QChar(0x01), 1, true},
+        {"too small for text", chartPayload({QStringLiteral("A")}, {{3, 4}}), 2, false, 15},
+    };
+    for (const Case& c : cases) {
+        const QStringList calls = callsOf(c.payload, 20, 20, 380, 20 + c.height);
+        EXPECT_EQ(bars(calls).size(), c.bars) << c.name;
+        EXPECT_EQ(!calls.filter(QRegularExpression(QStringLiteral("^text"))).isEmpty(), c.text)
+            << c.name;
+        EXPECT_EQ(calls.value(0), QStringLiteral("rect 20,20,380,%1").arg(20 + c.height)) << c.name;
+    }
+}
+
+QImage exported(const QString& payload) {
+    Style style;
+    style.brushStyle = 0;
+    const QStringList list{headerLine(240, 200), kBlankBackground,
+                           QStringLiteral(" 0CHART 014014") + QStringLiteral("0DC0B4") + payload +
+                               kTab + formatStyle(style)};
+    TEcran renderer;
+    renderer.Init3(240, 200, 100, list);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("chart.bmp"));
+    renderer.CvtBmpFile(path); // the file read back tells whether it was written
+    EXPECT_EQ(renderer.skippedRecords(), 0);
+    return QImage(path).convertToFormat(QImage::Format_RGB32);
+}
+
+bool anyPixel(const QImage& image, QRect area, QRgb colour) {
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x)
+            if (image.pixel(x, y) == colour) return true;
+    return false;
+}
+
+TEST(Chart, ExportedBitmap) {
+    const QRgb blue = qRgb(0, 0, 255), black = qRgb(0, 0, 0);
+    const QImage image = exported(chartPayload({QStringLiteral("Ventes")}, {{10, 20}}));
+    ASSERT_EQ(image.size(), QSize(240, 200));
+    EXPECT_EQ(image.pixel(20, 100), black); // frame
+    EXPECT_EQ(image.pixel(120, 20), black);
+    EXPECT_EQ(image.pixel(150, 160), black); // horizontal axis
+    EXPECT_EQ(image.pixel(40, 120), black);  // value axis
+    EXPECT_EQ(image.pixel(70, 130), blue);   // bar of 10
+    EXPECT_EQ(image.pixel(70, 100), qRgb(255, 255, 255));
+    EXPECT_EQ(image.pixel(190, 158), blue); // bar of 20, from the axis...
+    EXPECT_EQ(image.pixel(190, 52), black); // ...to the top of the value axis
+    EXPECT_EQ(image.pixel(190, 53), blue);
+    EXPECT_EQ(image.pixel(190, 51), qRgb(255, 255, 255));
+    EXPECT_FALSE(anyPixel(image, QRect(41, 161, 178, 18), blue)); // nothing hangs below
+    EXPECT_TRUE(anyPixel(image, QRect(100, 22, 119, 16), blue));  // legend square
+
+    const QImage zeros = exported(chartPayload({}, {{0, 0}}));
+    EXPECT_EQ(zeros.pixel(150, 160), black);
+    EXPECT_FALSE(anyPixel(zeros, QRect(21, 21, 198, 139), blue));
+}
+
+} // namespace
+} // namespace qel
