@@ -107,6 +107,7 @@ private:
 
     // Commands (mainform_commands.cpp)
     void connectCommands();
+    void connectEditCommands(); // mainform_edit.cpp
     void connectPrintCommands();
     TMDIChild* createChild(const QString& caption);
     void tileMinimised();

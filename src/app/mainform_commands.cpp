@@ -222,13 +222,11 @@ void TMainForm::connectCommands() {
         menu->installEventFilter(f1);
 
     // Commands whose operations come with later work say so instead of doing nothing.
+    connectEditCommands();
     for (const char* name :
-         {"EditCutItem",   "EditCopyItem",   "EditPasteItem", "EditDeleteItem", "LockItem",
-          "UnlockAllItem", "EraseItem",      "EnlargeItem",   "CropItem",       "BackgroundItem",
-          "PositionItem",  "SizeItem",       "ModifyItem",    "MirrorHItem",    "MirrorVItem",
-          "Rotation1",     "PropertiesItem", "GroupItem",     "UngroupItem",    "FrontItem",
-          "BackItem",      "DownOneItem",    "UpOneItem",     "ChartItem",      "AlignItem",
-          "GridStepItem",  "ZoomResetItem",  "ZoomInItem",    "ZoomOutItem",    "ObjectListItem"})
+         {"EnlargeItem", "PositionItem", "SizeItem", "MirrorHItem", "MirrorVItem", "Rotation1",
+          "PropertiesItem", "AlignItem", "GridStepItem", "ZoomResetItem", "ZoomInItem",
+          "ZoomOutItem", "ObjectListItem"})
         notYetAvailable(QString::fromLatin1(name));
 
     // Font controls act on the active drawing window at once.

@@ -85,6 +85,25 @@ public:
     void Deselectionne();
     bool HasSelection() const;
 
+    // ---- editing commands (mdichild_edit.cpp) ----
+    void Copier(QStringList& clipboard);
+    void Couper(QStringList& clipboard);
+    void Coller(const QStringList& clipboard);
+    void Supprimer();
+    void AvPlan();
+    void ArPlan();
+    void UnDessus();
+    void UnDessous();
+    void Grouper();
+    void Separer();
+    void Verrouiller();
+    void Deverrouiller();
+    void Effacer();
+    void Recadrer();
+    void Modifier(const QStringList& fontNames);
+    void Histogramme();
+    void FondPage();
+
     // ---- what the frame, the dialogs and the tests read ----
     Drawing& drawing() { return *drawing_; }
     const Drawing& drawing() const { return *drawing_; }
@@ -125,6 +144,8 @@ private:
     void setCaption(const QString& caption);
     void showSizeDisplay();
     void pointerClick();
+    // Shows "Aucun objet sélectionné" when nothing is selected.
+    bool requireSelection();
     friend class RepaintOnce;
     QSize measureText(const FontState& font, const QString& text);
     TextMeasure textMeasure();

@@ -1,0 +1,32 @@
+// The frame's editing commands, each forwarded to the active drawing window.
+
+#include "app/mainform.h"
+#include "app/mdichild.h"
+
+namespace qel {
+
+void TMainForm::connectEditCommands() {
+    auto on = [this](const char* name, std::function<void(TMDIChild&)> operation) {
+        connect(action(QString::fromLatin1(name)), &QAction::triggered, this,
+                [this, operation] { applyToActive(operation); });
+    };
+    on("EditCutItem", [this](TMDIChild& c) { c.Couper(ShapeClipboard); });
+    on("EditCopyItem", [this](TMDIChild& c) { c.Copier(ShapeClipboard); });
+    on("EditPasteItem", [this](TMDIChild& c) { c.Coller(ShapeClipboard); });
+    on("EditDeleteItem", [](TMDIChild& c) { c.Supprimer(); });
+    on("LockItem", [](TMDIChild& c) { c.Verrouiller(); });
+    on("UnlockAllItem", [](TMDIChild& c) { c.Deverrouiller(); });
+    on("EraseItem", [](TMDIChild& c) { c.Effacer(); });
+    on("CropItem", [](TMDIChild& c) { c.Recadrer(); });
+    on("BackgroundItem", [](TMDIChild& c) { c.FondPage(); });
+    on("ModifyItem", [this](TMDIChild& c) { c.Modifier(fontNames()); });
+    on("GroupItem", [](TMDIChild& c) { c.Grouper(); });
+    on("UngroupItem", [](TMDIChild& c) { c.Separer(); });
+    on("FrontItem", [](TMDIChild& c) { c.AvPlan(); });
+    on("BackItem", [](TMDIChild& c) { c.ArPlan(); });
+    on("DownOneItem", [](TMDIChild& c) { c.UnDessous(); });
+    on("UpOneItem", [](TMDIChild& c) { c.UnDessus(); });
+    on("ChartItem", [](TMDIChild& c) { c.Histogramme(); });
+}
+
+} // namespace qel

@@ -1,0 +1,129 @@
+// The drawing window's editing commands: each one edit of the drawing through its door, so a
+// command that changes nothing leaves the undo history and the modified flag alone.
+
+#include "app/mdichild.h"
+
+#include "document/drawing.h"
+#include "edit/backgrounddialog.h"
+#include "edit/chartdialog.h"
+#include "edit/editcommands.h"
+#include "edit/selection.h"
+#include "platform/messages.h"
+
+namespace qel {
+
+bool TMDIChild::requireSelection() {
+    if (HasSelection()) return true;
+    showInformation(this, QStringLiteral("Aucun objet sélectionné"));
+    return false;
+}
+
+void TMDIChild::Copier(QStringList& clipboard) {
+    if (!requireSelection()) return;
+    clipboard = qel::Copier(drawing_->lines());
+}
+
+void TMDIChild::Couper(QStringList& clipboard) {
+    if (!requireSelection()) return;
+    clipboard = qel::Copier(drawing_->lines());
+    drawing_->apply(qel::Supprimer);
+}
+
+void TMDIChild::Coller(const QStringList& clipboard) {
+    if (clipboard.isEmpty()) return;
+    drawing_->apply([&](QStringList& lines) { qel::Coller(lines, clipboard); });
+}
+
+void TMDIChild::Supprimer() {
+    drawing_->apply(qel::Supprimer);
+}
+
+void TMDIChild::AvPlan() {
+    if (requireSelection()) drawing_->apply(qel::AvPlan);
+}
+
+void TMDIChild::ArPlan() {
+    if (requireSelection()) drawing_->apply(qel::ArPlan);
+}
+
+void TMDIChild::UnDessus() {
+    if (requireSelection()) drawing_->apply(qel::UnDessus);
+}
+
+void TMDIChild::UnDessous() {
+    if (requireSelection()) drawing_->apply(qel::UnDessous);
+}
+
+void TMDIChild::Grouper() {
+    if (!requireSelection()) return;
+    const std::optional<int> group = nextGroup(drawing_->lines());
+    if (!group) {
+        showInformation(this, QStringLiteral("Il y a déja 9 groupes définis"));
+        return;
+    }
+    drawing_->apply([g = *group](QStringList& lines) { qel::Grouper(lines, g); });
+}
+
+void TMDIChild::Separer() {
+    drawing_->apply(qel::Separer);
+}
+
+void TMDIChild::Verrouiller() {
+    if (requireSelection()) drawing_->apply(qel::Verrouiller);
+}
+
+void TMDIChild::Deverrouiller() {
+    drawing_->apply(qel::Deverrouiller);
+}
+
+void TMDIChild::Effacer() {
+    const QSize page = drawing_->page();
+    if (drawing_->apply([page](QStringList& lines) { qel::Effacer(lines, page); }))
+        drawing_->resetExtent();
+}
+
+void TMDIChild::Recadrer() {
+    drawing_->apply([this](QStringList& lines) { qel::Recadrer(lines, gridStep_); });
+}
+
+void TMDIChild::Modifier(const QStringList& fontNames) {
+    (void)fontNames;
+    if (!requireSelection()) return;
+    const QStringList& lines = drawing_->lines();
+    qsizetype index = -1;
+    for (qsizetype i = kFirstShape; i < lines.size(); ++i)
+        if (isSelected(lines[i])) {
+            if (index >= 0) {
+                showInformation(this, QStringLiteral("Sélection multiple non modifiable"));
+                return;
+            }
+            index = i;
+        }
+    const QString line = lines[index];
+    std::optional<QString> changed;
+    if (QStringView(line).mid(2, 5) == u"CHART") changed = editChart(this, line);
+    if (!changed) return;
+    drawing_->apply([&](QStringList& l) { l[index] = *changed; });
+}
+
+void TMDIChild::Histogramme() {
+    const std::optional<QString> payload = editChart(this, QString());
+    if (!payload) return;
+    // A new chart takes the central half of the page.
+    const QSize page = drawing_->surface();
+    ShapeDraft draft;
+    draft.tool = ToolChart;
+    draft.start = QPoint(page.width() / 4, page.height() / 4);
+    draft.end = draft.start + QPoint(page.width() / 2, page.height() / 2);
+    draft.text = *payload;
+    EcritForme(*this, draft);
+}
+
+void TMDIChild::FondPage() {
+    if (drawing_->size() < 2) return;
+    const std::optional<QString> background = chooseBackground(this, drawing_->line(1));
+    if (!background) return;
+    drawing_->apply([&](QStringList& lines) { lines[1] = *background; });
+}
+
+} // namespace qel

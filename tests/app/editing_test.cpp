@@ -1,0 +1,101 @@
+// The editing commands through the frame's menu, on a drawing window.
+
+#include "app/drawingwindow.h"
+
+#include "edit/backgrounddialog.h"
+#include "edit/chartdialog.h"
+#include "edit/modalhook.h"
+#include "platform/colourchooser.h"
+#include "platform/messages.h"
+
+#include <QPushButton>
+#include <QRadioButton>
+
+namespace {
+
+using namespace qel;
+using namespace qel::testing;
+
+const QString S = QStringLiteral("\t100FFFFFF00100000000000000000C0Arial");
+
+struct Editing : DrawingWindow {
+    QStringList told;
+    ScopedMessageHook hook{[this](const Message& m) {
+        told << m.text;
+        return MessageResult::Ok;
+    }};
+    explicit Editing(std::initializer_list<QString> shapes) {
+        QStringList lines = {QStringLiteral("2801E0"), QStringLiteral(" 0BLANK")};
+        for (const QString& s : shapes)
+            lines << s + S;
+        child->drawing().load(lines, QSize(640, 480));
+    }
+    void run(const char* action) { frame.action(QString::fromLatin1(action))->trigger(); }
+};
+
+TEST(EditingWindow, CopyWithoutASelectionSaysSoAndKeepsTheClipboard) {
+    Editing w({"*0RECT 010010064064", " 0LINE 0C801412C078"});
+    w.run("EditCopyItem");
+    w.child->drawing().apply(
+        [](QStringList& l) {
+            l[2][0] = u' ';
+            l[3][0] = u'*';
+        },
+        Drawing::Effect::Selection);
+    w.run("EditDeleteItem");
+    EXPECT_EQ(w.shapes().size(), 1);
+    const int steps = w.child->drawing().undoSteps();
+    w.run("EditCopyItem");
+    EXPECT_EQ(w.told, QStringList{"Aucun objet sélectionné"});
+    EXPECT_EQ(w.child->drawing().undoSteps(), steps);
+    w.run("EditPasteItem");
+    ASSERT_EQ(w.shapes().size(), 2);
+    EXPECT_EQ(w.shapes().last(), " 0RECT 010010064064" + S);
+}
+
+TEST(EditingWindow, GroupingIsAChangeAndEraseCanBeUndone) {
+    Editing w({" 1RECT 010010064064", " 3ELLIPSE 032032096096", "*0LINE 0C801412C078"});
+    w.run("GroupItem");
+    EXPECT_EQ(w.shapes().last().left(2), QStringLiteral("*4"));
+    EXPECT_TRUE(w.child->drawing().isModified());
+    const QStringList before = w.child->drawing().lines();
+    w.run("EraseItem");
+    EXPECT_EQ(w.child->drawing().lines(), QStringList({"2801E0", " 0BLANK"}));
+    w.run("EditUndoItem");
+    EXPECT_EQ(w.child->drawing().lines(), before);
+}
+
+TEST(EditingWindow, ABackgroundColourIsPaintedAndUndone) {
+    Editing w({});
+    ScopedColourChooserHook green(
+        [](Colour) { return std::optional<Colour>(rgbColour(0, 255, 0)); });
+    ScopedModalHook<TFond> dialog([](TFond& d) {
+        d.Couleur->click();
+        d.accept();
+    });
+    w.run("BackgroundItem");
+    EXPECT_TRUE(w.child->drawing().line(1).startsWith(" 0FILLRECT 000000068090\t"));
+    EXPECT_EQ(w.child->surfaceImage().pixel(100, 100), qRgb(0, 255, 0));
+    w.run("EditUndoItem");
+    EXPECT_EQ(w.child->drawing().line(1), QStringLiteral(" 0BLANK"));
+}
+
+TEST(EditingWindow, AChartTakesTheMiddleOfThePageAndEditsInPlace) {
+    DrawingWindow w;
+    ScopedModalHook<THisto> typed([](THisto& h) {
+        h.setCells(1, 2, QStringLiteral("Ventes"));
+        h.setCells(2, 2, QStringLiteral("10"));
+        h.setCells(3, 2, QStringLiteral("20"));
+        h.setCells(2, 1, QStringLiteral("Jan"));
+        h.setCells(3, 1, QStringLiteral("Fev"));
+        h.OkButton->click();
+    });
+    w.frame.action(QStringLiteral("ChartItem"))->trigger();
+    ASSERT_EQ(w.shapes().size(), 1);
+    EXPECT_TRUE(w.shapes()[0].startsWith(
+        QStringLiteral(" 0CHART 05D03F1180BD1Ventes    00000A000014\x01\x02Jan")))
+        << w.shapes()[0].toStdString();
+    EXPECT_TRUE(w.child->drawing().canUndo());
+}
+
+} // namespace
