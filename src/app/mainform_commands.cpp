@@ -223,10 +223,7 @@ void TMainForm::connectCommands() {
 
     // Commands whose operations come with later work say so instead of doing nothing.
     connectEditCommands();
-    for (const char* name :
-         {"EnlargeItem", "PositionItem", "SizeItem", "MirrorHItem", "MirrorVItem", "Rotation1",
-          "PropertiesItem", "AlignItem", "GridStepItem", "ZoomResetItem", "ZoomInItem",
-          "ZoomOutItem", "ObjectListItem"})
+    for (const char* name : {"EnlargeItem", "PropertiesItem", "ObjectListItem"})
         notYetAvailable(QString::fromLatin1(name));
 
     // Font controls act on the active drawing window at once.

@@ -27,6 +27,16 @@ void TMainForm::connectEditCommands() {
     on("DownOneItem", [](TMDIChild& c) { c.UnDessous(); });
     on("UpOneItem", [](TMDIChild& c) { c.UnDessus(); });
     on("ChartItem", [](TMDIChild& c) { c.Histogramme(); });
+    on("MirrorHItem", [](TMDIChild& c) { c.MiroirH(); });
+    on("MirrorVItem", [](TMDIChild& c) { c.MiroirV(); });
+    on("Rotation1", [](TMDIChild& c) { c.Rotation(); });
+    on("ZoomResetItem", [](TMDIChild& c) { c.ZInit(); });
+    on("ZoomInItem", [](TMDIChild& c) { c.ZoomAv(); });
+    on("ZoomOutItem", [](TMDIChild& c) { c.ZoomAr(); });
+    on("PositionItem", [](TMDIChild& c) { c.Position(); });
+    on("SizeItem", [](TMDIChild& c) { c.Taille(); });
+    on("AlignItem", [](TMDIChild& c) { c.Aligner(); });
+    on("GridStepItem", [](TMDIChild& c) { c.PasdeGrille(); });
 }
 
 } // namespace qel

@@ -5,6 +5,7 @@
 #include "edit/selectiondrag.h"
 #include "edit/tool.h"
 #include "render/pagemapping.h"
+#include "transform/zoom.h"
 
 #include <QImage>
 #include <QString>
@@ -104,6 +105,19 @@ public:
     void Histogramme();
     void FondPage();
 
+    // ---- transforms and view (mdichild_transform.cpp) ----
+    void MiroirH();
+    void MiroirV();
+    void Rotation();
+    void ZoomAv();
+    void ZoomAr();
+    void ZInit();
+    void Position();
+    void Taille();
+    void Aligner();
+    void PasdeGrille();
+    double zoomFactor() const { return zoom_.factor(); }
+
     // ---- what the frame, the dialogs and the tests read ----
     Drawing& drawing() { return *drawing_; }
     const Drawing& drawing() const { return *drawing_; }
@@ -146,6 +160,7 @@ private:
     void pointerClick();
     // Shows "Aucun objet sélectionné" when nothing is selected.
     bool requireSelection();
+    void turn(int how);
     friend class RepaintOnce;
     QSize measureText(const FontState& font, const QString& text);
     TextMeasure textMeasure();
@@ -161,6 +176,7 @@ private:
     int gridStep_ = 8;
     bool gridShown_ = true;
     PageSettings pageSettings_;
+    Zoom zoom_;
     int undrawable_ = 0;
     bool repainting_ = false;
     SelectionDrag selectionDrag_;

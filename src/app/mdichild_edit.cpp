@@ -9,6 +9,7 @@
 #include "edit/editcommands.h"
 #include "edit/selection.h"
 #include "platform/messages.h"
+#include "transform/turn.h"
 
 namespace qel {
 
@@ -18,20 +19,24 @@ bool TMDIChild::requireSelection() {
     return false;
 }
 
+// The clipboard holds shapes at their own size, whatever the zoom they were copied at.
 void TMDIChild::Copier(QStringList& clipboard) {
     if (!requireSelection()) return;
-    clipboard = qel::Copier(drawing_->lines());
+    clipboard = zoom_.atInitialSize(qel::Copier(drawing_->lines()));
 }
 
 void TMDIChild::Couper(QStringList& clipboard) {
     if (!requireSelection()) return;
-    clipboard = qel::Copier(drawing_->lines());
+    Copier(clipboard);
     drawing_->apply(qel::Supprimer);
 }
 
 void TMDIChild::Coller(const QStringList& clipboard) {
     if (clipboard.isEmpty()) return;
-    drawing_->apply([&](QStringList& lines) { qel::Coller(lines, clipboard); });
+    int refused = 0;
+    const QStringList pasted = zoom_.atCurrentSize(clipboard, &refused);
+    drawing_->apply([&](QStringList& lines) { qel::Coller(lines, pasted); });
+    if (refused > 0) showInformation(this, kNotTransformed);
 }
 
 void TMDIChild::Supprimer() {
@@ -83,7 +88,11 @@ void TMDIChild::Effacer() {
 }
 
 void TMDIChild::Recadrer() {
-    drawing_->apply([this](QStringList& lines) { qel::Recadrer(lines, gridStep_); });
+    drawing_->apply([this](QStringList& lines) {
+        // The page is kept at the drawing's own scale, whatever the zoom.
+        if (const std::optional<QSize> page = qel::Recadrer(lines, gridStep_))
+            lines[0] = headerLine(zoom_.toInitial(page->width()), zoom_.toInitial(page->height()));
+    });
 }
 
 void TMDIChild::Modifier(const QStringList& fontNames) {

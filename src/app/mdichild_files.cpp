@@ -64,6 +64,7 @@ bool TMDIChild::Sauve(int mode) {
         return false; // nothing to save
     }
     fileName_ = nativeFileName(fileName_);
+    ZInit(); // files hold the drawing at its own scale
     const Outcome written = saveDrawing(*drawing_, fileName_, pageSettings_.enlargement);
     if (!written.ok()) {
         qel::showError(this, written.message());

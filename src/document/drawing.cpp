@@ -143,6 +143,27 @@ void Drawing::load(QStringList lines, std::optional<QSize> page) {
     emit changed(DrawingChange{});
 }
 
+void Drawing::rescale(const LineMap& map, double zoom) {
+    auto remap = [&map](QStringList& lines) {
+        for (qsizetype i = 2; i < lines.size(); ++i) {
+            std::optional<QString> next = map(lines[i]);
+            if (!next) return false;
+            if (next->constData() != lines[i].constData()) lines[i] = std::move(*next);
+        }
+        return true;
+    };
+    remap(lines_); // the caller has made sure the drawing itself fits
+    // Nearest steps first: a step that cannot follow takes every step beyond it along.
+    for (std::vector<Step>* stack : {&undo_, &redo_})
+        for (std::size_t i = stack->size(); i-- > 0;)
+            if (!remap((*stack)[i].lines)) {
+                stack->erase(stack->begin(), stack->begin() + std::ptrdiff_t(i) + 1);
+                break;
+            }
+    zoom_ = zoom;
+    emit changed(DrawingChange{});
+}
+
 void Drawing::noteExtent(int x1, int y1, int x2, int y2) {
     extent_.left = std::min({extent_.left, x1, x2});
     extent_.right = std::max({extent_.right, x1, x2});

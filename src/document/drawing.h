@@ -78,6 +78,13 @@ public:
     // Unsaved whatever the history says (a recovered drawing).
     void markUnsaved() { saved_ = kNeverSaved; }
 
+    // ---- zoom ----
+    // Rewrites every shape line, and every line of the history, for a new zoom: a change of
+    // view, so no undo step and no change to the modified flag. A history step with a line the
+    // rewrite refuses is dropped with every older one.
+    using LineMap = std::function<std::optional<QString>(const QString& line)>;
+    void rescale(const LineMap& map, double zoom);
+
     // ---- size bookkeeping ----
     // Grows the drawing's extent with a box just drawn or painted; at zoom 1 the largest extent
     // follows it.

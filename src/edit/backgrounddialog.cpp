@@ -2,9 +2,9 @@
 
 #include "document/record.h"
 #include "edit/gradientdialog.h"
-#include "edit/modalhook.h"
 #include "edit/patterndialog.h"
 #include "platform/colourchooser.h"
+#include "platform/modalhook.h"
 #include "render/painter_canvas.h"
 #include "render/recordpainter.h"
 

@@ -60,7 +60,7 @@ private:
 
 // "&Fond de page...": the new background record, or nothing when the dialog was cancelled or
 // the background did not change. Tests drive the dialog through ScopedModalHook<TFond>, and its
-// sub-dialogs through ScopedModalHook<TMotif> and ScopedModalHook<TCouleur> (edit/modalhook.h).
+// sub-dialogs through ScopedModalHook<TMotif> and ScopedModalHook<TCouleur> (platform/modalhook.h).
 std::optional<QString> chooseBackground(QWidget* parent, const QString& currentRecord);
 
 } // namespace qel

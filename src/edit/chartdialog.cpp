@@ -2,8 +2,8 @@
 
 #include "document/chartdata.h"
 #include "document/record.h"
-#include "edit/modalhook.h"
 #include "platform/messages.h"
+#include "platform/modalhook.h"
 
 #include <QHBoxLayout>
 #include <QHeaderView>

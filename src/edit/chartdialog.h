@@ -46,7 +46,7 @@ private:
 // "&Histogramme..." and "&Modifier..." on a chart. With an empty line, a new chart: the answer
 // is the bare payload. With a stored CHART line: the whole line, rewritten. Nothing when
 // cancelled, when no series is left, when nothing changed, or for a line that is no chart.
-// Tests drive the dialog through ScopedModalHook<THisto> (edit/modalhook.h).
+// Tests drive the dialog through ScopedModalHook<THisto> (platform/modalhook.h).
 std::optional<QString> editChart(QWidget* parent, const QString& storedLine);
 
 } // namespace qel

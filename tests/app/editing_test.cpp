@@ -4,9 +4,9 @@
 
 #include "edit/backgrounddialog.h"
 #include "edit/chartdialog.h"
-#include "edit/modalhook.h"
 #include "platform/colourchooser.h"
 #include "platform/messages.h"
+#include "platform/modalhook.h"
 
 #include <QPushButton>
 #include <QRadioButton>

@@ -3,9 +3,9 @@
 #include "document/record.h"
 #include "edit/backgrounddialog.h"
 #include "edit/gradientdialog.h"
-#include "edit/modalhook.h"
 #include "edit/patterndialog.h"
 #include "platform/colourchooser.h"
+#include "platform/modalhook.h"
 #include "render/ecran.h"
 
 #include <QGroupBox>

@@ -2,8 +2,8 @@
 
 #include "document/record.h"
 #include "edit/chartdialog.h"
-#include "edit/modalhook.h"
 #include "platform/messages.h"
+#include "platform/modalhook.h"
 
 #include <QApplication>
 #include <QPushButton>

@@ -1,0 +1,78 @@
+// Transforms and zoom through the frame's menus.
+
+#include "app/drawingwindow.h"
+
+#include "platform/filechooser.h"
+#include "platform/messages.h"
+#include "platform/modalhook.h"
+#include "transform/transformdialogs.h"
+
+#include <QCheckBox>
+#include <QFile>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSpinBox>
+#include <QTemporaryDir>
+
+namespace {
+
+using namespace qel;
+using namespace qel::testing;
+
+const QString S = QStringLiteral("\t100FFFFFF00100000000000000000C0Arial");
+
+TEST(TransformWindow, SavingWhileZoomedWritesTheTrueSize) {
+    DrawingWindow w;
+    w.pickTool(Rectangle);
+    w.drag({20, 20}, {60, 50});
+    w.drag({100, 100}, {120, 130});
+    const QString first = w.shapes().first();
+    w.frame.action(QStringLiteral("ZoomInItem"))->trigger();
+    EXPECT_EQ(w.child->surfaceImage().width(), 2 * TMDIChild::kNewPageWidth);
+    w.frame.action(QStringLiteral("EditUndoItem"))->trigger();
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("z.drf"));
+    ScopedFileChooserHook choose([&](const FileRequest&) { return FileChoice{path, 0}; });
+    ASSERT_TRUE(w.child->Sauve(1));
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    EXPECT_EQ(f.readAll(), ("1760FD\r\n 0BLANK\r\n" + first + "\r\n").toLatin1());
+    EXPECT_EQ(w.child->zoomFactor(), 1.0);
+}
+
+TEST(TransformWindow, TheSizeDialogKeepsProportionsUnlessThereAreNone) {
+    TDimObj d;
+    d.Init(Box{40, 30, 140, 90}, 1);
+    d.SpinEdit1->setValue(200);
+    d.SpinEdit1Exit();
+    EXPECT_EQ(d.SpinEdit2->value(), 120);
+    EXPECT_EQ(d.Label1->text(), QStringLiteral("Objets groupés : Non"));
+    TDimObj flat;
+    flat.Init(Box{10, 50, 110, 50}, 2);
+    flat.SpinEdit1->setValue(300);
+    flat.SpinEdit1Exit();
+    EXPECT_EQ(flat.SpinEdit2->value(), 0);
+}
+
+TEST(TransformWindow, RotationAndPositionThroughTheirDialogs) {
+    DrawingWindow w;
+    w.child->drawing().load({"2801E0", " 0BLANK", "*0ARCL 010050050070" + S}, QSize(640, 480));
+    ScopedModalHook<TRot> half([](TRot& d) {
+        d.RadioButton3->setChecked(true);
+        d.Button2->click();
+    });
+    w.frame.action(QStringLiteral("Rotation1"))->trigger();
+    EXPECT_EQ(w.shapes().first(), "*0ARCH 010050050070" + S);
+    ScopedModalHook<TPosit> place([](TPosit& d) {
+        d.SpinEdit1->setValue(100);
+        d.SpinEdit2->setValue(100);
+        d.Button2->click();
+    });
+    w.frame.action(QStringLiteral("PositionItem"))->trigger();
+    EXPECT_EQ(w.shapes().first(), "*0ARCH 0640640A4084" + S);
+    w.frame.action(QStringLiteral("EditUndoItem"))->trigger();
+    EXPECT_EQ(w.shapes().first(), "*0ARCH 010050050070" + S);
+}
+
+} // namespace
