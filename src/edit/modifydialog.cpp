@@ -2,7 +2,7 @@
 
 #include "document/recordkind.h"
 #include "edit/colourswatch.h"
-#include "edit/modalhook.h"
+#include "platform/modalhook.h"
 #include "edit/styleglyphs.h"
 #include "platform/colourchooser.h"
 

@@ -124,7 +124,7 @@ private:
 // "&Modifier..." on a record with a pen, a fill or a font: the rewritten line when the dialog
 // was confirmed with a change; nothing when it was cancelled, when nothing changed, or for a
 // line the dialog has no page for (which opens nothing). Tests drive the dialog through
-// ScopedModalHook<TModif> (edit/modalhook.h) and answer its colour dialog through
+// ScopedModalHook<TModif> (platform/modalhook.h) and answer its colour dialog through
 // ScopedColourChooserHook (platform/colourchooser.h).
 std::optional<QString> modifyRecord(QWidget* parent, const QString& line,
                                     const QStringList& fontNames);

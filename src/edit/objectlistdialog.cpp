@@ -2,7 +2,7 @@
 
 #include "document/record.h"
 #include "document/recordkind.h"
-#include "edit/modalhook.h"
+#include "platform/modalhook.h"
 
 #include <QHBoxLayout>
 #include <QKeyEvent>

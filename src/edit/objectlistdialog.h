@@ -67,7 +67,7 @@ struct ObjectListOutcome {
 };
 
 // "&Liste des objets": what the dialog did, or nothing when it left the list as it was and
-// picked nothing. Tests drive the dialog through ScopedModalHook<TList> (edit/modalhook.h).
+// picked nothing. Tests drive the dialog through ScopedModalHook<TList> (platform/modalhook.h).
 std::optional<ObjectListOutcome> runObjectList(QWidget* parent, const QStringList& lines);
 
 } // namespace qel

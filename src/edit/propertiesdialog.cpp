@@ -1,6 +1,6 @@
 #include "edit/propertiesdialog.h"
 
-#include "edit/modalhook.h"
+#include "platform/modalhook.h"
 
 #include <QDate>
 #include <QDateTime>

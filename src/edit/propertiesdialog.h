@@ -39,7 +39,7 @@ private:
 };
 
 // "&Propriétés": shows the dialog until the user closes it. Tests see it through
-// ScopedModalHook<TAttributs> (edit/modalhook.h).
+// ScopedModalHook<TAttributs> (platform/modalhook.h).
 void showProperties(QWidget* parent, const QString& fileName, const QStringList& shapeList,
                     int width, int height);
 

@@ -1,6 +1,6 @@
 #include "edit/supportdialog.h"
 
-#include "edit/modalhook.h"
+#include "platform/modalhook.h"
 
 #include <QFormLayout>
 #include <QHBoxLayout>

@@ -35,7 +35,7 @@ public slots:
 
 // "&Agrandir le support...": the size asked for, or nothing when the dialog was cancelled or
 // the size did not change. Tests drive the dialog through ScopedModalHook<TSupport>
-// (edit/modalhook.h).
+// (platform/modalhook.h).
 std::optional<QSize> chooseSurfaceSize(QWidget* parent, QSize current);
 
 } // namespace qel

@@ -1,6 +1,6 @@
 // The modify dialog, driven in the user's place: it rewrites only what the user changed.
 
-#include "edit/modalhook.h"
+#include "platform/modalhook.h"
 #include "edit/modifydialog.h"
 #include "platform/colourchooser.h"
 

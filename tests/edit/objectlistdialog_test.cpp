@@ -1,6 +1,6 @@
 // The object list, driven in the user's place on a private copy of the drawing.
 
-#include "edit/modalhook.h"
+#include "platform/modalhook.h"
 #include "edit/objectlistdialog.h"
 
 #include <QListWidget>

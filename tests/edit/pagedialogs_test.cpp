@@ -1,6 +1,6 @@
 // The enlarge and properties dialogs, driven in the user's place.
 
-#include "edit/modalhook.h"
+#include "platform/modalhook.h"
 #include "edit/propertiesdialog.h"
 #include "edit/supportdialog.h"
 
