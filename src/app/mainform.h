@@ -100,7 +100,6 @@ private:
     QAction* addItem(QMenu* menu, const QString& name, const QString& caption, const QString& hint,
                      bool documentCommand, QKeySequence shortcut = {});
     void forward(const QString& actionName, void (TMDIChild::*operation)());
-    void notYetAvailable(const QString& actionName);
     void FormShow();
     void applyFontToggles(TMDIChild* child);
     void applyToActive(const std::function<void(TMDIChild&)>& operation);

@@ -86,12 +86,6 @@ void TMainForm::forward(const QString& actionName, void (TMDIChild::*operation)(
             [this, operation] { applyToActive([operation](TMDIChild& c) { (c.*operation)(); }); });
 }
 
-void TMainForm::notYetAvailable(const QString& actionName) {
-    connect(action(actionName), &QAction::triggered, this, [this] {
-        showInformation(this, QStringLiteral("Cette commande n'est pas encore disponible."));
-    });
-}
-
 TMDIChild* TMainForm::createChild(const QString& caption) {
     auto* child = new TMDIChild(this);
     QMdiSubWindow* sub = mdi_->addSubWindow(child);
@@ -221,10 +215,7 @@ void TMainForm::connectCommands() {
     for (QMenu* menu : menuBar()->findChildren<QMenu*>())
         menu->installEventFilter(f1);
 
-    // Commands whose operations come with later work say so instead of doing nothing.
     connectEditCommands();
-    for (const char* name : {"EnlargeItem", "PropertiesItem", "ObjectListItem"})
-        notYetAvailable(QString::fromLatin1(name));
 
     // Font controls act on the active drawing window at once.
     connect(FontName, &QComboBox::currentTextChanged, this, [this](const QString& name) {

@@ -37,6 +37,9 @@ void TMainForm::connectEditCommands() {
     on("SizeItem", [](TMDIChild& c) { c.Taille(); });
     on("AlignItem", [](TMDIChild& c) { c.Aligner(); });
     on("GridStepItem", [](TMDIChild& c) { c.PasdeGrille(); });
+    on("EnlargeItem", [](TMDIChild& c) { c.Agrandir(); });
+    on("PropertiesItem", [](TMDIChild& c) { c.Proprietes(); });
+    on("ObjectListItem", [](TMDIChild& c) { c.Liste(); });
 }
 
 } // namespace qel

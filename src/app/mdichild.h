@@ -101,6 +101,9 @@ public:
     void Deverrouiller();
     void Effacer();
     void Recadrer();
+    void Agrandir();
+    void Proprietes();
+    void Liste();
     void Modifier(const QStringList& fontNames);
     void Histogramme();
     void FondPage();

@@ -2,12 +2,17 @@
 // command that changes nothing leaves the undo history and the modified flag alone.
 
 #include "app/mdichild.h"
+#include "app/repaintonce.h"
 
 #include "document/drawing.h"
 #include "edit/backgrounddialog.h"
 #include "edit/chartdialog.h"
 #include "edit/editcommands.h"
+#include "edit/modifydialog.h"
+#include "edit/objectlistdialog.h"
+#include "edit/propertiesdialog.h"
 #include "edit/selection.h"
+#include "edit/supportdialog.h"
 #include "platform/messages.h"
 #include "transform/turn.h"
 
@@ -96,7 +101,6 @@ void TMDIChild::Recadrer() {
 }
 
 void TMDIChild::Modifier(const QStringList& fontNames) {
-    (void)fontNames;
     if (!requireSelection()) return;
     const QStringList& lines = drawing_->lines();
     qsizetype index = -1;
@@ -113,6 +117,35 @@ void TMDIChild::Modifier(const QStringList& fontNames) {
     if (QStringView(line).mid(2, 5) == u"CHART") changed = editChart(this, line);
     if (!changed) return;
     drawing_->apply([&](QStringList& l) { l[index] = *changed; });
+}
+
+void TMDIChild::Agrandir() {
+    const std::optional<QSize> size = chooseSurfaceSize(this, drawing_->surface());
+    if (!size) return;
+    // The page is kept at the drawing's own scale, whatever the zoom.
+    const QSize page(zoom_.toInitial(size->width()), zoom_.toInitial(size->height()));
+    drawing_->apply(
+        [page](QStringList& lines) { lines[0] = headerLine(page.width(), page.height()); });
+}
+
+void TMDIChild::Proprietes() {
+    const QSize extent = drawing_->largestExtent();
+    showProperties(this, fileName_, drawing_->lines(), extent.width(), extent.height());
+}
+
+void TMDIChild::Liste() {
+    const std::optional<ObjectListOutcome> outcome = runObjectList(this, drawing_->lines());
+    if (!outcome) return;
+    const RepaintOnce once(*this);
+    if (outcome->changed) drawing_->apply([&](QStringList& lines) { lines = outcome->lines; });
+    // A pick replaces the selection by the picked record and its group.
+    if (outcome->picked >= kFirstShape)
+        drawing_->apply(
+            [picked = outcome->picked](QStringList& lines) {
+                clearSelection(lines);
+                selectLine(lines, picked);
+            },
+            Drawing::Effect::Selection);
 }
 
 void TMDIChild::Histogramme() {

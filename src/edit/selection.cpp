@@ -35,17 +35,32 @@ qsizetype frontmostAt(const QStringList& lines, QPoint p) {
     return -1;
 }
 
+namespace {
+
+// A member of a group brings the whole group, itself included.
+void selectGroupOf(QStringList& lines, const QString& member) {
+    const int g = groupOf(member);
+    if (g == 0) return;
+    for (qsizetype i = kFirstShape; i < lines.size(); ++i)
+        if (lines[i].size() >= 2 && groupOf(lines[i]) == g && !isLocked(lines[i]))
+            lines[i][0] = u'*';
+}
+
+} // namespace
+
 bool Selectionne(QStringList& lines, QPoint p) {
     const qsizetype pick = frontmostAt(lines, p);
     if (pick < 0) return false;
     QString& line = lines[pick];
     line[0] = line[0] == u'*' ? u' ' : u'*';
-    // A member of a group brings the whole group, itself included.
-    if (const int g = groupOf(line); g != 0)
-        for (qsizetype i = kFirstShape; i < lines.size(); ++i)
-            if (lines[i].size() >= 2 && groupOf(lines[i]) == g && !isLocked(lines[i]))
-                lines[i][0] = u'*';
+    selectGroupOf(lines, lines[pick]);
     return true;
+}
+
+void selectLine(QStringList& lines, qsizetype index) {
+    if (index < kFirstShape || index >= lines.size() || lines[index].size() < 2) return;
+    if (!isLocked(lines[index])) lines[index][0] = u'*';
+    selectGroupOf(lines, lines[index]);
 }
 
 void clearSelection(QStringList& lines) {

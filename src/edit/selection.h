@@ -35,6 +35,8 @@ qsizetype frontmostAt(const QStringList& lines, QPoint p);
 // A pick at the point: the record's mark toggles, and when it belongs to a group every
 // unlocked member is selected. Answers whether something was picked.
 bool Selectionne(QStringList& lines, QPoint p);
+// One record selected by its index, with its group; a locked record stays locked.
+void selectLine(QStringList& lines, qsizetype index);
 // Every mark that is not a lock is cleared.
 void clearSelection(QStringList& lines);
 // Every unlocked shape is selected.

@@ -4,12 +4,15 @@
 
 #include "edit/backgrounddialog.h"
 #include "edit/chartdialog.h"
+#include "edit/objectlistdialog.h"
 #include "platform/colourchooser.h"
 #include "platform/messages.h"
 #include "platform/modalhook.h"
 
+#include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QToolButton>
 
 namespace {
 
@@ -96,6 +99,33 @@ TEST(EditingWindow, AChartTakesTheMiddleOfThePageAndEditsInPlace) {
         QStringLiteral(" 0CHART 05D03F1180BD1Ventes    00000A000014\x01\x02Jan")))
         << w.shapes()[0].toStdString();
     EXPECT_TRUE(w.child->drawing().canUndo());
+}
+
+TEST(EditingWindow, TheObjectListRestacksAndPicksAndCanBeUndone) {
+    Editing w({" 0RECT 0100200C8064", " 0LINEU 0640320C8064", " 0ZIGZAG 000000010010"});
+    const QStringList before = w.child->drawing().lines();
+    QStringList shown;
+    ScopedModalHook<TList> list([&](TList& d) {
+        for (int i = 0; i < d.ListBox1->count(); ++i)
+            shown << d.ListBox1->item(i)->text();
+        d.ListBox1->setCurrentRow(0);
+        d.SpeedButton2->click(); // "Un avant"
+        d.Button1->click();      // "Fermer"
+    });
+    w.run("ObjectListItem");
+    EXPECT_EQ(shown, QStringList({"Rectangle  (16,32,200,100)", "Ligne montante  (100,50,200,100)",
+                                  "????????????  (0,0,16,16)"}));
+    EXPECT_TRUE(w.shapes()[0].startsWith(" 0LINEU"));
+    w.run("EditUndoItem");
+    EXPECT_EQ(w.child->drawing().lines(), before);
+
+    ScopedModalHook<TList> pick([](TList& d) {
+        d.ListBox1->setCurrentRow(1);
+        QTest::keyClick(d.ListBox1, Qt::Key_Return);
+    });
+    w.run("ObjectListItem");
+    EXPECT_EQ(w.shapes()[1][0], u'*');
+    EXPECT_EQ(w.child->drawing().lines().mid(0, 2), before.mid(0, 2));
 }
 
 } // namespace
