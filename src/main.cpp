@@ -36,6 +36,10 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Qel Draw"));
     QApplication::setApplicationDisplayName(QStringLiteral("Qel Draw"));
+    // Settings (recent files) land in the user's configuration folder under these names.
+    QApplication::setOrganizationName(QStringLiteral("QelDraw"));
+    // Lets the desktop match the window with the installed desktop entry and its icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("qeldraw"));
     QApplication::setWindowIcon(QIcon(qel::drawLogo(QSize(64, 64), false)));
     // Qt's own dialogs and buttons speak French too; without the catalogue they stay English.
     qel::installQtTranslation(&app, qel::qtTranslationsFolder());

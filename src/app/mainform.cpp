@@ -37,6 +37,7 @@ TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent) {
     buildToolbar();
     buildStatusBar();
     connectCommands();
+    setUpDesktop();
     UpdateMenuItems();
 }
 

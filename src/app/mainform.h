@@ -56,6 +56,10 @@ public:
     TMDIChild* FileOpenItemClick();
     // Opens a drawing file in a new window; nothing when it could not be read.
     TMDIChild* openDrawing(const QString& path);
+    // ---- desktop (mainform_desktop.cpp) ----
+    // A drawing just opened or saved goes first in the recent files of "&Fichier".
+    void noteRecentFile(const QString& path);
+    void openRecentFile(const QString& path);
     void UpdateMenuItems();
     TMDIChild* activeChild() const;
     QList<TMDIChild*> children() const;
@@ -90,6 +94,8 @@ protected:
     void closeEvent(QCloseEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     // Construction (mainform.cpp, mainform_menus.cpp)
@@ -113,6 +119,8 @@ private:
     void minimiseAll();
     void showHelp(int command, int context);
     void timerTick();
+    void setUpDesktop();
+    void refreshRecentFiles();
 
     QMdiArea* mdi_ = nullptr;
     ToolPalette* palette_ = nullptr;

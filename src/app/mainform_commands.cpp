@@ -94,6 +94,7 @@ TMDIChild* TMainForm::createChild(const QString& caption) {
     child->setWindowTitle(caption);
     child->setAccessibleName(caption);
     connect(child, &TMDIChild::captionChanged, sub, &QWidget::setWindowTitle);
+    connect(child, &TMDIChild::saved, this, &TMainForm::noteRecentFile);
     connect(sub, &QObject::destroyed, this, [this] { UpdateMenuItems(); });
     LastChild = child;
     child->SetIni(CurrentTool, palette_->penWidth(), CurrentPenStyle, palette_->penColour(),
@@ -120,6 +121,7 @@ TMDIChild* TMainForm::openDrawing(const QString& path) {
         if (auto* sub = qobject_cast<QMdiSubWindow*>(child->parentWidget())) sub->close();
         return nullptr;
     }
+    noteRecentFile(path);
     return child;
 }
 

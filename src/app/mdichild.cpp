@@ -22,6 +22,7 @@ TMDIChild::TMDIChild(FrameServices* frame, QWidget* parent)
     setObjectName(QStringLiteral("MDIChild"));
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("Sans nom"));
+    setAcceptDrops(true); // pictures dropped on the window are inserted
     FormCreate();
 }
 

@@ -137,9 +137,13 @@ public:
 signals:
     // The caption changed (new name after a save or a load).
     void captionChanged(const QString& caption);
+    // The drawing was written under this name.
+    void saved(const QString& path);
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override; // mdichild_drop.cpp
+    void dropEvent(QDropEvent* event) override;
 
 private:
     // ToolHost

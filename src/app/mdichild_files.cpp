@@ -71,6 +71,7 @@ bool TMDIChild::Sauve(int mode) {
         return false;
     }
     setCaption(QFileInfo(fileName_).fileName());
+    emit saved(fileName_);
     return true;
 }
 

@@ -43,30 +43,30 @@ const ToolEntry kTools[] = {
 struct StyleEntry {
     const char* name;
     const char* hint;
-    const char* what; // accessible description: the buttons of a group share one hint
+    const char* what; // the buttons of a group share one hint: the name says which one it is
     int column;
     int top;
 };
 
 const StyleEntry kPens[] = {
-    {"SolidPen", "Style de trait", "Trait plein", 1, 160},
-    {"DashPen", "Style de trait", "Tirets", 2, 160},
-    {"DotPen", "Style de trait", "Pointillés", 1, 185},
-    {"DashDotPen", "Style de trait", "Tiret point", 2, 185},
-    {"DashDotDotPen", "Style de trait", "Tiret point point", 1, 210},
-    {"ClearPen", "Style de trait", "Sans trait", 2, 210},
+    {"SolidPen", "Style de trait", "continu", 1, 160},
+    {"DashPen", "Style de trait", "tirets", 2, 160},
+    {"DotPen", "Style de trait", "pointillés", 1, 185},
+    {"DashDotPen", "Style de trait", "tiret-point", 2, 185},
+    {"DashDotDotPen", "Style de trait", "tiret-point-point", 1, 210},
+    {"ClearPen", "Style de trait", "aucun", 2, 210},
 };
 
-// The first hint is spelt as the program has always shown it.
+// The first hint is spelt as the program has always shown it; its spoken name is not.
 const StyleEntry kBrushes[] = {
-    {"SolidBrush", "Moti de remplissage", "Plein", 1, 318},
-    {"ClearBrush", "Motif de remplissage", "Transparent", 2, 318},
-    {"HorizontalBrush", "Motif de remplissage", "Hachures horizontales", 1, 343},
-    {"VerticalBrush", "Motif de remplissage", "Hachures verticales", 2, 343},
-    {"FDiagonalBrush", "Motif de remplissage", "Diagonales descendantes", 1, 368},
-    {"BDiagonalBrush", "Motif de remplissage", "Diagonales montantes", 2, 368},
-    {"CrossBrush", "Motif de remplissage", "Quadrillage", 1, 393},
-    {"DiagCrossBrush", "Motif de remplissage", "Quadrillage diagonal", 2, 393},
+    {"SolidBrush", "Moti de remplissage", "plein", 1, 318},
+    {"ClearBrush", "Motif de remplissage", "vide", 2, 318},
+    {"HorizontalBrush", "Motif de remplissage", "horizontal", 1, 343},
+    {"VerticalBrush", "Motif de remplissage", "vertical", 2, 343},
+    {"FDiagonalBrush", "Motif de remplissage", "diagonal descendant", 1, 368},
+    {"BDiagonalBrush", "Motif de remplissage", "diagonal montant", 2, 368},
+    {"CrossBrush", "Motif de remplissage", "quadrillé", 1, 393},
+    {"DiagCrossBrush", "Motif de remplissage", "quadrillé diagonal", 2, 393},
 };
 
 void describe(QWidget* w, const QString& hint) {
@@ -131,7 +131,7 @@ void ToolPalette::buildPenStyles() {
         const StyleEntry& e = kPens[i];
         QToolButton* b = addButton(QString::fromLatin1(e.name), QString::fromUtf8(e.hint),
                                    QStringLiteral("pen%1").arg(i), e.column, e.top, pens_, i);
-        b->setAccessibleDescription(QString::fromUtf8(e.what));
+        b->setAccessibleName(QStringLiteral("Style de trait : ") + QString::fromUtf8(e.what));
     }
     penStyleButton(0)->setChecked(true);
     connect(pens_, &QButtonGroup::idClicked, this, &ToolPalette::penStyleChosen);
@@ -144,7 +144,7 @@ void ToolPalette::buildBrushStyles() {
         const StyleEntry& e = kBrushes[i];
         QToolButton* b = addButton(QString::fromLatin1(e.name), QString::fromUtf8(e.hint),
                                    QStringLiteral("brush%1").arg(i), e.column, e.top, brushes_, i);
-        b->setAccessibleDescription(QString::fromUtf8(e.what));
+        b->setAccessibleName(QStringLiteral("Motif de remplissage : ") + QString::fromUtf8(e.what));
     }
     brushStyleButton(1)->setChecked(true);
     connect(brushes_, &QButtonGroup::idClicked, this, &ToolPalette::brushStyleChosen);

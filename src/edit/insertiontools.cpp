@@ -30,19 +30,22 @@ void PictureTool::press(ToolHost&, const PointerInput& in) {
 }
 
 void PictureTool::click(ToolHost& host) {
-    const std::optional<InsertedPicture> picture = host.askPicture();
-    if (!picture) return;
-    if (!fitsInRecord(picture->image)) {
+    if (const std::optional<InsertedPicture> picture = host.askPicture())
+        insertPicture(host, start_, *picture);
+}
+
+bool insertPicture(ToolHost& host, QPoint at, const InsertedPicture& picture) {
+    if (!fitsInRecord(picture.image)) {
         host.showWarning(QStringLiteral("Image trop grande"));
-        return;
+        return false;
     }
     ShapeDraft draft;
     draft.tool = ToolPicture;
-    draft.start = start_;
-    draft.end = start_ + QPoint(picture->image.width(), picture->image.height());
-    draft.picture = &picture->image;
-    draft.pictureKind = picture->kind;
-    EcritForme(host, draft);
+    draft.start = at;
+    draft.end = at + QPoint(picture.image.width(), picture.image.height());
+    draft.picture = &picture.image;
+    draft.pictureKind = picture.kind;
+    return EcritForme(host, draft).has_value();
 }
 
 } // namespace qel

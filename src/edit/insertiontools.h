@@ -29,4 +29,9 @@ private:
     QPoint start_;
 };
 
+// Places a picture at its own size with its top left corner at `at`, as the picture tool does
+// (dropped and pasted pictures too). A picture over the size limit is refused with
+// "Image trop grande" and changes nothing. Answers whether a record was written.
+bool insertPicture(ToolHost& host, QPoint at, const InsertedPicture& picture);
+
 } // namespace qel

@@ -52,10 +52,11 @@ LoadedPicture loadPicture(const QString& path) {
     picture.upperCaseName = path.toUpper();
     picture.kind = 1;
     std::optional<QImage> image;
-    if (picture.upperCaseName.contains(QLatin1String(".ICO"))) {
+    // The kind comes from the file's own name: a folder such as "~/.icons" says nothing.
+    const QString name = QFileInfo(path).fileName().toUpper();
+    if (name.contains(QLatin1String(".ICO"))) {
         image = readRaster(path, "ico");
-    } else if (picture.upperCaseName.contains(QLatin1String(".WMF")) ||
-               picture.upperCaseName.contains(QLatin1String(".EMF"))) {
+    } else if (name.contains(QLatin1String(".WMF")) || name.contains(QLatin1String(".EMF"))) {
         RenderedMetafile metafile = renderMetafileFile(path);
         picture.kind = 2;
         if (!metafile.outcome.ok()) {

@@ -6,6 +6,7 @@
 #include "app/colourpanel.h"
 #include "app/helpviewer.h"
 #include "app/mainform.h"
+#include "app/toolpalette.h"
 #include "app/translation.h"
 #include "edit/textinput.h"
 #include "platform/filechooser.h"
@@ -109,6 +110,27 @@ TEST(Accessibility, FrameMenusAndButtonsAreSpokenWithoutMarks) {
                 int(menu->actions().indexOf(back)));
     ASSERT_NE(item, nullptr);
     EXPECT_EQ(item->text(QAccessible::Name).toStdString(), "Arrière plan");
+}
+
+// Every name in the tree under iface.
+void collectNames(QAccessibleInterface* iface, QStringList& names, int depth = 0) {
+    if (!iface || !iface->isValid() || depth > 40) return;
+    names << iface->text(QAccessible::Name);
+    for (int i = 0; i < iface->childCount(); ++i)
+        collectNames(iface->child(i), names, depth + 1);
+}
+
+TEST(Accessibility, StyleButtonsOfOneHintAreToldApartByName) {
+    TMainForm frame;
+    QStringList names;
+    collectNames(QAccessible::queryAccessibleInterface(frame.toolPalette()), names);
+    for (const char* group : {"Style de trait : ", "Motif de remplissage : "}) {
+        QStringList found = names.filter(QString::fromUtf8(group));
+        const qsizetype count = found.size();
+        found.removeDuplicates();
+        EXPECT_EQ(found.size(), count) << group;
+        EXPECT_EQ(count, group[0] == 'S' ? 6 : 8) << group;
+    }
 }
 
 TEST(Accessibility, DialogsAreSpokenWithoutMarks) {

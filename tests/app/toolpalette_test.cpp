@@ -74,14 +74,31 @@ INSTANTIATE_TEST_SUITE_P(ToolPalette, ToolButtons,
                                            ToolHint{"Dessin libre", 7, 5},
                                            ToolHint{"Hémisphère", 12, 11}));
 
-TEST(ToolPalette, StyleButtonsCarryTheirHints) {
+TEST(ToolPalette, StyleButtonsKeepTheirHintsAndAreNamedForTheirStyle) {
     qel::TMainForm frame;
     qel::ToolPalette& p = *frame.toolPalette();
-    for (int i = 0; i < 6; ++i)
-        EXPECT_EQ(p.penStyleButton(i)->accessibleName(), "Style de trait");
-    EXPECT_EQ(p.brushStyleButton(0)->accessibleName(), "Moti de remplissage");
-    for (int i = 1; i < 8; ++i)
-        EXPECT_EQ(p.brushStyleButton(i)->accessibleName(), "Motif de remplissage");
+    const char* const pens[] = {"continu",           "tirets", "pointillés", "tiret-point",
+                                "tiret-point-point", "aucun"};
+    for (int i = 0; i < 6; ++i) {
+        EXPECT_EQ(p.penStyleButton(i)->toolTip(), "Style de trait");
+        EXPECT_EQ(p.penStyleButton(i)->statusTip(), "Style de trait");
+        EXPECT_EQ(p.penStyleButton(i)->accessibleName(),
+                  QStringLiteral("Style de trait : ") + QString::fromUtf8(pens[i]));
+    }
+    const char* const brushes[] = {"plein",
+                                   "vide",
+                                   "horizontal",
+                                   "vertical",
+                                   "diagonal descendant",
+                                   "diagonal montant",
+                                   "quadrillé",
+                                   "quadrillé diagonal"};
+    for (int i = 0; i < 8; ++i) {
+        EXPECT_EQ(p.brushStyleButton(i)->toolTip(),
+                  i == 0 ? "Moti de remplissage" : "Motif de remplissage");
+        EXPECT_EQ(p.brushStyleButton(i)->accessibleName(),
+                  QStringLiteral("Motif de remplissage : ") + QString::fromUtf8(brushes[i]));
+    }
     EXPECT_EQ(p.SpinEdit1->accessibleName(), "Epaisseur de trait");
     EXPECT_EQ(p.ForeColor->accessibleName(), "Couleur du crayon");
     EXPECT_EQ(p.Backcolor->accessibleName(), "Couleur de remplissage");

@@ -1,5 +1,7 @@
 #include "edit/pictureinsert.h"
+#include "platform/imagewriters.h"
 
+#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -70,6 +72,26 @@ TEST(PictureInsert, BitmapsKeepTheirPixelsAndBigOnesDoNotFit) {
     EXPECT_FALSE(fitsInRecord(QImage(150, 150, QImage::Format_RGB32)));
     EXPECT_TRUE(fitsInRecord(QImage(148, 147, QImage::Format_RGB32)));
     EXPECT_FALSE(fitsInRecord(QImage(4096, 2, QImage::Format_RGB32)));
+}
+
+TEST(PictureInsert, CommonPicturesLoadWhateverTheFolderIsCalled) {
+    QTemporaryDir dir;
+    // A folder name that looks like an icon or a metafile does not decide how a file is read.
+    ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("images.ico.emf")));
+    QImage image(5, 4, QImage::Format_RGB32);
+    image.fill(qRgb(0, 0, 255));
+    for (const char* name : {"p.png", "p.jpg", "p.gif", "p.bmp"}) {
+        const QString path = dir.filePath(QStringLiteral("images.ico.emf/") + name);
+        // Qt reads GIF but does not write it: our own encoder does.
+        ASSERT_TRUE(QString::fromLatin1(name).endsWith(QLatin1String(".gif"))
+                        ? writeGif(image, path).ok()
+                        : image.save(path))
+            << name;
+        const LoadedPicture loaded = loadPicture(path);
+        ASSERT_TRUE(loaded.outcome.ok()) << name << loaded.outcome.message().toStdString();
+        EXPECT_EQ(loaded.picture.kind, 1) << name;
+        EXPECT_EQ(loaded.picture.image.size(), QSize(5, 4)) << name;
+    }
 }
 
 } // namespace
