@@ -1,6 +1,8 @@
 #include "app/commandline.h"
 #include "app/logo.h"
 #include "app/mainform.h"
+#include "app/recoverycopy.h"
+#include "app/recoverydialog.h"
 #include "app/splash.h"
 #include "app/translation.h"
 #include "platform/focuskeeper.h"
@@ -45,12 +47,22 @@ int main(int argc, char** argv) {
     qel::installQtTranslation(&app, qel::qtTranslationsFolder());
     qel::FocusKeeper focusKeeper;
     auto splash = qel::showSplash();
-    qel::TMainForm frame;
-    splash.reset();
-    frame.show();
-    // Without a window manager nobody gives the new frame the keyboard: take it.
-    frame.activateWindow();
-    for (const QString& path : app.arguments().mid(1))
-        frame.openDrawing(path);
-    return app.exec();
+    // Unsaved changes are kept in recovery copies; copies an ended instance left are offered.
+    qel::RecoveryStore recovery;
+    int status = 0;
+    {
+        qel::TMainForm frame;
+        if (recovery.open()) frame.setRecoveryStore(&recovery);
+        splash.reset();
+        frame.show();
+        // Without a window manager nobody gives the new frame the keyboard: take it.
+        frame.activateWindow();
+        if (recovery.open()) qel::offerRecovery(frame, recovery);
+        for (const QString& path : app.arguments().mid(1))
+            frame.openDrawing(path);
+        status = app.exec();
+    }
+    // The windows have asked for their copies to go; let that finish before the folder goes.
+    qel::RecoveryCopy::waitForWrites();
+    return status;
 }

@@ -7,6 +7,8 @@
 
 namespace qel {
 
+class RecoveryStore;
+
 // What a drawing window needs from the frame that holds it. Tests give a window a fake.
 class FrameServices {
 public:
@@ -20,6 +22,8 @@ public:
     virtual void showPenWidth(int width) = 0;
     // The font names offered by the frame (for dialogs that choose a font).
     virtual QStringList fontNames() const { return {}; }
+    // Where drawing windows keep their recovery copies; none unless the program set one up.
+    virtual RecoveryStore* recoveryStore() { return nullptr; }
 };
 
 // Tool index of a palette button (1..12) to a drawing window's tool code; -1 for none.

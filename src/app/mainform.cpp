@@ -105,8 +105,8 @@ void TMainForm::buildToolbar() {
            action(QStringLiteral("FilePrintItem")), true);
     button(QStringLiteral("PreviewBtn"), QStringLiteral("Aperçu avant impression"),
            QStringLiteral("preview"), action(QStringLiteral("FilePreviewItem")), true);
-    button(QStringLiteral("UndoBtn"), QStringLiteral("Annuler"), QStringLiteral("undo"),
-           action(QStringLiteral("EditUndoItem")), true);
+    undoButton_ = button(QStringLiteral("UndoBtn"), QStringLiteral("Annuler"), QStringLiteral("undo"),
+                         action(QStringLiteral("EditUndoItem")), true);
     bar->addSeparator();
     button(QStringLiteral("CutBtn"), QStringLiteral("Couper"), QStringLiteral("cut"),
            action(QStringLiteral("EditCutItem")), true);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/frameservices.h"
+#include "platform/recoverystore.h"
 
 #include <QAction>
 #include <QHash>
@@ -50,6 +51,10 @@ public:
     void setStatusText(int panel, const QString& text) override;
     void showPenWidth(int width) override;
     QStringList fontNames() const override;
+    RecoveryStore* recoveryStore() override { return recovery_; }
+    void setRecoveryStore(RecoveryStore* store) { recovery_ = store; }
+    // Opens a drawing from its recovery copy: as it was, under its own name, modified.
+    TMDIChild* restoreDrawing(const RecoveryData& data);
 
     // ---- commands (mainform_commands.cpp) ----
     TMDIChild* FileNewItemClick();
@@ -61,6 +66,8 @@ public:
     void noteRecentFile(const QString& path);
     void openRecentFile(const QString& path);
     void UpdateMenuItems();
+    // "&Annuler", "&Rétablir" and the undo button follow the active drawing's history.
+    void updateHistoryItems();
     TMDIChild* activeChild() const;
     QList<TMDIChild*> children() const;
     QAction* action(const QString& objectName) const { return actions_.value(objectName); }
@@ -133,6 +140,8 @@ private:
     std::unique_ptr<HelpEngine> help_;
     std::shared_ptr<QPrinter> printer_; // made on first use: looking for printers takes time
     bool shown_ = false;
+    QToolButton* undoButton_ = nullptr;
+    RecoveryStore* recovery_ = nullptr;
 };
 
 } // namespace qel

@@ -75,6 +75,15 @@ void TMainForm::UpdateMenuItems() {
         w->setEnabled(open);
     for (QWidget* w : palette_->documentControls())
         w->setEnabled(open);
+    updateHistoryItems();
+}
+
+void TMainForm::updateHistoryItems() {
+    const TMDIChild* child = activeChild();
+    const bool undo = child && child->drawing().canUndo();
+    action(QStringLiteral("EditUndoItem"))->setEnabled(undo);
+    action(QStringLiteral("EditRedoItem"))->setEnabled(child && child->drawing().canRedo());
+    if (undoButton_) undoButton_->setEnabled(undo);
 }
 
 void TMainForm::applyToActive(const std::function<void(TMDIChild&)>& operation) {
@@ -96,6 +105,7 @@ TMDIChild* TMainForm::createChild(const QString& caption) {
     connect(child, &TMDIChild::captionChanged, sub, &QWidget::setWindowTitle);
     connect(child, &TMDIChild::saved, this, &TMainForm::noteRecentFile);
     connect(sub, &QObject::destroyed, this, [this] { UpdateMenuItems(); });
+    connect(&child->drawing(), &Drawing::changed, this, [this] { updateHistoryItems(); });
     LastChild = child;
     child->SetIni(CurrentTool, palette_->penWidth(), CurrentPenStyle, palette_->penColour(),
                   palette_->fillColour(), CurrentBrushStyle);
@@ -104,6 +114,12 @@ TMDIChild* TMainForm::createChild(const QString& caption) {
     child->RedimForm();
     child->Dessine();
     UpdateMenuItems();
+    return child;
+}
+
+TMDIChild* TMainForm::restoreDrawing(const RecoveryData& data) {
+    TMDIChild* child = createChild(data.caption.isEmpty() ? QStringLiteral("Dessin") : data.caption);
+    child->restore(data.lines, data.fileName, data.caption);
     return child;
 }
 
@@ -180,6 +196,7 @@ void TMainForm::connectCommands() {
     on("FileSaveAsItem", [this] { applyToActive([](TMDIChild& c) { c.Sauve(1); }); });
     on("FileExitItem", [this] { close(); });
     forward(QStringLiteral("EditUndoItem"), &TMDIChild::Annuler);
+    forward(QStringLiteral("EditRedoItem"), &TMDIChild::Retablir);
     forward(QStringLiteral("RedrawItem"), &TMDIChild::Redessine);
     forward(QStringLiteral("SelectAllItem"), &TMDIChild::ToutSel);
     forward(QStringLiteral("DeselectAllItem"), &TMDIChild::ToutDesel);

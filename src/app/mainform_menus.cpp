@@ -51,7 +51,8 @@ const Menu kMenus[] = {
      "",
      4,
      {
-         {"EditUndoItem", "&Annuler", "annuler modification", true},
+         {"EditUndoItem", "&Annuler", "annuler modification", true, "Ctrl+Z"},
+         {"EditRedoItem", "&Rétablir", "rétablir la modification", true, "Ctrl+Y"},
          {"", "", "", false},
          {"EditCutItem", "&Couper", "Couper dans le Presse-papiers", true, "Ctrl+X"},
          {"EditCopyItem", "Co&pier", "Copier dans le Presse-papiers", true, "Ctrl+C"},
@@ -189,6 +190,10 @@ void TMainForm::buildMenus() {
             a->setProperty("helpContext", m.helpContext);
         }
     }
+    // Redo answers both usual keys.
+    action(QStringLiteral("EditRedoItem"))
+        ->setShortcuts({QKeySequence(QStringLiteral("Ctrl+Y")),
+                        QKeySequence(QStringLiteral("Ctrl+Shift+Z"))});
     for (const char* ticked : {"ShowGridItem", "ColourStripItem"}) {
         QAction* a = action(QString::fromLatin1(ticked));
         a->setCheckable(true);

@@ -1,6 +1,8 @@
 #include "app/mdichild.h"
 
 #include "app/drawingsurface.h"
+#include "app/recoverycopy.h"
+#include "document/shapelist.h"
 #include "document/drawing.h"
 #include "edit/textinput.h"
 #include "platform/messages.h"
@@ -41,10 +43,23 @@ void TMDIChild::FormCreate() {
     connect(drawing_, &Drawing::changed, this,
             [this](const DrawingChange& change) { drawingChanged(change); });
 
+    if (RecoveryStore* store = frame_ ? frame_->recoveryStore() : nullptr) {
+        static int windows = 0; // numbers this instance's copies
+        recovery_ = new RecoveryCopy(*drawing_, store->fileFor(++windows),
+                                     [this] { return recoveryData(); }, this);
+    }
+
     surface_ = new DrawingSurface(this, kNewPageWidth, kNewPageHeight);
     surface_->setAccessibleName(QStringLiteral("Surface de dessin"));
     scroll_->setWidget(surface_);
     resize(kNewPageWidth, kNewPageHeight);
+}
+
+RecoveryData TMDIChild::recoveryData() const {
+    // What a save would write: the drawing's own scale and no selection marks.
+    QStringList lines = zoom_.atInitialSize(drawing_->lines());
+    clearSelectionMarks(lines);
+    return {caption(), fileName_, lines, QDateTime::currentDateTime()};
 }
 
 const QImage& TMDIChild::surfaceImage() const {
@@ -194,6 +209,10 @@ void TMDIChild::SetGrille(bool shown) {
 
 void TMDIChild::Annuler() {
     drawing_->undo();
+}
+
+void TMDIChild::Retablir() {
+    drawing_->redo();
 }
 
 void TMDIChild::shapeMeasured(QPoint start, QPoint end) {

@@ -4,6 +4,7 @@
 #include "document/drawingattributes.h"
 #include "edit/selectiondrag.h"
 #include "edit/tool.h"
+#include "platform/recoverystore.h"
 #include "render/pagemapping.h"
 #include "transform/zoom.h"
 
@@ -20,6 +21,7 @@ class Canvas;
 class Drawing;
 class DrawingSurface;
 class PictureCache;
+class RecoveryCopy;
 struct DrawingChange;
 
 // The drawing window: a view of one drawing (its surface, scroll area and caption) that turns
@@ -56,6 +58,7 @@ public:
     void SetStyle3(QChar c); // underline
     void SetGrille(bool shown);
     void Annuler();
+    void Retablir();
     QString caption() const;
 
     // ---- files (mdichild_files.cpp) ----
@@ -65,6 +68,10 @@ public:
     bool SaveAs();
     // mode 0 save, 1 save as; answers whether the drawing was written.
     bool Sauve(int mode);
+    // A drawing brought back from its recovery copy: unsaved, under its own name.
+    void restore(const QStringList& lines, const QString& fileName, const QString& caption);
+    // The copy kept of this window's unsaved changes; null when none is kept.
+    RecoveryCopy* recoveryCopy() const { return recovery_; }
 
     // ---- painting (mdichild_paint.cpp) ----
     void Dessine();
@@ -164,6 +171,7 @@ private:
     bool FormCloseQuery();
     void setCaption(const QString& caption);
     void showSizeDisplay();
+    RecoveryData recoveryData() const;
     void pointerClick();
     // Shows "Aucun objet sélectionné" when nothing is selected.
     bool requireSelection();
@@ -184,6 +192,7 @@ private:
     bool gridShown_ = true;
     PageSettings pageSettings_;
     Zoom zoom_;
+    RecoveryCopy* recovery_ = nullptr; // a child QObject
     int undrawable_ = 0;
     bool repainting_ = false;
     SelectionDrag selectionDrag_;

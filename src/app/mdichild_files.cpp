@@ -41,6 +41,14 @@ bool TMDIChild::Charge(const QString& path) {
     return true;
 }
 
+void TMDIChild::restore(const QStringList& lines, const QString& fileName,
+                        const QString& caption) {
+    drawing_->load(lines, parseHeaderLine(lines.value(0)));
+    drawing_->markUnsaved();
+    fileName_ = fileName;
+    if (!caption.isEmpty()) setCaption(caption);
+}
+
 bool TMDIChild::SaveAs() {
     // A drawing never saved starts in the current folder under its window's name.
     const QFileInfo file(fileName_);

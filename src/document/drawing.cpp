@@ -37,7 +37,24 @@ QSize Drawing::surface() const {
             int(std::nearbyint(page_.height() * zoom_))};
 }
 
+void Drawing::tellModified(bool wasModified) {
+    if (wasModified != isModified()) emit modifiedChanged(isModified());
+}
+
+void Drawing::markSaved() {
+    const bool was = isModified();
+    saved_ = current_;
+    tellModified(was);
+}
+
+void Drawing::markUnsaved() {
+    const bool was = isModified();
+    saved_ = kNeverSaved;
+    tellModified(was);
+}
+
 bool Drawing::apply(const Edit& edit, Effect effect) {
+    const bool was = isModified();
     QStringList next = lines_;
     edit(next);
 
@@ -69,6 +86,7 @@ bool Drawing::apply(const Edit& edit, Effect effect) {
     ensureHeaderAndBackground(lines_, page_.width(), page_.height());
     if (prefix == 0) readPage();
     emit changed(change);
+    tellModified(was);
     return true;
 }
 
@@ -102,6 +120,7 @@ void Drawing::trimHistory() {
 }
 
 void Drawing::restore(std::vector<Step>& from, std::vector<Step>& to) {
+    const bool was = isModified();
     endGesture();
     Step step = std::move(from.back());
     from.pop_back();
@@ -110,6 +129,7 @@ void Drawing::restore(std::vector<Step>& from, std::vector<Step>& to) {
     current_ = step.state;
     readPage();
     emit changed(DrawingChange{});
+    tellModified(was);
 }
 
 bool Drawing::undo() {
@@ -130,6 +150,7 @@ void Drawing::readPage() {
 }
 
 void Drawing::load(QStringList lines, std::optional<QSize> page) {
+    const bool was = isModified();
     endGesture();
     if (page && !page->isEmpty()) page_ = *page;
     ensureHeaderAndBackground(lines, page_.width(), page_.height());
@@ -141,6 +162,7 @@ void Drawing::load(QStringList lines, std::optional<QSize> page) {
     redo_.clear();
     current_ = saved_ = nextState_++;
     emit changed(DrawingChange{});
+    tellModified(was);
 }
 
 void Drawing::rescale(const LineMap& map, double zoom) {

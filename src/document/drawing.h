@@ -74,9 +74,9 @@ public:
     // keeps the current page; the header and background are completed when missing.
     void load(QStringList lines, std::optional<QSize> page);
     // The state now is what the file holds.
-    void markSaved() { saved_ = current_; }
+    void markSaved();
     // Unsaved whatever the history says (a recovered drawing).
-    void markUnsaved() { saved_ = kNeverSaved; }
+    void markUnsaved();
 
     // ---- zoom ----
     // Rewrites every shape line, and every line of the history, for a new zoom: a change of
@@ -94,6 +94,8 @@ public:
 
 signals:
     void changed(const DrawingChange& change);
+    // The drawing became modified, or unmodified again (saved, or undone back to its file).
+    void modifiedChanged(bool modified);
 
 private:
     struct Step {
@@ -108,6 +110,8 @@ private:
     void trimHistory();
     void restore(std::vector<Step>& from, std::vector<Step>& to);
     void readPage();
+    // Tells of a change of the modified flag since `wasModified`.
+    void tellModified(bool wasModified);
 
     QStringList lines_;
     QSize page_;
