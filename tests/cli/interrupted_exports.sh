@@ -32,8 +32,11 @@ for ((k = 0; k < kills; k++)); do
   [ "$fresh" = 1 ] || cp "$work/old/out.$ext" "$out"
   "$qeldraw" --export "$work/in/big.drf" "$out" 2>/dev/null &
   pid=$!
-  # Anywhere from the start to a little past the export's usual end.
-  delay=$(( (RANDOM * 32768 + RANDOM) % (micros[$ext] * 11 / 10 + 1) ))
+  # Anywhere up to half as long again as an export took alone; every other kill in its second
+  # half, where the file is written and put into place.
+  span=$(( micros[$ext] * 3 / 2 ))
+  from=$(( k % 2 ? micros[$ext] * 7 / 10 : 0 ))
+  delay=$(( from + (RANDOM * 32768 + RANDOM) % (span - from + 1) ))
   sleep "$(printf '%d.%06d' $((delay / 1000000)) $((delay % 1000000)))"
   kill -9 "$pid" 2>/dev/null || true
   wait "$pid" 2>/dev/null || true
