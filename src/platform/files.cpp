@@ -111,8 +111,10 @@ void removeLeftovers(int dir, const QByteArray& name) {
     ::closedir(listing);
 }
 
-// Blocks every signal that can be blocked while the file is being put into place, so that an
-// interrupt or a terminate request lands before the temporary name exists or after it is gone.
+// Holds back, in this thread, every signal that can be held while the file is being put into
+// place: an interrupt or a terminate request handled here then lands before the temporary name
+// exists or after it is gone. Only a kill that cannot be held (or lands on another thread) can
+// still fall between the two system calls, and the next save of the same file sweeps that up.
 class SignalsHeld {
 public:
     SignalsHeld() {
