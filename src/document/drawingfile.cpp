@@ -1,6 +1,7 @@
 #include "document/drawingfile.h"
 
 #include "document/cp1252.h"
+#include "document/drawingdecoder.h"
 #include "document/record.h"
 
 namespace qel {
@@ -28,9 +29,16 @@ std::optional<QSize> parseHeaderLine(const QString& line) {
 }
 
 DecodedDrawing decodeDrawing(const QByteArray& bytes) {
+    DrawingDecoder counter(DrawingDecoder::Mode::Count);
+    counter.feed(bytes);
+    counter.finish();
+    DrawingDecoder decoder;
+    decoder.reserve(counter.keptLines());
+    decoder.feed(bytes);
+    decoder.finish();
     DecodedDrawing out;
-    out.lines = splitLines(fromCp1252(bytes));
-    out.droppedLines = Verifie(out.lines);
+    out.lines = decoder.takeLines();
+    out.droppedLines = decoder.droppedLines();
     if (!out.lines.isEmpty()) out.pageSize = parseHeaderLine(out.lines.first());
     return out;
 }

@@ -322,16 +322,14 @@ QString styleFieldOf(const DrawingStyle& style) {
 
 int Verifie(QStringList& list) {
     if (list.size() < 3) return 0;
-    int dropped = 0;
-    for (qsizetype i = 2; i < list.size();) {
-        const qsizetype tab = list[i].indexOf(kTab);
-        if (tab < 15) { // no TAB (-1), or before character 16
-            list.removeAt(i);
-            ++dropped;
-        } else {
-            ++i;
-        }
-    }
+    // One pass that moves the kept items down: removing each bad item where it stands would
+    // shift the rest of the list every time.
+    const auto invalid = [](const QString& item) {
+        return item.indexOf(kTab) < 15; // no TAB (-1), or before character 16
+    };
+    const auto kept = std::remove_if(list.begin() + 2, list.end(), invalid);
+    const int dropped = int(list.end() - kept);
+    list.erase(kept, list.end());
     return dropped;
 }
 

@@ -143,7 +143,9 @@ void roundedSpans(const QRect& box, int cornerWidth, int cornerHeight, bool outl
                   std::vector<Span>& out) {
     out.clear();
     if (box.width() <= 0 || box.height() <= 0) return;
-    const auto [w, h, cw, ch] = cornersOf(box, cornerWidth, cornerHeight);
+    // Plain variables rather than a structured binding: the corner-row lambda captures them.
+    const Corners corners = cornersOf(box, cornerWidth, cornerHeight);
+    const int w = corners.w, h = corners.h, cw = corners.cw, ch = corners.ch;
     thread_local std::vector<QuarterPixel> q;
     quarter(cw, ch, q);
     const int l = box.left(), t = box.top(), r = l + w, b = t + h;

@@ -1,5 +1,7 @@
 #include "document/cp1252.h"
+#include "document/drawingdecoder.h"
 #include "document/drawingfile.h"
+#include "document/record.h"
 #include "document/shapelist.h"
 
 #include <gtest/gtest.h>
@@ -67,6 +69,64 @@ TEST(ShapeList, NewListMarksAndExtent) {
     QStringList empty;
     ensureHeaderAndBackground(empty, 16, 16);
     EXPECT_EQ(empty, QStringList({"010010", " 0BLANK"}));
+}
+
+} // namespace
+
+namespace {
+
+// A file of many records with invalid lines of every kind between them: empty lines (as CR CR LF
+// endings give), a bare keyword, a TAB too early, no TAB at all.
+struct Interleaved {
+    QByteArray bytes;
+    QStringList kept;
+    int dropped = 0;
+};
+
+Interleaved interleaved(int records) {
+    const QByteArray invalid[] = {"", " 0RECT", " 0RECT 010\tx", " 0RECT 0100200C8064 no tab"};
+    Interleaved f;
+    f.bytes = "2801E0\r\n 0BLANK\r\n";
+    f.kept = QStringList{"2801E0", " 0BLANK"};
+    for (int i = 0; i < records; ++i) {
+        const QByteArray record = " 0TEXT 0100200C8064n" + QByteArray::number(i) + "\t1";
+        f.bytes += record + "\r\n";
+        f.kept << QString::fromLatin1(record);
+        for (int k = 0; k <= i % 4; ++k) {
+            // CR CR LF ends this line and then an empty one.
+            f.bytes += invalid[(i + k) % 4] + (k % 2 ? "\r" : "\r\r\n");
+            f.dropped += k % 2 ? 1 : 2;
+        }
+    }
+    return f;
+}
+
+TEST(DrawingFile, ManyInvalidLinesKeepEveryRecordInOrder) {
+    const Interleaved f = interleaved(20000);
+    const DecodedDrawing d = decodeDrawing(f.bytes);
+    EXPECT_EQ(d.droppedLines, f.dropped);
+    EXPECT_TRUE(d.lines == f.kept);
+    EXPECT_EQ(d.lines.capacity(), d.lines.size()); // counted first, allocated once
+
+    // Lines validated after the fact give the same list.
+    QStringList split = splitLines(fromCp1252(f.bytes));
+    EXPECT_EQ(Verifie(split), f.dropped);
+    EXPECT_TRUE(split == f.kept);
+}
+
+TEST(DrawingFile, PiecesCutAnywhereGiveTheSameLines) {
+    const Interleaved f = interleaved(50);
+    const QByteArray bytes = f.bytes + " 0TEXT 0100200C8064\xC9t\xE9\t1"; // no line end
+    const DecodedDrawing whole = decodeDrawing(bytes);
+    for (qsizetype piece : {1, 2, 3, 7, 64, 1000}) {
+        DrawingDecoder decoder;
+        for (qsizetype at = 0; at < bytes.size(); at += piece)
+            decoder.feed(QByteArrayView(bytes).sliced(at, std::min(piece, bytes.size() - at)));
+        decoder.finish();
+        EXPECT_EQ(decoder.droppedLines(), whole.droppedLines) << piece;
+        EXPECT_EQ(decoder.takeLines(), whole.lines) << piece;
+    }
+    EXPECT_EQ(whole.lines.last(), QStringLiteral(" 0TEXT 0100200C8064Été\t1"));
 }
 
 } // namespace

@@ -70,6 +70,27 @@ TEST(DrawingFile, FailedSaveKeepsThePreviousFileAndNamesIt) {
     }
 }
 
+TEST(DrawingFile, LargeFileReadInPiecesLoadsAsItsBytesDecode) {
+    // A file is read a megabyte at a time: a CR LF and a record cut at a piece's end.
+    constexpr qsizetype kPiece = 1 << 20;
+    for (const qsizetype cut : {kPiece - 1, kPiece - 10}) {
+        QByteArray bytes = "2801E0\r\n 0BLANK\r\n";
+        for (int i = 0; bytes.size() < cut - 40; ++i)
+            bytes += " 0TEXT 0100200C8064n" + QByteArray::number(i) + "\t1\r\r\n";
+        bytes += QByteArray(cut - bytes.size(), 'x') + "\r\n" + kRect + "\r\n" + kRect;
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("big.drf"));
+        writeAll(path, bytes);
+        const LoadedDrawing loaded = loadDrawingFile(path);
+        const DecodedDrawing decoded = decodeDrawing(bytes);
+        ASSERT_TRUE(loaded.outcome.ok());
+        EXPECT_EQ(loaded.droppedLines, decoded.droppedLines);
+        EXPECT_TRUE(loaded.lines == decoded.lines);
+        EXPECT_EQ(loaded.lines.last(), QString::fromLatin1(kRect));
+        EXPECT_EQ(loaded.lines.size(), loaded.lines.capacity()); // allocated once
+    }
+}
+
 TEST(DrawingFile, MissingFileIsAnErrorNamingIt) {
     const LoadedDrawing loaded = loadDrawingFile(QStringLiteral("/nonexistent/x.drf"));
     EXPECT_FALSE(loaded.outcome.ok());
