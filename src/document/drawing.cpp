@@ -106,6 +106,13 @@ void Drawing::pushStep(std::vector<Step>& stack, QStringList lines, quint64 stat
     stack.push_back({std::move(lines), state, bytes});
 }
 
+qint64 Drawing::historyBytes() const {
+    qint64 total = 0;
+    for (const Step& s : undo_)
+        total += s.bytes;
+    return total;
+}
+
 void Drawing::trimHistory() {
     qint64 total = 0;
     for (const Step& s : undo_)

@@ -68,6 +68,8 @@ public:
     bool undo();
     bool redo();
     int undoSteps() const { return int(undo_.size()); }
+    // What the undo steps hold beyond the drawing itself, as the history's cap counts it.
+    qint64 historyBytes() const;
 
     // ---- files ----
     // A drawing read from a file: a fresh history, not modified. A missing or unreadable header
