@@ -2,8 +2,8 @@
 
 #include "app/drawingsurface.h"
 #include "app/recoverycopy.h"
-#include "document/shapelist.h"
 #include "document/drawing.h"
+#include "document/shapelist.h"
 #include "edit/textinput.h"
 #include "platform/messages.h"
 #include "render/canvas.h"
@@ -45,13 +45,14 @@ void TMDIChild::FormCreate() {
 
     if (RecoveryStore* store = frame_ ? frame_->recoveryStore() : nullptr) {
         static int windows = 0; // numbers this instance's copies
-        recovery_ = new RecoveryCopy(*drawing_, store->fileFor(++windows),
-                                     [this] { return recoveryData(); }, this);
+        recovery_ = new RecoveryCopy(
+            *drawing_, store->fileFor(++windows), [this] { return recoveryData(); }, this);
     }
 
     surface_ = new DrawingSurface(this, kNewPageWidth, kNewPageHeight);
     surface_->setAccessibleName(QStringLiteral("Surface de dessin"));
     scroll_->setWidget(surface_);
+    watchKeys();
     resize(kNewPageWidth, kNewPageHeight);
 }
 

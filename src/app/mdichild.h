@@ -13,6 +13,7 @@
 #include <QWidget>
 #include <memory>
 
+class QKeyEvent;
 class QScrollArea;
 
 namespace qel {
@@ -149,6 +150,7 @@ signals:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override; // mdichild_drop.cpp
     void dropEvent(QDropEvent* event) override;
 
@@ -175,6 +177,13 @@ private:
     void pointerClick();
     // Shows "Aucun objet sélectionné" when nothing is selected.
     bool requireSelection();
+    void pasteRecords(const QStringList& records);
+    void pastePicture(const QImage& image);
+    void pasteText(const QString& text);
+    QPoint pastePoint() const;
+    void selectLast();
+    void watchKeys();
+    bool keyPressed(QKeyEvent* key);
     void turn(int how);
     friend class RepaintOnce;
     QSize measureText(const FontState& font, const QString& text);
@@ -193,6 +202,7 @@ private:
     PageSettings pageSettings_;
     Zoom zoom_;
     RecoveryCopy* recovery_ = nullptr; // a child QObject
+    bool nudging_ = false;             // arrow keys are moving the selection
     int undrawable_ = 0;
     bool repainting_ = false;
     SelectionDrag selectionDrag_;

@@ -1,20 +1,29 @@
 // The drawing window's editing commands: each one edit of the drawing through its door, so a
 // command that changes nothing leaves the undo history and the modified flag alone.
 
+#include "app/drawingsurface.h"
 #include "app/mdichild.h"
 #include "app/repaintonce.h"
 
 #include "document/drawing.h"
 #include "edit/backgrounddialog.h"
 #include "edit/chartdialog.h"
+#include "edit/clipboardformats.h"
 #include "edit/editcommands.h"
+#include "edit/insertiontools.h"
 #include "edit/modifydialog.h"
 #include "edit/objectlistdialog.h"
 #include "edit/propertiesdialog.h"
 #include "edit/selection.h"
 #include "edit/supportdialog.h"
 #include "platform/messages.h"
+#include "render/canvas.h"
+
 #include "transform/turn.h"
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QPainter>
+#include <QRegularExpression>
 
 namespace qel {
 
@@ -24,10 +33,12 @@ bool TMDIChild::requireSelection() {
     return false;
 }
 
-// The clipboard holds shapes at their own size, whatever the zoom they were copied at.
+// The clipboard holds shapes at their own size, whatever the zoom they were copied at; the
+// desktop's clipboard gets them too, as records, a picture and SVG.
 void TMDIChild::Copier(QStringList& clipboard) {
     if (!requireSelection()) return;
     clipboard = zoom_.atInitialSize(qel::Copier(drawing_->lines()));
+    QGuiApplication::clipboard()->setMimeData(clipboardDataFor(clipboard));
 }
 
 void TMDIChild::Couper(QStringList& clipboard) {
@@ -36,12 +47,67 @@ void TMDIChild::Couper(QStringList& clipboard) {
     drawing_->apply(qel::Supprimer);
 }
 
+// What the desktop's clipboard holds comes first: shapes, else a picture, else text; the
+// program's own clipboard when it holds nothing usable. What is pasted lands selected.
 void TMDIChild::Coller(const QStringList& clipboard) {
-    if (clipboard.isEmpty()) return;
+    const ClipboardContent found = readClipboard(QGuiApplication::clipboard()->mimeData());
+    const RepaintOnce once(*this);
+    if (!found.records.isEmpty())
+        pasteRecords(found.records);
+    else if (!found.picture.isNull())
+        pastePicture(found.picture);
+    else if (!found.text.trimmed().isEmpty())
+        pasteText(found.text);
+    else if (!clipboard.isEmpty())
+        pasteRecords(clipboard);
+}
+
+void TMDIChild::pasteRecords(const QStringList& records) {
     int refused = 0;
-    const QStringList pasted = zoom_.atCurrentSize(clipboard, &refused);
-    drawing_->apply([&](QStringList& lines) { qel::Coller(lines, pasted); });
+    QStringList pasted = zoom_.atCurrentSize(records, &refused);
+    for (QString& line : pasted)
+        line[0] = u'*';
+    drawing_->apply([&](QStringList& lines) {
+        clearSelection(lines);
+        qel::Coller(lines, pasted);
+    });
     if (refused > 0) showInformation(this, kNotTransformed);
+}
+
+QPoint TMDIChild::pastePoint() const {
+    return pressPoint_.isNull() ? QPoint(gridStep_, gridStep_) : pressPoint_;
+}
+
+void TMDIChild::selectLast() {
+    drawing_->apply(
+        [](QStringList& lines) {
+            clearSelection(lines);
+            selectLine(lines, lines.size() - 1);
+        },
+        Drawing::Effect::Selection);
+}
+
+void TMDIChild::pastePicture(const QImage& image) {
+    // Transparent parts show white, as a picture file's do.
+    QImage onWhite(image.size(), QImage::Format_RGB32);
+    onWhite.fill(Qt::white);
+    QPainter(&onWhite).drawImage(0, 0, image);
+    if (insertPicture(*this, pastePoint(), {onWhite, 1, {}})) selectLast();
+}
+
+void TMDIChild::pasteText(const QString& text) {
+    // One line of text: the first one, as the text tool takes it.
+    const QString line = text.section(QRegularExpression(QStringLiteral("[\\r\\n]")), 0, 0,
+                                      QString::SectionSkipEmpty);
+    Canvas& canvas = surface_->canvas();
+    canvas.setStyle(style_);
+    const QSize extent = canvas.textExtent(line);
+    ShapeDraft draft;
+    draft.tool = ToolText;
+    draft.start = pastePoint();
+    draft.end = draft.start + QPoint(extent.width(), extent.height());
+    draft.text = line;
+    if (EcritForme(*this, draft)) selectLast();
 }
 
 void TMDIChild::Supprimer() {

@@ -53,7 +53,7 @@ TEST(EditingWindow, CopyWithoutASelectionSaysSoAndKeepsTheClipboard) {
     EXPECT_EQ(w.child->drawing().undoSteps(), steps);
     w.run("EditPasteItem");
     ASSERT_EQ(w.shapes().size(), 2);
-    EXPECT_EQ(w.shapes().last(), " 0RECT 010010064064" + S);
+    EXPECT_EQ(w.shapes().last(), "*0RECT 010010064064" + S) << "pasted, it lands selected";
 }
 
 TEST(EditingWindow, GroupingIsAChangeAndEraseCanBeUndone) {

@@ -1,0 +1,94 @@
+// The desktop's clipboard and the keyboard in a drawing window.
+
+#include "app/drawingwindow.h"
+
+#include "edit/clipboardformats.h"
+#include "platform/messages.h"
+
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QMimeData>
+
+namespace {
+
+using namespace qel;
+using namespace qel::testing;
+
+const QString S = QStringLiteral("\t100FFFFFF00100000000000000000C0Arial");
+
+struct Clipboarding : DrawingWindow {
+    QStringList told;
+    ScopedMessageHook hook{[this](const Message& m) {
+        told << m.text;
+        return MessageResult::Ok;
+    }};
+    void load(std::initializer_list<QString> shapes) {
+        QStringList lines = {QStringLiteral("2801E0"), QStringLiteral(" 0BLANK")};
+        for (const QString& s : shapes)
+            lines << s + S;
+        child->drawing().load(lines, QSize(640, 480));
+    }
+    void run(const char* action) { frame.action(QString::fromLatin1(action))->trigger(); }
+};
+
+TEST(Clipboard, ShapesTravelExactlyAndAsAPicture) {
+    Clipboarding w;
+    w.load({"*3RECT 010010064064", "*0LINE 020020050030", " 0ELLIPSE 100100120120"});
+    w.run("EditCopyItem");
+    const QMimeData* data = QGuiApplication::clipboard()->mimeData();
+    ASSERT_TRUE(data->hasFormat(QString::fromLatin1(kRecordsMimeType)));
+    EXPECT_EQ(QString::fromUtf8(data->data(QString::fromLatin1(kRecordsMimeType))),
+              " 3RECT 010010064064" + S + "\n 0LINE 020020050030" + S);
+    QImage png;
+    ASSERT_TRUE(png.loadFromData(data->data(QStringLiteral("image/png")), "PNG"));
+    EXPECT_EQ(png.size(), QSize(84 + 16, 84 + 16)) << "the shapes' box and a margin of 8";
+    EXPECT_EQ(qAlpha(png.pixel(0, 0)), 0) << "the background is transparent";
+    EXPECT_EQ(png.pixel(8, 8), qRgb(0, 0, 0)) << "the rectangle's corner";
+
+    TMDIChild* other = w.frame.FileNewItemClick();
+    w.frame.action(QStringLiteral("EditPasteItem"))->trigger();
+    EXPECT_EQ(other->drawing().lines().mid(2),
+              QStringList({"*3RECT 010010064064" + S, "*0LINE 020020050030" + S}))
+        << "pasted shapes land selected";
+}
+
+TEST(Clipboard, PicturesAndTextFromElsewherePaste) {
+    Clipboarding w;
+    QImage small(12, 7, QImage::Format_RGB32);
+    small.fill(qRgb(255, 0, 0));
+    QGuiApplication::clipboard()->setImage(small);
+    w.run("EditPasteItem");
+    ASSERT_EQ(w.shapes().size(), 1);
+    EXPECT_TRUE(w.shapes()[0].startsWith(QStringLiteral("*0BITMAP 00800801400F00C007")));
+
+    QGuiApplication::clipboard()->setImage(QImage(200, 200, QImage::Format_RGB32));
+    w.run("EditPasteItem");
+    EXPECT_EQ(w.told, QStringList{"Image trop grande"});
+    EXPECT_EQ(w.shapes().size(), 1);
+
+    QGuiApplication::clipboard()->setText(QStringLiteral("Bonjour\nle monde"));
+    w.run("EditPasteItem");
+    ASSERT_EQ(w.shapes().size(), 2);
+    EXPECT_TRUE(w.shapes()[1].startsWith(QStringLiteral("*0TEXT 008008")));
+    EXPECT_TRUE(w.shapes()[1].contains(QStringLiteral("Bonjour\t")));
+}
+
+TEST(Keyboard, ArrowsNudgeTheSelectionOneStepPerPress) {
+    Clipboarding w;
+    w.load({"*0RECT 001010064064"});
+    QTest::keyClick(w.surface, Qt::Key_Right);
+    QTest::keyClick(w.surface, Qt::Key_Down, Qt::ShiftModifier);
+    EXPECT_EQ(w.shapes()[0], "*0RECT 00201806506C" + S);
+    QTest::keyClick(w.surface, Qt::Key_Left);
+    QTest::keyClick(w.surface, Qt::Key_Left);
+    QTest::keyClick(w.surface, Qt::Key_Left);
+    EXPECT_TRUE(w.shapes()[0].startsWith(QStringLiteral("*0RECT 000018"))) << "0 is the edge";
+    for (int i = 0; i < 4; ++i) // the press that met the edge changed nothing: no step
+        w.run("EditUndoItem");
+    EXPECT_EQ(w.shapes()[0], "*0RECT 001010064064" + S);
+    EXPECT_FALSE(w.child->drawing().canUndo());
+    QTest::keyClick(w.surface, Qt::Key_Escape);
+    EXPECT_EQ(w.shapes()[0][0], u' ');
+}
+
+} // namespace
