@@ -13,6 +13,7 @@
 #include <QFontDatabase>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QResizeEvent>
@@ -105,8 +106,8 @@ void TMainForm::buildToolbar() {
            action(QStringLiteral("FilePrintItem")), true);
     button(QStringLiteral("PreviewBtn"), QStringLiteral("Aperçu avant impression"),
            QStringLiteral("preview"), action(QStringLiteral("FilePreviewItem")), true);
-    undoButton_ = button(QStringLiteral("UndoBtn"), QStringLiteral("Annuler"), QStringLiteral("undo"),
-                         action(QStringLiteral("EditUndoItem")), true);
+    undoButton_ = button(QStringLiteral("UndoBtn"), QStringLiteral("Annuler"),
+                         QStringLiteral("undo"), action(QStringLiteral("EditUndoItem")), true);
     bar->addSeparator();
     button(QStringLiteral("CutBtn"), QStringLiteral("Couper"), QStringLiteral("cut"),
            action(QStringLiteral("EditCutItem")), true);
@@ -121,6 +122,7 @@ void TMainForm::buildToolbar() {
     FontName->setEditable(true);
     FontName->setMinimumWidth(160);
     FontName->setAccessibleName(QStringLiteral("Police"));
+    FontName->lineEdit()->setAccessibleName(QStringLiteral("Police"));
     FontName->setToolTip(QStringLiteral("Police"));
     FontName->addItem(QStringLiteral("Arial"));
     FontName->setCurrentText(QStringLiteral("Arial"));

@@ -65,8 +65,10 @@ TCalendrier::TCalendrier(QWidget* parent) : QDialog(parent) {
     Calendar1->setNavigationBarVisible(false);
     Calendar1->setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
     Calendar1->setSelectedDate(QDate::currentDate());
+    Calendar1->setAccessibleName(QStringLiteral("Calendrier du mois"));
     auto* grid = Calendar1->findChild<QAbstractItemView*>();
     if (grid) {
+        grid->setAccessibleName(QStringLiteral("Jours du mois"));
         QPalette lime = grid->palette();
         lime.setColor(QPalette::Base, QColor(0, 255, 0));
         grid->setPalette(lime);

@@ -6,12 +6,24 @@
 #include "app/colourpanel.h"
 #include "app/helpviewer.h"
 #include "app/mainform.h"
+#include "app/recoverydialog.h"
 #include "app/toolpalette.h"
 #include "app/translation.h"
+#include "edit/backgrounddialog.h"
+#include "edit/chartdialog.h"
+#include "edit/gradientdialog.h"
+#include "edit/modifydialog.h"
+#include "edit/objectlistdialog.h"
+#include "edit/patterndialog.h"
+#include "edit/propertiesdialog.h"
+#include "edit/supportdialog.h"
 #include "edit/textinput.h"
 #include "platform/filechooser.h"
 #include "platform/messages.h"
 #include "platform/mnemonic.h"
+#include "render/mep.h"
+#include "render/printpreview.h"
+#include "transform/transformdialogs.h"
 #include "utilities/calendrier.h"
 #include "utilities/horloge.h"
 #include "utilities/pocket.h"
@@ -23,6 +35,7 @@
 #include <QMenu>
 #include <QTimer>
 #include <QTranslator>
+#include <algorithm>
 #include <functional>
 #include <gtest/gtest.h>
 #include <memory>
@@ -46,6 +59,29 @@ void collectMarks(QAccessibleInterface* iface, QStringList& found, int depth = 0
 std::string marksIn(QWidget* window) {
     QStringList found;
     collectMarks(QAccessible::queryAccessibleInterface(window), found);
+    return found.join(u'\n').toStdString();
+}
+
+// Controls a person works with that a screen reader could not name.
+void collectUnnamed(QAccessibleInterface* iface, QStringList& found, int depth = 0) {
+    if (!iface || !iface->isValid() || depth > 40) return;
+    static const QAccessible::Role kControls[] = {
+        QAccessible::PushButton, QAccessible::CheckBox, QAccessible::RadioButton,
+        QAccessible::SpinBox,    QAccessible::ComboBox, QAccessible::EditableText,
+        QAccessible::List,       QAccessible::Table,    QAccessible::ButtonMenu};
+    const bool control =
+        std::find(std::begin(kControls), std::end(kControls), iface->role()) != std::end(kControls);
+    if (control && !iface->state().invisible && iface->text(QAccessible::Name).trimmed().isEmpty())
+        found << QStringLiteral("role %1 in '%2'")
+                     .arg(int(iface->role()))
+                     .arg(iface->parent() ? iface->parent()->text(QAccessible::Name) : QString());
+    for (int i = 0; i < iface->childCount(); ++i)
+        collectUnnamed(iface->child(i), found, depth + 1);
+}
+
+std::string unnamedIn(QWidget* window) {
+    QStringList found;
+    collectUnnamed(QAccessible::queryAccessibleInterface(window), found);
     return found.join(u'\n').toStdString();
 }
 
@@ -99,7 +135,9 @@ TEST(Accessibility, FrameMenusAndButtonsAreSpokenWithoutMarks) {
     TMainForm frame;
     frame.FileNewItemClick();
     frame.setStatusText(0, QStringLiteral("&Rechercher dans l'aide"));
+    frame.show();
     EXPECT_EQ(marksIn(&frame), "");
+    EXPECT_EQ(unnamedIn(&frame), "");
 
     // The restacking item is read as it shows.
     QAccessibleInterface* item = nullptr;
@@ -143,10 +181,27 @@ TEST(Accessibility, DialogsAreSpokenWithoutMarks) {
         {"clock", [&] { return new THorloge(&owner); }},
         {"about", [&] { return new AboutBox(&owner); }},
         {"help", [&] { return new HelpViewer(&owner); }},
+        {"modify", [&] { return new TModif(&owner); }},
+        {"object list", [&] { return new TList(&owner); }},
+        {"enlarge", [&] { return new TSupport(&owner); }},
+        {"properties", [&] { return new TAttributs(&owner); }},
+        {"chart", [&] { return new THisto(&owner); }},
+        {"background", [&] { return new TFond(&owner); }},
+        {"pattern", [&] { return new TMotif(&owner); }},
+        {"gradient", [&] { return new TCouleur(&owner); }},
+        {"rotation", [&] { return new TRot(&owner); }},
+        {"position", [&] { return new TPosit(&owner); }},
+        {"size", [&] { return new TDimObj(&owner); }},
+        {"grid step", [&] { return new TPasGrd(&owner); }},
+        {"page setup", [&] { return new TMep(&owner); }},
+        {"preview", [&] { return new PrintPreview(QImage(20, 30, QImage::Format_RGB32), &owner); }},
+        {"recovery", [&] { return new TRecuperation({}, &owner); }},
     };
     for (const auto& [name, make] : dialogs) {
         std::unique_ptr<QWidget> dialog(make());
+        dialog->show(); // hidden controls are not spoken
         EXPECT_EQ(marksIn(dialog.get()), "") << name;
+        EXPECT_EQ(unnamedIn(dialog.get()), "") << name;
     }
     EXPECT_EQ(marksInModal([] { askYesNoCancel(nullptr, QStringLiteral("Enregistrer ?")); }), "");
     EXPECT_EQ(marksInModal([] {
