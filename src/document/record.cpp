@@ -302,6 +302,18 @@ QString encodePixels(const QImage& source) {
     return out;
 }
 
+FontState fontOf(const Style& s) {
+    FontState f;
+    f.name = s.fontName;
+    f.size = s.fontSize;
+    f.colour = s.fontColour;
+    f.bold = s.fontStyle == 1;
+    f.italic = s.fontStyle == 2;
+    f.underline = s.fontStyle == 3;
+    f.strikeOut = s.fontStyle == 4;
+    return f;
+}
+
 Style recordStyleOf(const DrawingStyle& d) {
     Style s;
     s.brushStyle = d.brush.style;

@@ -108,6 +108,8 @@ QString formatStyle(const Style& style);
 void applyStyleField(QStringView field, Style& style);
 // One style only: exactly one of the four flags gives its code, anything else 0.
 int fontStyleCode(bool bold, bool italic, bool underline, bool strikeOut);
+// The font a style describes (one style flag at most).
+FontState fontOf(const Style& style);
 // What a record drawn in this style stores.
 Style recordStyleOf(const DrawingStyle& style);
 QString styleFieldOf(const DrawingStyle& style);

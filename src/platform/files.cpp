@@ -32,18 +32,10 @@ Outcome writeFailure(const QString& path, const QString& reason) {
 }
 
 Outcome readWholeFile(const QString& path, qint64 maxBytes, QByteArray& bytes) {
-    const QString action = QStringLiteral("Impossible d'ouvrir");
-    QFile file(path);
-    errno = 0;
-    if (!file.open(QIODevice::ReadOnly)) return failure(action, path, errno ? errno : ENOENT);
-    if (file.size() > maxBytes)
-        return Outcome::failed(
-            fileErrorMessage(action, path, QStringLiteral("fichier trop volumineux")));
-    errno = 0;
-    bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        return failure(QStringLiteral("Impossible de lire"), path, errno ? errno : EIO);
-    return Outcome::done();
+    bytes.clear();
+    return readFileInPieces(path, maxBytes, 1, [&bytes](int, QByteArrayView piece) {
+        bytes.append(piece.data(), piece.size());
+    });
 }
 
 Outcome readFileInPieces(const QString& path, qint64 maxBytes, int passes,

@@ -65,15 +65,7 @@ void applyStyle(Canvas& canvas, const Style& s) {
     canvas.setPenStyle(s.penStyle);
     canvas.setPenWidth(s.penWidth);
     canvas.setPenColour(s.penColour);
-    FontState font;
-    font.name = s.fontName;
-    font.size = s.fontSize;
-    font.bold = s.fontStyle == 1;
-    font.italic = s.fontStyle == 2;
-    font.underline = s.fontStyle == 3;
-    font.strikeOut = s.fontStyle == 4;
-    font.colour = s.fontColour;
-    canvas.setFont(font);
+    canvas.setFont(fontOf(s));
 }
 
 RecordPainter::RecordPainter(Canvas& canvas, const PaintOptions& options, PaintState& state)

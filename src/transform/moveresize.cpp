@@ -128,15 +128,7 @@ qint64 area(const Box& b) {
 FontState fontOfStyle(QStringView style) {
     Style s;
     applyStyleField(style, s);
-    FontState f;
-    f.name = s.fontName;
-    f.size = s.fontSize;
-    f.colour = s.fontColour;
-    f.bold = s.fontStyle == 1;
-    f.italic = s.fontStyle == 2;
-    f.underline = s.fontStyle == 3;
-    f.strikeOut = s.fontStyle == 4;
-    return f;
+    return fontOf(s);
 }
 
 // Moves rewrite thousands of records per pointer step, so they edit the digits in place.

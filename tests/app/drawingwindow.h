@@ -8,6 +8,7 @@
 #include "app/mdichild.h"
 #include "app/toolpalette.h"
 #include "document/drawing.h"
+#include "platform/messages.h"
 
 #include <QComboBox>
 #include <QCoreApplication>
@@ -82,6 +83,30 @@ struct DrawingWindow {
 
     // The records after the header and the background.
     QStringList shapes() const { return child->drawing().lines().mid(2); }
+};
+
+// The default style field of the tests' records.
+inline const QString kStyle = QStringLiteral("\t100FFFFFF00100000000000000000C0Arial");
+
+// A window whose drawing is given as lines (each followed by the default style), on a
+// 640 x 480 page unless told otherwise, and which records the messages it shows.
+struct LoadedWindow : DrawingWindow {
+    QStringList told;
+    ScopedMessageHook hook{[this](const Message& m) {
+        told << m.text;
+        return MessageResult::Ok;
+    }};
+    explicit LoadedWindow(std::initializer_list<QString> shapes = {}, QSize page = {640, 480}) {
+        load(shapes, page);
+    }
+    void load(std::initializer_list<QString> shapes, QSize page = {640, 480}) {
+        QStringList lines = {headerLine(page.width(), page.height()), kBlankBackground};
+        for (const QString& s : shapes)
+            lines << s + kStyle;
+        child->drawing().load(lines, page);
+    }
+    QString line(int i) const { return child->drawing().line(i + 2); }
+    void run(const char* action) { frame.action(QString::fromLatin1(action))->trigger(); }
 };
 
 // Appends a line to the drawing as a change: undoable, and the drawing becomes modified.

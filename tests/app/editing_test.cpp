@@ -19,22 +19,9 @@ namespace {
 using namespace qel;
 using namespace qel::testing;
 
-const QString S = QStringLiteral("\t100FFFFFF00100000000000000000C0Arial");
+const QString& S = kStyle;
 
-struct Editing : DrawingWindow {
-    QStringList told;
-    ScopedMessageHook hook{[this](const Message& m) {
-        told << m.text;
-        return MessageResult::Ok;
-    }};
-    explicit Editing(std::initializer_list<QString> shapes) {
-        QStringList lines = {QStringLiteral("2801E0"), QStringLiteral(" 0BLANK")};
-        for (const QString& s : shapes)
-            lines << s + S;
-        child->drawing().load(lines, QSize(640, 480));
-    }
-    void run(const char* action) { frame.action(QString::fromLatin1(action))->trigger(); }
-};
+using Editing = LoadedWindow;
 
 TEST(EditingWindow, CopyWithoutASelectionSaysSoAndKeepsTheClipboard) {
     Editing w({"*0RECT 010010064064", " 0LINE 0C801412C078"});

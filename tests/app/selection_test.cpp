@@ -9,17 +9,14 @@ namespace {
 using namespace qel;
 using namespace qel::testing;
 
-const QString S = QStringLiteral("\t100FFFFFF00100000000000000000C0Arial");
+const QString& S = kStyle;
 
-struct Selecting : DrawingWindow {
+// A drawing loaded with the pointer tool chosen.
+struct Selecting : LoadedWindow {
     explicit Selecting(std::initializer_list<QString> shapes, QSize page = {640, 480}) {
         pickTool(Pointer);
-        QStringList lines = {headerLine(page.width(), page.height()), QStringLiteral(" 0BLANK")};
-        for (const QString& s : shapes)
-            lines << s + S;
-        child->drawing().load(lines, page);
+        load(shapes, page);
     }
-    QString line(int i) const { return child->drawing().line(i + 2); }
 };
 
 TEST(SelectionWindow, ClicksPickTheFrontmostAndEmptyClicksDeselect) {
