@@ -99,6 +99,8 @@ THisto::THisto(QWidget* parent) : QDialog(parent) {
     layout->addWidget(StringGrid1);
     setTabOrder(StringGrid1, CancelButton);
     setTabOrder(CancelButton, OkButton);
+    // Typing goes into the grid from the start.
+    StringGrid1->setFocus();
 
     Init();
 }
