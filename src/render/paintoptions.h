@@ -11,6 +11,7 @@
 namespace qel {
 
 class PictureCache;
+class TextCache;
 
 // The few ways the drawing window's repaint and the page renderer paint records differently.
 struct PaintOptions {
@@ -28,19 +29,25 @@ struct PaintOptions {
     std::function<void(const Box&)> reportSize;
     // Decoded pictures kept between repaints; null decodes every time.
     PictureCache* pictures = nullptr;
+    // Texts laid out and rasterised, kept between repaints (see TextCache).
+    TextCache* texts = nullptr;
     // Paper: every decoded box and point is placed on the sheet as it is painted. Pen widths
     // and font sizes stay as stored, so text keeps its point size on paper.
     std::optional<PageMapping> mapping;
 
-    static PaintOptions screen(QSize surface, PictureCache* pictures = nullptr) {
+    static PaintOptions screen(QSize surface, PictureCache* pictures = nullptr,
+                               TextCache* texts = nullptr) {
         PaintOptions o;
         o.surface = surface;
         o.pictures = pictures;
+        o.texts = texts;
         return o;
     }
-    static PaintOptions page(QSize surface, PictureCache* pictures = nullptr) {
+    static PaintOptions page(QSize surface, PictureCache* pictures = nullptr,
+                             TextCache* texts = nullptr) {
         PaintOptions o;
         o.surface = surface;
+        o.texts = texts;
         o.forceCopyMode = false;
         o.transparentText = false;
         o.bandsFromLastRow = true;

@@ -4,6 +4,8 @@
 #include "render/background.h"
 #include "render/chart.h"
 #include "render/picturecache.h"
+#include "render/recordreach.h"
+#include "render/statecanvas.h"
 
 #include <algorithm>
 #include <array>
@@ -143,6 +145,7 @@ bool RecordPainter::DessinForme(QStringView record) {
 
     const Box& r = *box;
     const Box s = sortedBox(r);
+    const QRect sorted(QPoint(s.left, s.top), QPoint(s.right, s.bottom));
     const QStringView payload = v.payload();
     switch (kind->shape) {
     case Shape::Polygon:
@@ -151,6 +154,16 @@ bool RecordPainter::DessinForme(QStringView record) {
         SetArray(payload, state_.Points);
         if (options_.mapping) options_.mapping->map(state_.Points);
         if (state_.Points.count() > 0) {
+            // The points, not the coordinate block, say where the figure lies.
+            if (cull_) {
+                const QPoint* p = state_.Points.data();
+                int x0 = p[0].x(), x1 = x0, y0 = p[0].y(), y1 = y0;
+                for (int i = 1; i < state_.Points.count(); ++i) {
+                    x0 = std::min(x0, p[i].x()), x1 = std::max(x1, p[i].x());
+                    y0 = std::min(y0, p[i].y()), y1 = std::max(y1, p[i].y());
+                }
+                if (outside(penReach(QRect(QPoint(x0, y0), QPoint(x1, y1)), 0))) break;
+            }
             if (kind->shape == Shape::Polygon)
                 canvas_.polygon(state_.Points.data(), state_.Points.count());
             else
@@ -160,19 +173,22 @@ bool RecordPainter::DessinForme(QStringView record) {
     case Shape::Line: {
         const QPoint from(r.left, kind->rising ? r.bottom : r.top);
         const QPoint to(r.right, kind->rising ? r.top : r.bottom);
+        if (outside(penReach(QRect(from, to).normalized(), arrow))) break;
         canvas_.line(from, to);
         if (arrow) arrowheads(arrow, from, QPointF(from - to), to, QPointF(to - from));
         break;
     }
     case Shape::Rect:
-        canvas_.rectangle(s.left, s.top, s.right, s.bottom);
-        break;
     case Shape::Ellipse:
-        canvas_.ellipse(s.left, s.top, s.right, s.bottom);
-        break;
     case Shape::RoundRect:
-        canvas_.roundRect(s.left, s.top, s.right, s.bottom, std::abs((r.left - r.right) / 2),
-                          std::abs((r.top - r.bottom) / 2));
+        if (outside(penReach(sorted, 0))) break;
+        if (kind->shape == Shape::Rect)
+            canvas_.rectangle(s.left, s.top, s.right, s.bottom);
+        else if (kind->shape == Shape::Ellipse)
+            canvas_.ellipse(s.left, s.top, s.right, s.bottom);
+        else
+            canvas_.roundRect(s.left, s.top, s.right, s.bottom, std::abs((r.left - r.right) / 2),
+                              std::abs((r.top - r.bottom) / 2));
         break;
     case Shape::Arc:
     case Shape::Chord: {
@@ -182,6 +198,7 @@ bool RecordPainter::DessinForme(QStringView record) {
         const QPoint b(r.right, kind->rising ? r.top : r.bottom);
         const QPoint from = kind->lower ? a : b;
         const QPoint to = kind->lower ? b : a;
+        if (outside(penReach(sorted, kind->shape == Shape::Arc ? arrow : 0))) break;
         if (kind->shape == Shape::Arc) {
             canvas_.arc(s.left, s.top, s.right, s.bottom, from.x(), from.y(), to.x(), to.y());
             if (arrow) arcArrowheads(arrow, s, from, to);
@@ -193,20 +210,43 @@ bool RecordPainter::DessinForme(QStringView record) {
     case Shape::Text: {
         const QString text = payload.toString();
         if (options_.transparentText) canvas_.setBrushStyle(1);
-        canvas_.textOut(r.left, r.top, text);
+        if (!cull_ || !outside(canvas_.textInk(r.left, r.top, text)))
+            canvas_.textOut(r.left, r.top, text);
         if (options_.keepShapeText) state_.ShapeText = text;
         break;
     }
     case Shape::Picture:
+        if (outside(sorted.adjusted(-1, -1, 1, 1))) break;
         paintPicture(r, payload);
         break;
-    case Shape::Chart:
+    case Shape::Chart: {
+        // Labels may run out sideways; rows are what bound a chart, with room for the labels
+        // under its axis and the pen.
+        const int reach = s.bottom - s.top + canvas_.pen().width + 16;
+        if (outside(QRect(QPoint(kEverywhere.left(), s.top - reach),
+                          QPoint(kEverywhere.right(), s.bottom + reach)))) {
+            skipChart(r, payload);
+            break;
+        }
         DrawChart(canvas_, r.left, r.top, r.right, r.bottom, payload);
         break;
+    }
     default:
         break;
     }
     return true;
+}
+
+QRect RecordPainter::penReach(const QRect& path, int arrow) const {
+    return grownByPen(path, canvas_.pen(), arrow);
+}
+
+// A chart out of sight still leaves the canvas as painting it would.
+void RecordPainter::skipChart(const Box& box, QStringView payload) {
+    StateCanvas shadow;
+    shadow.setStyle(canvas_.style());
+    DrawChart(shadow, box.left, box.top, box.right, box.bottom, payload);
+    canvas_.setStyle(shadow.style());
 }
 
 void RecordPainter::paintPicture(const Box& box, QStringView payload) {

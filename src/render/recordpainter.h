@@ -7,9 +7,11 @@
 #include "render/canvas.h"
 #include "render/paintoptions.h"
 
+#include <QRect>
 #include <QStringList>
 #include <QStringView>
 #include <array>
+#include <optional>
 
 namespace qel {
 
@@ -34,8 +36,14 @@ public:
     // Applies a style field (without arrowhead code) to the canvas.
     void SetStyles(QStringView field);
 
+    // From now on records whose pixels all lie outside area are not drawn; the canvas, the
+    // state and the size display still go through them as if they were.
+    void cullTo(const QRect& area) { cull_ = area; }
+
 private:
-    void paintShape(QStringView keyword, QStringView payload, const Box& box, int arrow);
+    bool outside(const QRect& reach) const { return cull_ && !cull_->intersects(reach); }
+    QRect penReach(const QRect& path, int arrow) const;
+    void skipChart(const Box& box, QStringView payload);
     void paintPicture(const Box& box, QStringView payload);
     void arrowheads(int code, QPointF start, QPointF startDir, QPointF end, QPointF endDir);
     void arcArrowheads(int code, const Box& box, QPoint from, QPoint to);
@@ -45,6 +53,7 @@ private:
     PaintState& state_;
     QString lastField_; // kept by value: a caller may hand in temporary records
     bool haveField_ = false;
+    std::optional<QRect> cull_;
     // Style fields decoded earlier in the pass, for those that decode the same whatever the
     // canvas held: a drawing goes back and forth between a handful of styles.
     struct DecodedStyle {
