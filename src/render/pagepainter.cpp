@@ -1,10 +1,12 @@
 #include "render/pagepainter.h"
 
+#include "document/record.h"
 #include "render/bandworkers.h"
 #include "render/grid.h"
 #include "render/painter_canvas.h"
 #include "render/picturecache.h"
 #include "render/recordpainter.h"
+#include "render/recordreach.h"
 #include "render/textcache.h"
 
 #include <algorithm>
@@ -20,6 +22,33 @@ constexpr int kMinBandRows = 48;
 bool writtenDirectly(QImage::Format f) {
     return f == QImage::Format_RGB32 || f == QImage::Format_ARGB32 ||
            f == QImage::Format_ARGB32_Premultiplied;
+}
+
+// New texts are laid out before the bands start, each by one thread: every band would otherwise
+// lay out for itself each new text it meets. A thread that finds its first texts laid out
+// already takes the page for one painted before and stops.
+void layOutTexts(const QStringList& lines, TextCache& texts, int jobs) {
+    constexpr int kKnownInARow = 8;
+    BandWorkers::shared().run(jobs, [&](int job) {
+        QImage probe(1, 1, QImage::Format_RGB32);
+        PainterCanvas canvas(probe);
+        canvas.setTextCache(&texts);
+        int known = 0;
+        bool missed = false;
+        for (qsizetype i = 2 + job; i < lines.size(); i += jobs) {
+            if (!QStringView(lines[i]).mid(2).startsWith(u"TEXT ")) continue;
+            const RecordView v = splitRecord(lines[i]);
+            if (!v.hasTab || inheritsStyle(lines[i])) continue; // its font depends on the page
+            Style style;
+            applyStyleField(v.style, style);
+            applyStyle(canvas, style);
+            if (canvas.cacheText(v.payload().toString())) {
+                if (!missed && ++known == kKnownInARow) return;
+            } else {
+                missed = true;
+            }
+        }
+    });
 }
 
 struct BandResult {
@@ -44,6 +73,8 @@ int paintPage(QImage& target, const QStringList& lines, const PaintOptions& opti
     PaintOptions shared = options;
     if (!shared.pictures) shared.pictures = &ownPictures;
     if (!shared.texts) shared.texts = &ownTexts;
+
+    if (bands > 1) layOutTexts(lines, *shared.texts, bands);
 
     // Each band paints through a QImage of its own over the same pixels: a QImage takes one
     // painter at a time, and the target may have one already (the window's canvas).

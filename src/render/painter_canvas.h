@@ -52,6 +52,8 @@ public:
     // Texts on an image are laid out and rasterised once and written from the cache afterwards;
     // without a cache every text goes through the painter.
     void setTextCache(TextCache* texts);
+    // Puts the text, in the current font, into the text cache; answers whether it was there.
+    bool cacheText(const QString& text);
 
     void line(QPoint from, QPoint to) override;
     void polyline(const QPoint* points, int count) override;

@@ -51,6 +51,16 @@ void PainterCanvas::setTextCache(TextCache* texts) {
     memoFont_ = -1;
 }
 
+bool PainterCanvas::cacheText(const QString& text) {
+    if (!texts_ || !direct() || text.isEmpty()) return true;
+    refreshFont();
+    FontEntry& entry = fonts_[fontIndex_];
+    if (entry.textFont < 0) entry.textFont = texts_->fontId(entry.font);
+    if (texts_->find(entry.textFont, text)) return true;
+    texts_->insert(entry.textFont, text, TextCache::layOut(entry.font, entry.metrics, text));
+    return false;
+}
+
 // The cached pixels of a text in the current font, made on first use. Only for images written
 // directly: elsewhere Qt draws the text.
 const TextLayout* PainterCanvas::layoutFor(const QString& text) {
@@ -72,18 +82,27 @@ const TextLayout* PainterCanvas::layoutFor(const QString& text) {
 }
 
 void PainterCanvas::writeText(int x, int y, const TextLayout& layout, QRgb colour) {
-    if (!area_.intersects(layout.ink.translated(x, y))) return;
-    uchar* bits = image_->bits();
-    const qsizetype stride = image_->bytesPerLine();
-    const int top = area_.top(), bottom = area_.bottom();
-    const int left = area_.left(), right = area_.right();
+    const QRect ink = layout.ink.translated(x, y);
+    if (!area_.intersects(ink)) return;
+    const qsizetype stride = image_->bytesPerLine() / qsizetype(sizeof(QRgb));
+    QRgb* const pixels = reinterpret_cast<QRgb*>(image_->bits());
+    if (area_.contains(ink)) {
+        // Most texts lie wholly inside: runs written without a test each.
+        for (const TextLayout::Run& run : layout.runs) {
+            QRgb* p = pixels + (y + run.y) * stride + x + run.x0;
+            for (int n = run.x1 - run.x0; n >= 0; --n)
+                *p++ = colour;
+        }
+        return;
+    }
     for (const TextLayout::Run& run : layout.runs) {
         const int row = y + run.y;
-        if (row < top || row > bottom) continue;
-        const int x0 = std::max(x + run.x0, left), x1 = std::min(x + run.x1, right);
-        if (x0 > x1) continue;
-        QRgb* line = reinterpret_cast<QRgb*>(bits + row * stride);
-        std::fill(line + x0, line + x1 + 1, colour);
+        if (row < area_.top() || row > area_.bottom()) continue;
+        const int x0 = std::max(x + run.x0, area_.left());
+        const int x1 = std::min(x + run.x1, area_.right());
+        QRgb* line = pixels + row * stride;
+        for (int px = x0; px <= x1; ++px)
+            line[px] = colour;
     }
 }
 

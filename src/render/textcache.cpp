@@ -5,6 +5,9 @@
 #include <QPainter>
 #include <algorithm>
 #include <mutex>
+#ifdef __SSE2__
+#include <emmintrin.h>
+#endif
 
 namespace qel {
 
@@ -15,6 +18,45 @@ constexpr int kMaxSide = 8000;
 constexpr qint64 kMaxPixels = qint64(4) << 20;
 constexpr QRgb kPaper = 0xFFFFFFFFu;
 constexpr QRgb kInk = 0xFF123456u; // a colour no glyph of its own would bring
+
+// Sorts a row's pixels into ink and paper, one bit each; bits past the row's end count as
+// paper.
+void classify(const QRgb* row, int width, std::vector<quint64>& ink, std::vector<quint64>& paper) {
+    const std::size_t words = std::size_t(width + 63) / 64;
+    ink.assign(words, 0);
+    paper.assign(words, 0);
+    for (std::size_t word = 0; word < words; ++word) {
+        const int from = int(word) * 64, to = std::min(width, from + 64);
+        quint64 i = 0, p = to - from == 64 ? 0 : ~quint64(0) << (to - from);
+        int x = from;
+#ifdef __SSE2__
+        const __m128i inkColour = _mm_set1_epi32(int(kInk)), paperColour = _mm_set1_epi32(-1);
+        for (; x + 4 <= to; x += 4) {
+            const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(row + x));
+            const int shift = x - from;
+            i |= quint64(_mm_movemask_ps(_mm_castsi128_ps(_mm_cmpeq_epi32(v, inkColour)))) << shift;
+            p |= quint64(_mm_movemask_ps(_mm_castsi128_ps(_mm_cmpeq_epi32(v, paperColour))))
+                 << shift;
+        }
+#endif
+        for (; x < to; ++x) {
+            i |= quint64(row[x] == kInk) << (x - from);
+            p |= quint64(row[x] == kPaper) << (x - from);
+        }
+        ink[word] = i;
+        paper[word] = p;
+    }
+}
+
+// The first x at or after from whose bit is set (or clear), or width.
+int nextBit(const std::vector<quint64>& bits, int from, bool set, int width) {
+    for (std::size_t word = std::size_t(from) / 64; word < bits.size(); ++word) {
+        quint64 v = set ? bits[word] : ~bits[word];
+        if (word == std::size_t(from) / 64) v &= ~quint64(0) << (from % 64);
+        if (v) return std::min(width, int(word) * 64 + __builtin_ctzll(v));
+    }
+    return width;
+}
 
 } // namespace
 
@@ -77,24 +119,27 @@ TextLayout TextCache::layOut(const QFont& font, const QFontMetrics& metrics, con
     TextLayout out;
     out.extent = QSize(metrics.horizontalAdvance(text), metrics.height());
     // Where the text may paint, with room around it: its glyphs' boxes, its advance and line
-    // (underline and strike-out), relative to the top-left corner.
+    // (underline and strike-out), relative to the top-left corner. Hinting may move a glyph's
+    // pixels a little past its box; ink found on the edge of the room means it went further.
     const int ascent = metrics.ascent();
     const QRect glyphs = metrics.boundingRect(text).translated(0, ascent);
-    const int pad = 4 + metrics.height() / 2;
-    const QRect area = (glyphs | QRect(QPoint(0, 0), out.extent)).adjusted(-pad, -pad, pad, pad);
+    constexpr int kRoom = 3;
+    const QRect area =
+        (glyphs | QRect(QPoint(0, 0), out.extent)).adjusted(-kRoom, -kRoom, kRoom, kRoom);
     if (area.width() > kMaxSide || area.height() > kMaxSide ||
         qint64(area.width()) * area.height() > kMaxPixels)
         return out;
+    const int w = area.width(), h = area.height();
 
     // One scratch image per thread, grown as needed.
     thread_local QImage scratch;
-    if (scratch.width() < area.width() || scratch.height() < area.height())
-        scratch = QImage(std::max(area.width(), scratch.width()),
-                         std::max(area.height(), scratch.height()), QImage::Format_RGB32);
+    if (scratch.width() < w || scratch.height() < h)
+        scratch = QImage(std::max(w, scratch.width()), std::max(h, scratch.height()),
+                         QImage::Format_RGB32);
     if (scratch.isNull()) return out;
-    for (int y = 0; y < area.height(); ++y) {
+    for (int y = 0; y < h; ++y) {
         QRgb* row = reinterpret_cast<QRgb*>(scratch.scanLine(y));
-        std::fill(row, row + area.width(), kPaper);
+        std::fill(row, row + w, kPaper);
     }
     {
         QPainter p(&scratch);
@@ -106,28 +151,29 @@ TextLayout TextCache::layOut(const QFont& font, const QFontMetrics& metrics, con
         p.drawText(QPoint(-area.left(), -area.top() + ascent), text);
     }
 
-    // Ink in the outermost rows or columns might have gone further: such a text is not kept.
-    QRect ink;
-    for (int y = 0; y < area.height(); ++y) {
-        const QRgb* row = reinterpret_cast<const QRgb*>(scratch.constScanLine(y));
+    int inkLeft = w, inkRight = -1, inkTop = h, inkBottom = -1;
+    std::vector<quint64> inkBits, paperBits;
+    for (int y = 0; y < h; ++y) {
+        classify(reinterpret_cast<const QRgb*>(scratch.constScanLine(y)), w, inkBits, paperBits);
+        for (std::size_t word = 0; word < inkBits.size(); ++word) {
+            // Smoothed or coloured glyphs are drawn every time.
+            if ((inkBits[word] | paperBits[word]) != ~quint64(0)) return out;
+        }
+        // Runs of ink, from the bits: where ink begins, where it stops.
         int x = 0;
-        while (x < area.width()) {
-            if (row[x] == kPaper) {
-                ++x;
-                continue;
-            }
-            if (row[x] != kInk) return out; // smoothed or coloured glyphs: drawn every time
+        while ((x = nextBit(inkBits, x, true, w)) < w) {
             const int from = x;
-            while (x < area.width() && row[x] == kInk)
-                ++x;
-            if (y == 0 || y == area.height() - 1 || from == 0 || x == area.width()) return out;
-            const TextLayout::Run run{qint16(y + area.top()), qint16(from + area.left()),
-                                      qint16(x - 1 + area.left())};
-            out.runs.push_back(run);
-            ink |= QRect(QPoint(run.x0, run.y), QPoint(run.x1, run.y));
+            x = nextBit(inkBits, x, false, w);
+            if (y == 0 || y == h - 1 || from == 0 || x == w) return out;
+            out.runs.push_back(
+                {qint16(y + area.top()), qint16(from + area.left()), qint16(x - 1 + area.left())});
+            inkLeft = std::min(inkLeft, from), inkRight = std::max(inkRight, x - 1);
+            inkTop = std::min(inkTop, y), inkBottom = y;
         }
     }
-    out.ink = ink;
+    if (inkRight >= 0)
+        out.ink =
+            QRect(QPoint(inkLeft, inkTop), QPoint(inkRight, inkBottom)).translated(area.topLeft());
     out.exact = true;
     out.runs.shrink_to_fit();
     return out;

@@ -1,0 +1,108 @@
+// The window's repaint through the page painter: white page, grid, every record, in bands on
+// every core (or on one thread, to compare), and the repaint of only what changed when one
+// small shape moves. Times are wall-clock: the work is spread over threads.
+//   page_bench --benchmark_filter=Page_Mixed     1,000 / 10,000 / 100,000 shapes, 1 and N threads
+
+#include "referencedrawings.h"
+
+#include "document/record.h"
+#include "render/bandworkers.h"
+#include "render/pagepainter.h"
+#include "render/picturecache.h"
+#include "render/recordreach.h"
+#include "render/textcache.h"
+
+#include <QApplication>
+#include <benchmark/benchmark.h>
+#include <map>
+
+namespace {
+
+using namespace qel;
+
+const QStringList& mixed(int shapes) {
+    static std::map<int, QStringList> made;
+    auto it = made.find(shapes);
+    if (it == made.end()) it = made.emplace(shapes, bench::mixedDrawing(shapes)).first;
+    return it->second;
+}
+
+// Caches live as long as the window: the first repaint fills them, the timed ones use them.
+void repaint(benchmark::State& state, const QStringList& list, int threads) {
+    const QSize page = bench::kReferencePage;
+    QImage image(page, QImage::Format_RGB32);
+    PictureCache pictures;
+    TextCache texts;
+    const PaintOptions options = PaintOptions::screen(page, &pictures, &texts);
+    PagePaint what;
+    what.gridStep = 8;
+    what.threads = threads;
+    paintPage(image, list, options, what);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(paintPage(image, list, options, what));
+    state.counters["records"] = double(list.size() - 1);
+    state.counters["threads"] = threads > 0 ? threads : BandWorkers::defaultThreads();
+}
+
+// Argument: shapes; second argument: threads (0 for one per core).
+void BM_Page_Mixed(benchmark::State& s) {
+    repaint(s, mixed(int(s.range(0))), int(s.range(1)));
+}
+BENCHMARK(BM_Page_Mixed)
+    ->ArgsProduct({{1000, 10000, 100000}, {1, 0}})
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
+
+void BM_Page_Text2000(benchmark::State& s) {
+    static const QStringList list = bench::textDrawing();
+    repaint(s, list, int(s.range(0)));
+}
+BENCHMARK(BM_Page_Text2000)->Arg(1)->Arg(0)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// The first repaint of the texts, as an export or a newly opened drawing pays it.
+void BM_Page_Text2000_Cold(benchmark::State& state) {
+    static const QStringList list = bench::textDrawing();
+    QImage image(bench::kReferencePage, QImage::Format_RGB32);
+    for (auto _ : state) {
+        TextCache texts;
+        const PaintOptions options = PaintOptions::screen(bench::kReferencePage, nullptr, &texts);
+        benchmark::DoNotOptimize(paintPage(image, list, options));
+    }
+}
+BENCHMARK(BM_Page_Text2000_Cold)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// Button-up after dragging one small shape of the 10,000-shape drawing by 12 pixels: the area
+// the change covers, then the repaint of that area only.
+void BM_Page_MoveOneShape10000(benchmark::State& state) {
+    const QStringList& before = mixed(10000);
+    qsizetype moved = -1;
+    for (qsizetype i = before.size() / 2; i < before.size() && moved < 0; ++i)
+        if (before[i].mid(2).startsWith(u"RECT ")) moved = i;
+    QStringList after = before;
+    const RecordView v = splitRecord(after[moved]);
+    Box b = *decodeBox(v.data);
+    b.left += 12, b.right += 12, b.top += 12, b.bottom += 12;
+    after[moved].replace(after[moved].indexOf(v.data), 12, encodeBox(b));
+
+    const QSize page = bench::kReferencePage;
+    QImage image(page, QImage::Format_RGB32);
+    PictureCache pictures;
+    TextCache texts;
+    const PaintOptions options = PaintOptions::screen(page, &pictures, &texts);
+    PagePaint what;
+    what.gridStep = 8;
+    paintPage(image, before, options, what);
+    QRect area;
+    for (auto _ : state) {
+        area = changedArea(before, after, options);
+        what.damaged = area;
+        benchmark::DoNotOptimize(paintPage(image, after, options, what));
+    }
+    state.counters["area_w"] = area.width();
+    state.counters["area_h"] = area.height();
+}
+BENCHMARK(BM_Page_MoveOneShape10000)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+} // namespace
+
+QEL_BENCHMARK_MAIN()
