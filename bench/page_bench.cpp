@@ -9,6 +9,7 @@
 #include "render/bandworkers.h"
 #include "render/pagepainter.h"
 #include "render/picturecache.h"
+#include "render/recordcache.h"
 #include "render/recordreach.h"
 #include "render/textcache.h"
 
@@ -33,7 +34,8 @@ void repaint(benchmark::State& state, const QStringList& list, int threads) {
     QImage image(page, QImage::Format_RGB32);
     PictureCache pictures;
     TextCache texts;
-    const PaintOptions options = PaintOptions::screen(page, &pictures, &texts);
+    RecordCache records;
+    const PaintOptions options = PaintOptions::screen(page, &pictures, &texts, &records);
     PagePaint what;
     what.gridStep = 8;
     what.threads = threads;
@@ -58,6 +60,31 @@ void BM_Page_Text2000(benchmark::State& s) {
     repaint(s, list, int(s.range(0)));
 }
 BENCHMARK(BM_Page_Text2000)->Arg(1)->Arg(0)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// What each thread of a two-thread repaint has to do, timed one after the other on one thread:
+// the top band (argument 0) or the bottom band (1) of the page. On a machine whose two cores are
+// free, a two-thread repaint takes about the longer of the two.
+void BM_Page_Band(benchmark::State& state) {
+    const QStringList& list = state.range(0) == 0 ? mixed(10000) : bench::textDrawing();
+    const QSize page = bench::kReferencePage;
+    QImage image(page, QImage::Format_RGB32);
+    PictureCache pictures;
+    TextCache texts;
+    RecordCache records;
+    const PaintOptions options = PaintOptions::screen(page, &pictures, &texts, &records);
+    PagePaint what;
+    what.gridStep = 8;
+    what.threads = 1;
+    paintPage(image, list, options, what);
+    const int half = page.height() / 2;
+    what.damaged = state.range(1) == 0   ? QRect(0, 0, page.width(), half)
+                   : state.range(1) == 1 ? QRect(0, half, page.width(), page.height() - half)
+                                         : QRect(QPoint(0, 0), page);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(paintPage(image, list, options, what));
+    state.SetLabel(state.range(0) == 0 ? "mixed10000" : "text2000");
+}
+BENCHMARK(BM_Page_Band)->ArgsProduct({{0, 1}, {0, 1, 2}})->Unit(benchmark::kMillisecond);
 
 // The first repaint of the texts, as an export or a newly opened drawing pays it.
 void BM_Page_Text2000_Cold(benchmark::State& state) {
@@ -88,7 +115,8 @@ void BM_Page_MoveOneShape10000(benchmark::State& state) {
     QImage image(page, QImage::Format_RGB32);
     PictureCache pictures;
     TextCache texts;
-    const PaintOptions options = PaintOptions::screen(page, &pictures, &texts);
+    RecordCache records;
+    const PaintOptions options = PaintOptions::screen(page, &pictures, &texts, &records);
     PagePaint what;
     what.gridStep = 8;
     paintPage(image, before, options, what);
@@ -102,6 +130,33 @@ void BM_Page_MoveOneShape10000(benchmark::State& state) {
     state.counters["area_h"] = area.height();
 }
 BENCHMARK(BM_Page_MoveOneShape10000)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// Its two parts: finding the area, painting it.
+void BM_Page_ChangedArea10000(benchmark::State& state) {
+    const QStringList& before = mixed(10000);
+    QStringList after = before;
+    after[after.size() / 2 + 3][0] = u'*';
+    const PaintOptions options = PaintOptions::screen(bench::kReferencePage);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(changedArea(before, after, options));
+}
+BENCHMARK(BM_Page_ChangedArea10000)->Unit(benchmark::kMillisecond);
+
+void BM_Page_Damaged10000(benchmark::State& state) {
+    const QSize page = bench::kReferencePage;
+    QImage image(page, QImage::Format_RGB32);
+    PictureCache pictures;
+    TextCache texts;
+    RecordCache records;
+    const PaintOptions options = PaintOptions::screen(page, &pictures, &texts, &records);
+    PagePaint what;
+    what.gridStep = 8;
+    paintPage(image, mixed(10000), options, what);
+    what.damaged = QRect(700, 500, 60, 60);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(paintPage(image, mixed(10000), options, what));
+}
+BENCHMARK(BM_Page_Damaged10000)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

@@ -1,10 +1,12 @@
 #include "render/pagepainter.h"
 
 #include "document/record.h"
+#include "document/recordkind.h"
 #include "render/bandworkers.h"
 #include "render/grid.h"
 #include "render/painter_canvas.h"
 #include "render/picturecache.h"
+#include "render/recordcache.h"
 #include "render/recordpainter.h"
 #include "render/recordreach.h"
 #include "render/textcache.h"
@@ -27,7 +29,7 @@ bool writtenDirectly(QImage::Format f) {
 // New texts are laid out before the bands start, each by one thread: every band would otherwise
 // lay out for itself each new text it meets. A thread that finds its first texts laid out
 // already takes the page for one painted before and stops.
-void layOutTexts(const QStringList& lines, TextCache& texts, int jobs) {
+void layOutTexts(const std::vector<const ParsedRecord*>& records, TextCache& texts, int jobs) {
     constexpr int kKnownInARow = 8;
     BandWorkers::shared().run(jobs, [&](int job) {
         QImage probe(1, 1, QImage::Format_RGB32);
@@ -35,14 +37,15 @@ void layOutTexts(const QStringList& lines, TextCache& texts, int jobs) {
         canvas.setTextCache(&texts);
         int known = 0;
         bool missed = false;
-        for (qsizetype i = 2 + job; i < lines.size(); i += jobs) {
-            if (!QStringView(lines[i]).mid(2).startsWith(u"TEXT ")) continue;
-            const RecordView v = splitRecord(lines[i]);
-            if (!v.hasTab || inheritsStyle(lines[i])) continue; // its font depends on the page
+        for (std::size_t i = std::size_t(job); i < records.size(); i += std::size_t(jobs)) {
+            const ParsedRecord& r = *records[i];
+            if (!r.kind || r.kind->shape != Shape::Text || !r.box) continue;
+            // A text whose font depends on the records before it is left to the bands.
+            if (!r.view.hasTab || !styleStandsAlone(r.view.style)) continue;
             Style style;
-            applyStyleField(v.style, style);
+            applyStyleField(r.view.style, style);
             applyStyle(canvas, style);
-            if (canvas.cacheText(v.payload().toString())) {
+            if (canvas.cacheText(r.view.payload().toString())) {
                 if (!missed && ++known == kKnownInARow) return;
             } else {
                 missed = true;
@@ -70,11 +73,15 @@ int paintPage(QImage& target, const QStringList& lines, const PaintOptions& opti
 
     PictureCache ownPictures;
     TextCache ownTexts;
+    RecordCache ownRecords;
     PaintOptions shared = options;
     if (!shared.pictures) shared.pictures = &ownPictures;
     if (!shared.texts) shared.texts = &ownTexts;
+    if (!shared.records) shared.records = &ownRecords;
+    // Every record read once, by every thread at once, for all bands.
+    const RecordCache::Reading reading = shared.records->read(lines, 1, threads);
 
-    if (bands > 1) layOutTexts(lines, *shared.texts, bands);
+    if (bands > 1) layOutTexts(reading.records, *shared.texts, bands);
 
     // Each band paints through a QImage of its own over the same pixels: a QImage takes one
     // painter at a time, and the target may have one already (the window's canvas).
@@ -98,7 +105,7 @@ int paintPage(QImage& target, const QStringList& lines, const PaintOptions& opti
         BandResult& result = results[std::size_t(band)];
         RecordPainter painter(canvas, own, result.state);
         if (bands > 1 || what.damaged) painter.cullTo(canvas.area());
-        result.undrawable = painter.paintList(lines, 1);
+        result.undrawable = painter.paintRecords(reading.records);
         result.style = canvas.style();
     };
     if (bands == 1)
@@ -107,7 +114,6 @@ int paintPage(QImage& target, const QStringList& lines, const PaintOptions& opti
         BandWorkers::shared().run(bands, paintBand);
 
     if (what.endStyle) *what.endStyle = results.front().style;
-    if (what.endState) *what.endState = results.front().state;
     return results.front().undrawable;
 }
 

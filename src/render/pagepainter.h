@@ -28,10 +28,8 @@ struct PagePaint {
     std::optional<DrawingStyle> startStyle;
     // Bands painted at once; 0 for one per core (at least 2, at most 8).
     int threads = 0;
-    // Filled in when given: the canvas style and the painting state after the last record,
-    // as one pass would leave them.
+    // Filled in when given: the canvas style after the last record, as one pass leaves it.
     DrawingStyle* endStyle = nullptr;
-    PaintState* endState = nullptr;
 };
 
 // Paints the lines from index 1 on (skipping "BLANK") into target and answers how many records

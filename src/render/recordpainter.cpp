@@ -5,7 +5,6 @@
 #include "render/chart.h"
 #include "render/picturecache.h"
 #include "render/recordreach.h"
-#include "render/statecanvas.h"
 
 #include <algorithm>
 #include <array>
@@ -67,26 +66,23 @@ void applyStyle(Canvas& canvas, const Style& s) {
     canvas.setPenStyle(s.penStyle);
     canvas.setPenWidth(s.penWidth);
     canvas.setPenColour(s.penColour);
-    FontState font;
-    font.name = s.fontName;
-    font.size = s.fontSize;
-    font.bold = s.fontStyle == 1;
-    font.italic = s.fontStyle == 2;
-    font.underline = s.fontStyle == 3;
-    font.strikeOut = s.fontStyle == 4;
-    font.colour = s.fontColour;
-    canvas.setFont(font);
+    // Member by member: the face name is shared, not copied, when it stays the same.
+    if (canvas.font().name != s.fontName) canvas.setFontName(s.fontName);
+    canvas.setFontSize(s.fontSize);
+    canvas.setBold(s.fontStyle == 1);
+    canvas.setItalic(s.fontStyle == 2);
+    canvas.setUnderline(s.fontStyle == 3);
+    canvas.setStrikeOut(s.fontStyle == 4);
+    canvas.setFontColour(s.fontColour);
 }
 
 RecordPainter::RecordPainter(Canvas& canvas, const PaintOptions& options, PaintState& state)
-    : canvas_(canvas), options_(options), state_(state) {
-    state_.style = styleOfCanvas(canvas);
-}
+    : canvas_(canvas), options_(options), state_(state), decoding_(styleOfCanvas(canvas)) {}
 
 void RecordPainter::SetStyles(QStringView field) {
     // A run of records with one style is decoded once, as long as nothing in between (a
     // transparent text, a background, an arrowhead) left the canvas elsewhere.
-    if (haveField_ && field == lastField_ && sameAttributes(canvas_, state_.style)) return;
+    if (haveField_ && field == lastField_ && sameAttributes(canvas_, *current_)) return;
     // A code out of range keeps what the canvas holds now; with every code in range the
     // field alone decides the style, so it can be kept decoded.
     auto code = [&](qsizetype at) {
@@ -95,24 +91,27 @@ void RecordPainter::SetStyles(QStringView field) {
     };
     const bool selfContained = code(0) <= 7 && code(9) <= 6 && code(30) <= 4;
     const DecodedStyle* known = nullptr;
+    const size_t hash = selfContained ? qHash(field) : 0;
     if (selfContained)
         for (std::size_t i = 0; i < decodedCount_ && !known; ++i)
-            if (decoded_[i].field == field) known = &decoded_[i];
+            if (decoded_[i].hash == hash && decoded_[i].field == field) known = &decoded_[i];
     if (known) {
-        state_.style = known->style;
+        current_ = &known->style;
     } else {
-        state_.style.brushStyle = canvas_.brush().style;
-        state_.style.penStyle = canvas_.pen().style;
+        decoding_.brushStyle = canvas_.brush().style;
+        decoding_.penStyle = canvas_.pen().style;
         const FontState& f = canvas_.font();
-        state_.style.fontStyle = fontStyleCode(f.bold, f.italic, f.underline, f.strikeOut);
-        applyStyleField(field, state_.style);
+        decoding_.fontStyle = fontStyleCode(f.bold, f.italic, f.underline, f.strikeOut);
+        applyStyleField(field, decoding_);
         if (selfContained) {
-            decoded_[decodedNext_] = {field.toString(), state_.style};
+            decoded_[decodedNext_] = {field.toString(), hash, decoding_};
             decodedCount_ = std::max(decodedCount_, decodedNext_ + 1);
             decodedNext_ = (decodedNext_ + 1) % decoded_.size();
         }
+        current_ = &decoding_;
     }
-    applyStyle(canvas_, state_.style);
+    state_.style = current_;
+    applyStyle(canvas_, *current_);
 
     lastField_.resize(field.size()); // reuses its buffer: no allocation once it is big enough
     std::copy(field.begin(), field.end(), lastField_.begin());
@@ -120,16 +119,18 @@ void RecordPainter::SetStyles(QStringView field) {
 }
 
 bool RecordPainter::DessinForme(QStringView record) {
-    const RecordView v = splitBody(record);
-    int arrow = 0;
-    if (v.hasTab) {
-        arrow = arrowCode(v.arrow);
-        SetStyles(v.style);
-    }
+    return paint(parseRecord(record, false));
+}
+
+bool RecordPainter::paint(const ParsedRecord& record) {
+    if (record.blank) return true;
+    const RecordView& v = record.view;
+    const int arrow = record.arrow;
+    if (v.hasTab) SetStyles(v.style);
     if (v.keyword.isEmpty()) return true;
     if (options_.forceCopyMode) canvas_.setPenMode(PenMode::Copy);
 
-    const RecordKind* kind = recordKind(v.keyword);
+    const RecordKind* kind = record.kind;
     if (!kind) return true;
     if (kind->shape == Shape::Background) {
         paintBackground(canvas_, v.keyword, options_.surface,
@@ -137,7 +138,7 @@ bool RecordPainter::DessinForme(QStringView record) {
                                                   : BandHeight::FromHeight);
         return true;
     }
-    std::optional<Box> box = decodeBox(v.data);
+    std::optional<Box> box = record.box;
     if (!box) return false;
     if (options_.mapping) *box = options_.mapping->map(*box);
     state_.DecodedRect = *box;
@@ -150,26 +151,26 @@ bool RecordPainter::DessinForme(QStringView record) {
     switch (kind->shape) {
     case Shape::Polygon:
     case Shape::Polyline:
-    case Shape::Freehand:
+    case Shape::Freehand: {
+        if (cull_) {
+            // The points, not the coordinate block, say where the figure lies.
+            std::optional<QRect> points = record.points;
+            if (options_.mapping || !record.pointsRead) {
+                SetArray(payload, state_.Points);
+                if (options_.mapping) options_.mapping->map(state_.Points);
+                points = pointBounds(state_.Points);
+            }
+            if (!points || outside(penReach(*points, 0))) break;
+        }
         SetArray(payload, state_.Points);
         if (options_.mapping) options_.mapping->map(state_.Points);
-        if (state_.Points.count() > 0) {
-            // The points, not the coordinate block, say where the figure lies.
-            if (cull_) {
-                const QPoint* p = state_.Points.data();
-                int x0 = p[0].x(), x1 = x0, y0 = p[0].y(), y1 = y0;
-                for (int i = 1; i < state_.Points.count(); ++i) {
-                    x0 = std::min(x0, p[i].x()), x1 = std::max(x1, p[i].x());
-                    y0 = std::min(y0, p[i].y()), y1 = std::max(y1, p[i].y());
-                }
-                if (outside(penReach(QRect(QPoint(x0, y0), QPoint(x1, y1)), 0))) break;
-            }
-            if (kind->shape == Shape::Polygon)
-                canvas_.polygon(state_.Points.data(), state_.Points.count());
-            else
-                canvas_.polyline(state_.Points.data(), state_.Points.count());
-        }
+        if (state_.Points.count() == 0) break;
+        if (kind->shape == Shape::Polygon)
+            canvas_.polygon(state_.Points.data(), state_.Points.count());
+        else
+            canvas_.polyline(state_.Points.data(), state_.Points.count());
         break;
+    }
     case Shape::Line: {
         const QPoint from(r.left, kind->rising ? r.bottom : r.top);
         const QPoint to(r.right, kind->rising ? r.top : r.bottom);
@@ -225,7 +226,7 @@ bool RecordPainter::DessinForme(QStringView record) {
         const int reach = s.bottom - s.top + canvas_.pen().width + 16;
         if (outside(QRect(QPoint(kEverywhere.left(), s.top - reach),
                           QPoint(kEverywhere.right(), s.bottom + reach)))) {
-            skipChart(r, payload);
+            chartLeavesCanvas(canvas_, r.left, r.top, r.right, r.bottom);
             break;
         }
         DrawChart(canvas_, r.left, r.top, r.right, r.bottom, payload);
@@ -239,14 +240,6 @@ bool RecordPainter::DessinForme(QStringView record) {
 
 QRect RecordPainter::penReach(const QRect& path, int arrow) const {
     return grownByPen(path, canvas_.pen(), arrow);
-}
-
-// A chart out of sight still leaves the canvas as painting it would.
-void RecordPainter::skipChart(const Box& box, QStringView payload) {
-    StateCanvas shadow;
-    shadow.setStyle(canvas_.style());
-    DrawChart(shadow, box.left, box.top, box.right, box.bottom, payload);
-    canvas_.setStyle(shadow.style());
 }
 
 void RecordPainter::paintPicture(const Box& box, QStringView payload) {
@@ -298,6 +291,13 @@ void RecordPainter::arcArrowheads(int code, const Box& box, QPoint from, QPoint 
     onEllipse(from, start, startTravel);
     onEllipse(to, end, endTravel);
     arrowheads(code, start, -startTravel, end, endTravel);
+}
+
+int RecordPainter::paintRecords(const std::vector<const ParsedRecord*>& records) {
+    int failed = 0;
+    for (const ParsedRecord* record : records)
+        if (!paint(*record)) ++failed;
+    return failed;
 }
 
 int RecordPainter::paintList(const QStringList& shapeList, qsizetype from) {

@@ -19,14 +19,6 @@ QRect grownByPen(const QRect& path, const PenState& pen, int arrow) {
 
 namespace {
 
-bool selfContained(QStringView field) {
-    auto code = [&](qsizetype at) {
-        const char16_t c = at < field.size() ? field[at].unicode() : u'0';
-        return c >= u'0' && c <= u'9' ? c - u'0' : 0;
-    };
-    return code(0) <= 7 && code(9) <= 6 && code(30) <= 4;
-}
-
 QRect textReach(const Box& box, const QString& text, const Style& style,
                 const PaintOptions& options) {
     QImage probe(1, 1, QImage::Format_RGB32);
@@ -40,14 +32,22 @@ QRect textReach(const Box& box, const QString& text, const Style& style,
 
 } // namespace
 
+bool styleStandsAlone(QStringView field) {
+    auto code = [&](qsizetype at) {
+        const char16_t c = at < field.size() ? field[at].unicode() : u'0';
+        return c >= u'0' && c <= u'9' ? c - u'0' : 0;
+    };
+    return code(0) <= 7 && code(9) <= 6 && code(30) <= 4;
+}
+
 bool inheritsStyle(QStringView stored) {
     const RecordView v = splitRecord(stored);
-    return !v.hasTab || !selfContained(v.style);
+    return !v.hasTab || !styleStandsAlone(v.style);
 }
 
 QRect recordReach(QStringView stored, const PaintOptions& options) {
     const RecordView v = splitRecord(stored);
-    if (!v.hasTab || !selfContained(v.style)) return kEverywhere;
+    if (!v.hasTab || !styleStandsAlone(v.style)) return kEverywhere;
     const RecordKind* kind = recordKind(v.keyword);
     if (!kind) return QRect();
     if (kind->shape == Shape::Background) return kEverywhere;

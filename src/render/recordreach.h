@@ -16,8 +16,11 @@ namespace qel {
 // a selection frame's handles.
 QRect grownByPen(const QRect& path, const PenState& pen, int arrow);
 
+// True when the style field alone decides the style: no code out of range keeps what the
+// canvas held.
+bool styleStandsAlone(QStringView field);
 // True when painting the stored record takes something from the record before it: it has no
-// style field, or a style code out of range keeps what the canvas held.
+// style field, or its field does not stand alone.
 bool inheritsStyle(QStringView stored);
 
 // A rectangle holding every pixel the stored record (state mark first) may change when

@@ -7,6 +7,7 @@
 #include "render/pagepainter.h"
 #include "render/painter_canvas.h"
 #include "render/picturecache.h"
+#include "render/recordcache.h"
 #include "render/recordpainter.h"
 #include "render/recordreach.h"
 #include "render/textcache.h"
@@ -166,7 +167,11 @@ TEST(PagePainter, ChangedLinesRepaintOnlyTheirArea) {
     const QSize page(400, 300);
     RandomDrawing maker(page, 21);
     QStringList lines = maker.drawing(150);
-    const PaintOptions options = PaintOptions::screen(page);
+    // The caches live as long as the window.
+    PictureCache pictures;
+    TextCache texts;
+    RecordCache records;
+    const PaintOptions options = PaintOptions::screen(page, &pictures, &texts, &records);
     QImage image = onePass(lines, page, true, 8).image;
     int bounded = 0;
     for (int step = 0; step < 120; ++step) {
