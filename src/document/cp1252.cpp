@@ -21,7 +21,7 @@ char encodeChar(char16_t u) {
 
 } // namespace
 
-QString fromCp1252(const QByteArray& bytes) {
+QString fromCp1252(QByteArrayView bytes) {
     QString out(bytes.size(), Qt::Uninitialized);
     QChar* d = out.data();
     for (qsizetype i = 0; i < bytes.size(); ++i) {

@@ -29,7 +29,19 @@ std::optional<QSize> parseHeaderLine(const QString& line) {
 
 DecodedDrawing decodeDrawing(const QByteArray& bytes) {
     DecodedDrawing out;
-    out.lines = splitLines(fromCp1252(bytes));
+    // Split on the bytes, as splitLines splits text (CR and LF are single bytes in cp1252):
+    // each line is decoded once, without a copy of the whole file as text.
+    const qsizetype n = bytes.size();
+    const char* data = bytes.constData();
+    qsizetype start = 0;
+    for (qsizetype i = 0; i < n; ++i) {
+        const char c = data[i];
+        if (c != '\r' && c != '\n') continue;
+        out.lines.append(fromCp1252(QByteArrayView(data + start, i - start)));
+        if (c == '\r' && i + 1 < n && data[i + 1] == '\n') ++i;
+        start = i + 1;
+    }
+    if (start < n) out.lines.append(fromCp1252(QByteArrayView(data + start, n - start)));
     out.droppedLines = Verifie(out.lines);
     if (!out.lines.isEmpty()) out.pageSize = parseHeaderLine(out.lines.first());
     return out;

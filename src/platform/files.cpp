@@ -55,7 +55,16 @@ Outcome readWholeFile(const QString& path, qint64 maxBytes, QByteArray& bytes) {
     return Outcome::done();
 }
 
-Outcome writeFileAtomically(const QString& path, const QByteArray& bytes, const QString& action) {
+Outcome writeFileAtomically(const QString& path, const QByteArray& bytes, const QString& action,
+                            Durability durability) {
+    return writeFileAtomically(
+        path, [&](const ByteSink& sink, QString&) { return sink(bytes.constData(), bytes.size()); },
+        action, durability);
+}
+
+Outcome writeFileAtomically(const QString& path,
+                            const std::function<bool(const ByteSink&, QString& failure)>& produce,
+                            const QString& action, Durability durability) {
     auto failure = [&](int error) { return qel::failure(action, path, error); };
     if (path.isEmpty()) return failure(ENOENT);
     const QByteArray target = QFile::encodeName(path);
@@ -83,14 +92,21 @@ Outcome writeFileAtomically(const QString& path, const QByteArray& bytes, const 
     if (exists) ::fchmod(fd, existing.st_mode & 07777);
 
     int error = 0;
-    if (!writeAll(fd, bytes.constData(), bytes.size()) || ::fsync(fd) != 0)
+    QString unmade;
+    const ByteSink sink = [&](const char* data, qint64 size) {
+        if (!error && !writeAll(fd, data, size)) error = errno ? errno : EIO;
+        return error == 0;
+    };
+    const bool made = produce(sink, unmade);
+    if (made && !error && durability == Durability::Synced && ::fsync(fd) != 0)
         error = errno ? errno : EIO;
     if (::close(fd) != 0 && !error) error = errno;
-    if (!error && ::rename(temp.constData(), target.constData()) != 0) error = errno;
-    if (error) {
+    if (made && !error && ::rename(temp.constData(), target.constData()) != 0) error = errno;
+    if (!made || error) {
         ::unlink(temp.constData());
-        return failure(error);
+        return made ? failure(error) : writeFailure(path, unmade);
     }
+    if (durability == Durability::Cached) return Outcome::done();
     // Make the rename itself durable.
     const QByteArray folder = QFile::encodeName(QFileInfo(path).absolutePath());
     const int dir = ::open(folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);

@@ -3,6 +3,7 @@
 #include "render/drawingoutput.h"
 
 #include "platform/imagewriters.h"
+#include "platform/largeimage.h"
 #include "render/pagepainter.h"
 #include "render/painter_canvas.h"
 #include "render/picturecache.h"
@@ -78,7 +79,7 @@ QImage TEcran::renderPage() {
     // rather than gigabytes.
     constexpr qint64 kMaxPixels = 64LL * 1024 * 1024;
     if (width_ <= 0 || height_ <= 0 || qint64(width_) * height_ > kMaxPixels) return {};
-    QImage page(width_, height_, QImage::Format_RGB32);
+    QImage page = newLargeImage(QSize(width_, height_), QImage::Format_RGB32);
     if (page.isNull()) return {};
     skipped_ = paintPage(page, renderList_, pageOptions(page.size(), nullptr, mapping_));
     return page;

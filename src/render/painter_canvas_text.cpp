@@ -111,7 +111,8 @@ void PainterCanvas::textOut(int x, int y, const QString& text) {
     copyMode();
     if (const TextLayout* laid = layoutFor(text); laid && laid->exact) {
         if (brush_.style == 0)
-            fillBox(QRect(QPoint(x, y), laid->extent), toQColor(brush_.colour).rgb(), nullptr);
+            fillBox(QRect(QPoint(x, y), laid->extent(fonts_[fontIndex_].metrics, text)),
+                    toQColor(brush_.colour).rgb(), nullptr);
         writeText(x, y, *laid, toQColor(font_.colour).rgb());
         return;
     }
@@ -128,7 +129,8 @@ void PainterCanvas::textOut(int x, int y, const QString& text) {
 }
 
 QSize PainterCanvas::textExtent(const QString& text) {
-    if (const TextLayout* laid = layoutFor(text)) return laid->extent;
+    if (const TextLayout* laid = layoutFor(text))
+        return laid->extent(fonts_[fontIndex_].metrics, text);
     refreshFont();
     const QFontMetrics& metrics = fonts_[fontIndex_].metrics;
     return QSize(metrics.horizontalAdvance(text), metrics.height());
@@ -139,7 +141,8 @@ QRect PainterCanvas::textInk(int x, int y, const QString& text) {
     const TextLayout* laid = layoutFor(text);
     if (!laid || !laid->exact) return kEverywhere;
     QRect ink = laid->ink.translated(x, y);
-    if (brush_.style == 0) ink |= QRect(QPoint(x, y), laid->extent);
+    if (brush_.style == 0)
+        ink |= QRect(QPoint(x, y), laid->extent(fonts_[fontIndex_].metrics, text));
     return ink;
 }
 

@@ -60,6 +60,16 @@ int nextBit(const std::vector<quint64>& bits, int from, bool set, int width) {
 
 } // namespace
 
+QSize TextLayout::extent(const QFontMetrics& metrics, const QString& text) const {
+    int advance = advance_.load(std::memory_order_relaxed);
+    if (advance < 0) {
+        // Threads that ask at once find the same width.
+        advance = metrics.horizontalAdvance(text);
+        advance_.store(advance, std::memory_order_relaxed);
+    }
+    return QSize(advance, height);
+}
+
 TextCache::TextCache(qsizetype maxBytes) : maxBytes_(maxBytes) {}
 
 size_t TextCache::keyOf(int font, QStringView text) {
@@ -117,15 +127,21 @@ void TextCache::clear() {
 
 TextLayout TextCache::layOut(const QFont& font, const QFontMetrics& metrics, const QString& text) {
     TextLayout out;
-    out.extent = QSize(metrics.horizontalAdvance(text), metrics.height());
-    // Where the text may paint, with room around it: its glyphs' boxes, its advance and line
-    // (underline and strike-out), relative to the top-left corner. Hinting may move a glyph's
-    // pixels a little past its box; ink found on the edge of the room means it went further.
+    out.height = metrics.height();
+    // Where the text may paint, with room around it: its glyphs' boxes and its line, relative
+    // to the top-left corner, and the whole advance when a line runs under or through it.
+    // Hinting may move a glyph's pixels a little past its box; ink found on the edge of the
+    // room means it went further.
     const int ascent = metrics.ascent();
     const QRect glyphs = metrics.boundingRect(text).translated(0, ascent);
+    int width = std::max(glyphs.right() + 1, 0);
+    if (font.underline() || font.strikeOut()) {
+        out.advance_ = metrics.horizontalAdvance(text);
+        width = std::max(width, out.advance_.load());
+    }
     constexpr int kRoom = 3;
     const QRect area =
-        (glyphs | QRect(QPoint(0, 0), out.extent)).adjusted(-kRoom, -kRoom, kRoom, kRoom);
+        (glyphs | QRect(0, 0, width, out.height)).adjusted(-kRoom, -kRoom, kRoom, kRoom);
     if (area.width() > kMaxSide || area.height() > kMaxSide ||
         qint64(area.width()) * area.height() > kMaxPixels)
         return out;

@@ -10,6 +10,7 @@
 #include <QSize>
 #include <QString>
 #include <QStringView>
+#include <atomic>
 #include <memory>
 #include <shared_mutex>
 #include <unordered_map>
@@ -19,7 +20,6 @@ namespace qel {
 
 // The pixels one text paints, relative to its top-left corner (the point textOut is given).
 struct TextLayout {
-    QSize extent; // advance width and line height, as textExtent answers
     // The runs are exactly what drawing the text paints: one colour, no smoothing, nothing out
     // of sight. When not, the text is drawn through the painter each time.
     bool exact = false;
@@ -28,6 +28,21 @@ struct TextLayout {
         qint16 y, x0, x1;
     };
     std::vector<Run> runs;
+    int height = 0; // the font's line height
+
+    TextLayout() = default;
+    TextLayout(TextLayout&& other) noexcept
+        : exact(other.exact), ink(other.ink), runs(std::move(other.runs)), height(other.height),
+          advance_(other.advance_.load(std::memory_order_relaxed)) {}
+
+    // Advance width and line height, as textExtent answers. The width costs a second layout of
+    // the text, so it is found the first time someone asks (an opaque background, a chart's
+    // legend), in the font the layout was made in.
+    QSize extent(const QFontMetrics& metrics, const QString& text) const;
+
+private:
+    friend class TextCache;
+    mutable std::atomic<int> advance_{-1};
 };
 
 class TextCache {
