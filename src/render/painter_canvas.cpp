@@ -345,8 +345,14 @@ void PainterCanvas::beginStroke() {
 }
 
 void PainterCanvas::endStroke() {
+    const QRgb colour = toQColor(pen_.colour).rgb();
+    // Copying may write a pixel twice; not-xor must see each once.
+    if (!notXorActive_) {
+        stroke_.paint(image_->bits(), image_->bytesPerLine(), colour);
+        return;
+    }
     stroke_.spans(spans_);
-    paintSpans(spans_, toQColor(pen_.colour).rgb(), nullptr);
+    paintSpans(spans_, colour, nullptr);
 }
 
 // A wide outline on the box's one-pixel outline (or, inside-frame, on an outline drawn in by the
@@ -429,8 +435,13 @@ void PainterCanvas::fillBox(const QRect& box, QRgb colour, const std::uint8_t* h
 
 void PainterCanvas::setPixel(int x, int y, Colour c) {
     if (!area_.contains(x, y) || !p_->isActive()) return;
+    const QRgb rgb = 0xFF000000u | (redOf(c) << 16) | (greenOf(c) << 8) | blueOf(c);
+    if (direct()) {
+        reinterpret_cast<QRgb*>(image_->scanLine(y))[x] = rgb;
+        return;
+    }
     if (image_ && x < image_->width() && y < image_->height()) {
-        image_->setPixel(x, y, 0xFF000000u | (redOf(c) << 16) | (greenOf(c) << 8) | blueOf(c));
+        image_->setPixel(x, y, rgb);
         return;
     }
     copyMode();

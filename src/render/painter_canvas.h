@@ -54,6 +54,8 @@ public:
     void setTextCache(TextCache* texts);
     // Puts the text, in the current font, into the text cache; answers whether it was there.
     bool cacheText(const QString& text);
+    // Whether the text, in the current font, is in the text cache.
+    bool knowsText(const QString& text);
 
     void line(QPoint from, QPoint to) override;
     void polyline(const QPoint* points, int count) override;

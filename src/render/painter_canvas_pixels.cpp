@@ -51,9 +51,11 @@ void PainterCanvas::plot(const QPoint* points, std::size_t count) {
     const QRgb colour = toQColor(pen_.colour).rgb();
     uchar* bits = image_->bits();
     const qsizetype stride = image_->bytesPerLine();
+    const int left = area_.left(), right = area_.right(), top = area_.top(),
+              bottom = area_.bottom();
     for (std::size_t i = 0; i < count; ++i) {
         const int x = points[i].x(), y = points[i].y();
-        if (!area_.contains(x, y)) continue;
+        if (x < left || x > right || y < top || y > bottom) continue;
         QRgb& px = reinterpret_cast<QRgb*>(bits + y * stride)[x];
         px = notXorActive_ ? ~(colour ^ px) : colour;
     }

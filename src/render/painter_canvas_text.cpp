@@ -61,6 +61,14 @@ bool PainterCanvas::cacheText(const QString& text) {
     return false;
 }
 
+bool PainterCanvas::knowsText(const QString& text) {
+    if (!texts_ || !direct() || text.isEmpty()) return true;
+    refreshFont();
+    FontEntry& entry = fonts_[fontIndex_];
+    if (entry.textFont < 0) entry.textFont = texts_->fontId(entry.font);
+    return bool(texts_->find(entry.textFont, text));
+}
+
 // The cached pixels of a text in the current font, made on first use. Only for images written
 // directly: elsewhere Qt draws the text.
 const TextLayout* PainterCanvas::layoutFor(const QString& text) {

@@ -2,6 +2,7 @@
 
 #include "document/recordkind.h"
 #include "render/bandworkers.h"
+#include "render/recordreach.h"
 
 #include <algorithm>
 
@@ -17,19 +18,25 @@ std::optional<QRect> pointBounds(const PointBuffer& points) {
     return QRect(QPoint(x0, y0), QPoint(x1, y1));
 }
 
-ParsedRecord parseRecord(QStringView body, bool withPointBounds) {
+ParsedRecord parseRecord(QStringView body, bool kept) {
     ParsedRecord r;
     if (body == u"BLANK") {
         r.blank = true;
         return r;
     }
     r.view = splitBody(body);
-    if (r.view.hasTab) r.arrow = arrowCode(r.view.arrow);
+    if (r.view.hasTab) {
+        r.arrow = arrowCode(r.view.arrow);
+        if (kept && styleStandsAlone(r.view.style)) {
+            r.style.emplace();
+            applyStyleField(r.view.style, *r.style);
+        }
+    }
     if (r.view.keyword.isEmpty()) return r;
     r.kind = recordKind(r.view.keyword);
     if (!r.kind || r.kind->shape == Shape::Background) return r;
     r.box = decodeBox(r.view.data);
-    if (r.box && withPointBounds && r.kind->payload == Payload::Points) {
+    if (r.box && kept && r.kind->payload == Payload::Points) {
         PointBuffer points;
         SetArray(r.view.payload(), points);
         r.points = pointBounds(points);
@@ -48,7 +55,8 @@ RecordCache::Reading RecordCache::read(const QStringList& lines, qsizetype from,
     ++reading_;
 
     std::vector<Entry*> known(std::size_t(n), nullptr);
-    jobs = std::clamp(int(n / 2000), 1, std::max(jobs, 1));
+    // A drawing read before has few new lines: looking them up costs less than a thread.
+    jobs = entries_.size() >= std::size_t(n) ? 1 : std::clamp(int(n / 2000), 1, std::max(jobs, 1));
     std::vector<std::vector<std::pair<qsizetype, ParsedRecord>>> fresh(
         static_cast<std::size_t>(jobs));
     auto readPart = [&](int job) {

@@ -26,11 +26,13 @@ struct ParsedRecord {
     std::optional<Box> box;           // the coordinate block as stored; none when it does not read
     std::optional<QRect> points;      // bounds of the point list as stored, when it has points
     bool pointsRead = false;          // whether points was filled in
+    // The style field decoded, when it decodes the same whatever the canvas holds.
+    std::optional<Style> style;
 };
 
-// Reads one record given without its state mark and group digit; the bounds of its points only
-// when asked.
-ParsedRecord parseRecord(QStringView body, bool pointBounds = true);
+// Reads one record given without its state mark and group digit. Only a record that is kept
+// gets the bounds of its points and its style decoded.
+ParsedRecord parseRecord(QStringView body, bool kept = true);
 // The bounds of the points; none without points.
 std::optional<QRect> pointBounds(const PointBuffer& points);
 

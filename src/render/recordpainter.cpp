@@ -118,6 +118,14 @@ void RecordPainter::SetStyles(QStringView field) {
     haveField_ = true;
 }
 
+// A field decoded when it was read: nothing to decode, only to apply.
+void RecordPainter::applyDecoded(const Style& style) {
+    applyStyle(canvas_, style);
+    current_ = &style;
+    state_.style = current_;
+    haveField_ = false;
+}
+
 bool RecordPainter::DessinForme(QStringView record) {
     return paint(parseRecord(record, false));
 }
@@ -126,7 +134,10 @@ bool RecordPainter::paint(const ParsedRecord& record) {
     if (record.blank) return true;
     const RecordView& v = record.view;
     const int arrow = record.arrow;
-    if (v.hasTab) SetStyles(v.style);
+    if (record.style)
+        applyDecoded(*record.style);
+    else if (v.hasTab)
+        SetStyles(v.style);
     if (v.keyword.isEmpty()) return true;
     if (options_.forceCopyMode) canvas_.setPenMode(PenMode::Copy);
 

@@ -46,6 +46,7 @@ public:
     void cullTo(const QRect& area) { cull_ = area; }
 
 private:
+    void applyDecoded(const Style& style);
     bool outside(const QRect& reach) const { return cull_ && !cull_->intersects(reach); }
     QRect penReach(const QRect& path, int arrow) const;
     void paintPicture(const Box& box, QStringView payload);
