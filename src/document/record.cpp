@@ -302,15 +302,21 @@ QString encodePixels(const QImage& source) {
     return out;
 }
 
-FontState fontOf(const Style& s) {
-    FontState f;
-    f.name = s.fontName;
+void setFontOf(const Style& s, FontState& f) {
+    // The face name is shared between painting threads: assigning it only when it differs
+    // keeps them from fighting over its reference count.
+    if (f.name != s.fontName) f.name = s.fontName;
     f.size = s.fontSize;
     f.colour = s.fontColour;
     f.bold = s.fontStyle == 1;
     f.italic = s.fontStyle == 2;
     f.underline = s.fontStyle == 3;
     f.strikeOut = s.fontStyle == 4;
+}
+
+FontState fontOf(const Style& s) {
+    FontState f;
+    setFontOf(s, f);
     return f;
 }
 

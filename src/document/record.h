@@ -110,6 +110,8 @@ void applyStyleField(QStringView field, Style& style);
 int fontStyleCode(bool bold, bool italic, bool underline, bool strikeOut);
 // The font a style describes (one style flag at most).
 FontState fontOf(const Style& style);
+// The same, written over an existing font.
+void setFontOf(const Style& style, FontState& font);
 // What a record drawn in this style stores.
 Style recordStyleOf(const DrawingStyle& style);
 QString styleFieldOf(const DrawingStyle& style);

@@ -2,6 +2,8 @@
 
 #include "document/record.h"
 
+#include <utility>
+
 namespace qel {
 
 QStringList newShapeList(int pageWidth, int pageHeight) {
@@ -9,9 +11,10 @@ QStringList newShapeList(int pageWidth, int pageHeight) {
 }
 
 void clearSelectionMarks(QStringList& shapeList) {
+    // Lines already unmarked are not touched: writing into a shared line would copy it.
     for (qsizetype i = 1; i < shapeList.size(); ++i) {
-        QString& item = shapeList[i];
-        if (!item.isEmpty() && item[0] != u'#') item[0] = u' ';
+        const QString& item = std::as_const(shapeList)[i];
+        if (!item.isEmpty() && item.front() != u'#' && item.front() != u' ') shapeList[i][0] = u' ';
     }
 }
 

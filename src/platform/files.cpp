@@ -150,7 +150,7 @@ enum class Way { Unnamed, Named };
 
 // Answers 0 or an error number; -1 when the unnamed way turned out to be unsupported before
 // anything reached the folder.
-int writeOnce(const Target& target, const ByteProducer& produce, Way way) {
+int writeOnce(const Target& target, const ByteProducer& produce, Way way, Durability durability) {
     const pid_t pid = ::getpid();
     QByteArray temp;
     int fd = -1;
@@ -185,7 +185,7 @@ int writeOnce(const Target& target, const ByteProducer& produce, Way way) {
         return error == 0;
     };
     if (!produce(sink) && !error) error = EIO;
-    if (!error && ::fsync(fd) != 0) error = errno;
+    if (!error && durability == Durability::Synced && ::fsync(fd) != 0) error = errno;
 
     if (!error) {
         SignalsHeld held;
@@ -218,12 +218,12 @@ int writeOnce(const Target& target, const ByteProducer& produce, Way way) {
     if (::close(fd) != 0 && !error) error = errno;
     if (error && way == Way::Named) ::unlinkat(target.dir, temp.constData(), 0);
     // Make the new name itself durable.
-    if (!error) ::fsync(target.dir);
+    if (!error && durability == Durability::Synced) ::fsync(target.dir);
     return error;
 }
 
 Outcome writeAtomically(const QString& path, const ByteProducer& produce, const QString& action,
-                        bool unnamedAllowed) {
+                        bool unnamedAllowed, Durability durability) {
     auto failure = [&](int error) { return qel::failure(action, path, error); };
     if (path.isEmpty()) return failure(ENOENT);
     const QByteArray encoded = QFile::encodeName(path);
@@ -248,28 +248,29 @@ Outcome writeAtomically(const QString& path, const ByteProducer& produce, const 
                         O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (target.dir < 0) return failure(errno);
     removeLeftovers(target.dir, target.name);
-    int error = unnamedAllowed ? writeOnce(target, produce, Way::Unnamed) : -1;
-    if (error == -1) error = writeOnce(target, produce, Way::Named);
+    int error = unnamedAllowed ? writeOnce(target, produce, Way::Unnamed, durability) : -1;
+    if (error == -1) error = writeOnce(target, produce, Way::Named, durability);
     ::close(target.dir);
     return error ? failure(error) : Outcome::done();
 }
 
 } // namespace
 
-Outcome writeFileAtomically(const QString& path, const QByteArray& bytes, const QString& action) {
+Outcome writeFileAtomically(const QString& path, const QByteArray& bytes, const QString& action,
+                            Durability durability) {
     return writeFileAtomically(
-        path, [&](const ByteSink& sink) { return sink(bytes); }, action);
+        path, [&](const ByteSink& sink) { return sink(bytes); }, action, durability);
 }
 
 Outcome writeFileAtomically(const QString& path, const ByteProducer& produce,
-                            const QString& action) {
-    return writeAtomically(path, produce, action, true);
+                            const QString& action, Durability durability) {
+    return writeAtomically(path, produce, action, true, durability);
 }
 
 Outcome writeThroughNamedTemporary(const QString& path, const QByteArray& bytes) {
     return writeAtomically(
         path, [&](const ByteSink& sink) { return sink(bytes); },
-        QStringLiteral("Impossible d'écrire"), false);
+        QStringLiteral("Impossible d'écrire"), false, Durability::Synced);
 }
 
 } // namespace qel

@@ -91,7 +91,9 @@ Outcome writeJpeg(const QImage& image, const QString& path) {
     QByteArray bytes;
     if (const Outcome encoded = encodeJpeg(image, bytes); !encoded.ok())
         return writeFailure(path, encoded.message());
-    return writeFileAtomically(path, bytes);
+    // A picture of a drawing can be made again: no wait for the disk.
+    return writeFileAtomically(path, bytes, QStringLiteral("Impossible d'écrire"),
+                               Durability::Cached);
 }
 
 } // namespace qel

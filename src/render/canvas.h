@@ -25,6 +25,9 @@ Colour fromQColor(const QColor& c);
 //  - text is written with its top-left corner at the point; its background is opaque in the
 //    brush colour when the brush is solid (style 0) and transparent otherwise;
 //  - drawing is aliased, so that a not-xor figure drawn twice leaves no trace.
+// Larger than any surface: what a figure that cannot be bounded may reach.
+inline const QRect kEverywhere(QPoint(-(1 << 28), -(1 << 28)), QPoint(1 << 28, 1 << 28));
+
 class Canvas {
 public:
     virtual ~Canvas() = default;
@@ -54,6 +57,7 @@ public:
     void setBrush(const BrushState& b) { brush_ = b; }
 
     void setFont(const FontState& f) { font_ = f; }
+    FontState& fontToChange() { return font_; }
     // The whole current style at once, exactly as given (no platform rule applies).
     DrawingStyle style() const { return {pen_, brush_, font_}; }
     void setStyle(const DrawingStyle& s) {
@@ -88,6 +92,9 @@ public:
     virtual void textOut(int x, int y, const QString& text) = 0;
     // Width and height of the text in the current font, in target pixels.
     virtual QSize textExtent(const QString& text) = 0;
+    // A rectangle that holds every pixel textOut(x, y, text) would change with the current font
+    // and brush; kEverywhere when the canvas cannot tell.
+    virtual QRect textInk(int x, int y, const QString& text);
     virtual void setPixel(int x, int y, Colour c) = 0;
     // Targets that cannot be read back answer white.
     virtual Colour pixel(int x, int y) const = 0;

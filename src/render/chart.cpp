@@ -45,7 +45,20 @@ void legend(Canvas& canvas, const ChartData& d, int left, int top, int right, in
     }
 }
 
+// Arial at a size that follows the chart's height; the style and colour stay the record's.
+FontState chartFont(FontState font, int h8) {
+    font.name = QStringLiteral("Arial");
+    font.size = rounded(h8 * 0.4);
+    return font;
+}
+
 } // namespace
+
+void chartLeavesCanvas(Canvas& canvas, int, int top, int, int bottom) {
+    canvas.setPenColour(kBlack);
+    canvas.setBrush({kWhite, 0});
+    canvas.setFont(chartFont(canvas.font(), (std::max(top, bottom) - std::min(top, bottom)) / 8));
+}
 
 void DrawChart(Canvas& canvas, int left, int top, int right, int bottom, QStringView payload) {
     const ChartData d = readChart(payload);
@@ -63,9 +76,7 @@ void DrawChart(Canvas& canvas, int left, int top, int right, int bottom, QString
     canvas.line({axisX, axisY}, {r, axisY});
     canvas.line({axisX, axisY}, {axisX, t + h5});
 
-    FontState font = canvas.font();
-    font.name = QStringLiteral("Arial");
-    font.size = rounded(h8 * 0.4);
+    const FontState font = chartFont(canvas.font(), h8);
     canvas.setFont(font);
     // A chart too small for a one-point font shows no text rather than a default-sized one.
     const bool texts = font.size > 0;

@@ -13,4 +13,8 @@ namespace qel {
 // the chart's size.
 void DrawChart(Canvas& canvas, int left, int top, int right, int bottom, QStringView payload);
 
+// Leaves the canvas exactly as DrawChart would, without drawing: a chart out of sight still
+// passes its pen, brush and font on to the records after it.
+void chartLeavesCanvas(Canvas& canvas, int left, int top, int right, int bottom);
+
 } // namespace qel

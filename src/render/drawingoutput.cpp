@@ -69,8 +69,10 @@ Outcome saveDrawing(Drawing& drawing, const QString& path, int enlargement) {
     // Files hold the drawing without selection marks.
     drawing.apply(clearSelectionMarks, Drawing::Effect::Selection);
     QStringList lines = drawing.lines();
-    const Outcome written =
-        writeDrawing(path, lines, drawing.page(), enlargement, largestExtentOf(lines));
+    // Only an enhanced metafile needs the extent, which reads every record.
+    const QSize extent =
+        outputFormatFor(path) == OutputFormat::Emf ? largestExtentOf(lines) : QSize();
+    const Outcome written = writeDrawing(path, lines, drawing.page(), enlargement, extent);
     if (written.ok()) drawing.markSaved();
     return written;
 }

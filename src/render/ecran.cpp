@@ -3,6 +3,8 @@
 #include "render/drawingoutput.h"
 
 #include "platform/imagewriters.h"
+#include "platform/largeimage.h"
+#include "render/pagepainter.h"
 #include "render/painter_canvas.h"
 #include "render/picturecache.h"
 #include "render/recordpainter.h"
@@ -11,6 +13,17 @@
 #include <QPrinter>
 
 namespace qel {
+
+namespace {
+
+PaintOptions pageOptions(QSize surface, PictureCache* pictures,
+                         const std::optional<PageMapping>& mapping) {
+    PaintOptions o = PaintOptions::page(surface, pictures);
+    o.mapping = mapping;
+    return o;
+}
+
+} // namespace
 
 void TEcran::Init(int left, int top, int right, int bottom, int enlargement,
                   const QStringList& shapeList, const Paper& paper) {
@@ -47,17 +60,18 @@ void TEcran::paint(Canvas& canvas) {
     // framed by the drawing's extent keeps the page's background bands, as the bitmap does.
     const QSize size = width_ > 0 && height_ > 0 ? QSize(width_, height_) : canvas.size();
     PictureCache pictures;
-    PaintOptions options = PaintOptions::page(size, &pictures);
-    options.mapping = mapping_;
+    const PaintOptions o = pageOptions(size, &pictures, mapping_);
     PaintState state;
-    RecordPainter painter(canvas, options, state);
+    RecordPainter painter(canvas, o, state);
     skipped_ = painter.paintList(renderList_, 1);
 }
 
 void TEcran::CvtBmp(QImage& bitmap) {
     if (bitmap.isNull()) return;
-    PainterCanvas canvas(bitmap);
-    paint(canvas);
+    const QSize size = width_ > 0 && height_ > 0 ? QSize(width_, height_) : bitmap.size();
+    PagePaint what;
+    what.clearWhite = false;
+    skipped_ = paintPage(bitmap, renderList_, pageOptions(size, nullptr, mapping_), what);
 }
 
 QImage TEcran::renderPage() {
@@ -65,10 +79,9 @@ QImage TEcran::renderPage() {
     // rather than gigabytes.
     constexpr qint64 kMaxPixels = 64LL * 1024 * 1024;
     if (width_ <= 0 || height_ <= 0 || qint64(width_) * height_ > kMaxPixels) return {};
-    QImage page(width_, height_, QImage::Format_RGB32);
+    QImage page = newLargeImage(QSize(width_, height_), QImage::Format_RGB32);
     if (page.isNull()) return {};
-    page.fill(Qt::white);
-    CvtBmp(page);
+    skipped_ = paintPage(page, renderList_, pageOptions(page.size(), nullptr, mapping_));
     return page;
 }
 

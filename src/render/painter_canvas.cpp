@@ -44,14 +44,15 @@ double rayAngle(const QRectF& box, QPoint p) {
 
 } // namespace
 
-PainterCanvas::PainterCanvas(QImage& target) : size_(target.size()) {
+PainterCanvas::PainterCanvas(QImage& target) : size_(target.size()), area_(QPoint(0, 0), size_) {
     ownPainter_.emplace();
     p_ = &*ownPainter_;
     if (!target.isNull() && p_->begin(&target)) image_ = &target;
     setUp();
 }
 
-PainterCanvas::PainterCanvas(QPainter& painter, QSize size) : p_(&painter), size_(size) {
+PainterCanvas::PainterCanvas(QPainter& painter, QSize size)
+    : p_(&painter), size_(size), area_(QPoint(0, 0), size) {
     p_->save();
     QPaintDevice* device = p_->device();
     if (device && device->devType() == QInternal::Image && p_->transform().isIdentity())
@@ -79,6 +80,15 @@ void PainterCanvas::setUp() {
     p_->setCompositionMode(QPainter::CompositionMode_SourceOver);
     rasterOps_ =
         image_ && p_->paintEngine() && p_->paintEngine()->hasFeature(QPaintEngine::RasterOpModes);
+}
+
+void PainterCanvas::setArea(const QRect& area) {
+    area_ = area & QRect(QPoint(0, 0), size_);
+    if (!p_->isActive()) return;
+    // Qt's own drawing (text, pictures, very wide pens) keeps to the area through the clip; the
+    // pixel writers below test the area themselves.
+    p_->setClipRect(area_.isEmpty() ? QRect(-1, -1, 0, 0) : area_);
+    ownClip_ = true;
 }
 
 bool PainterCanvas::figureMode() {
@@ -149,7 +159,7 @@ void PainterCanvas::polygon(const QPoint* points, int count) {
     if (!points || count < 2 || !figureMode()) return;
     if (direct()) {
         if (!noFill()) {
-            polygonSpans(points, count, 0, image_->height() - 1, spans_);
+            polygonSpans(points, count, area_.top(), area_.bottom(), spans_);
             fillSpans(spans_);
         }
         if (noOutline()) return;
@@ -319,7 +329,7 @@ void PainterCanvas::thickArc(const QRect& box, QPoint start, QPoint end, bool cl
 // Outlines and solid fills go straight into the image when nothing stands between the canvas
 // and its pixels: far cheaper than one QPainter call per point or per row.
 bool PainterCanvas::direct() const {
-    if (!image_ || p_->hasClipping()) return false;
+    if (!image_ || (p_->hasClipping() && !ownClip_)) return false;
     const QImage::Format f = image_->format();
     return f == QImage::Format_RGB32 || f == QImage::Format_ARGB32 ||
            f == QImage::Format_ARGB32_Premultiplied;
@@ -331,12 +341,18 @@ bool PainterCanvas::stamped() const {
 }
 
 void PainterCanvas::beginStroke() {
-    stroke_.begin(pen_.width, QRect(QPoint(0, 0), image_->size()));
+    stroke_.begin(pen_.width, area_);
 }
 
 void PainterCanvas::endStroke() {
+    const QRgb colour = toQColor(pen_.colour).rgb();
+    // Copying may write a pixel twice; not-xor must see each once.
+    if (!notXorActive_) {
+        stroke_.paint(image_->bits(), image_->bytesPerLine(), colour);
+        return;
+    }
     stroke_.spans(spans_);
-    paintSpans(spans_, toQColor(pen_.colour).rgb(), nullptr);
+    paintSpans(spans_, colour, nullptr);
 }
 
 // A wide outline on the box's one-pixel outline (or, inside-frame, on an outline drawn in by the
@@ -389,7 +405,7 @@ void PainterCanvas::fillSpans(const std::vector<Span>& spans) {
 
 void PainterCanvas::paintSpans(const std::vector<Span>& spans, QRgb colour,
                                const std::uint8_t* hatch) {
-    writeSpans(*image_, spans, colour, hatch, notXorActive_);
+    writeSpans(*image_, area_, spans, colour, hatch, notXorActive_);
 }
 
 // --- copy-mode operations ---
@@ -410,38 +426,22 @@ void PainterCanvas::fillRect(int left, int top, int right, int bottom) {
 
 // Copy-mode box fill straight into the image, without Qt's per-call set-up and thread pool.
 void PainterCanvas::fillBox(const QRect& box, QRgb colour, const std::uint8_t* hatch) {
-    const QRect r = box & image_->rect();
+    const QRect r = box & area_;
     spans_.clear();
     for (int y = r.top(); y <= r.bottom(); ++y)
         spans_.push_back({y, r.left(), r.right()});
     paintSpans(spans_, colour, hatch);
 }
 
-void PainterCanvas::textOut(int x, int y, const QString& text) {
-    if (!p_->isActive() || text.isEmpty()) return;
-    copyMode();
-    refreshFont();
-    const FontEntry& entry = fonts_[fontIndex_];
-    if (brush_.style == 0)
-        p_->fillRect(QRect(QPoint(x, y), textExtent(text)), toQColor(brush_.colour));
-    if (fontSet_ != fontIndex_) {
-        p_->setFont(entry.font);
-        fontSet_ = fontIndex_;
-    }
-    p_->setPen(toQColor(font_.colour));
-    p_->drawText(QPoint(x, y + entry.metrics.ascent()), text);
-}
-
-QSize PainterCanvas::textExtent(const QString& text) {
-    refreshFont();
-    const QFontMetrics& metrics = fonts_[fontIndex_].metrics;
-    return QSize(metrics.horizontalAdvance(text), metrics.height());
-}
-
 void PainterCanvas::setPixel(int x, int y, Colour c) {
-    if (x < 0 || y < 0 || x >= size_.width() || y >= size_.height() || !p_->isActive()) return;
+    if (!area_.contains(x, y) || !p_->isActive()) return;
+    const QRgb rgb = 0xFF000000u | (redOf(c) << 16) | (greenOf(c) << 8) | blueOf(c);
+    if (direct()) {
+        reinterpret_cast<QRgb*>(image_->scanLine(y))[x] = rgb;
+        return;
+    }
     if (image_ && x < image_->width() && y < image_->height()) {
-        image_->setPixel(x, y, 0xFF000000u | (redOf(c) << 16) | (greenOf(c) << 8) | blueOf(c));
+        image_->setPixel(x, y, rgb);
         return;
     }
     copyMode();

@@ -10,10 +10,14 @@
 #include <QFontMetrics>
 #include <QPainter>
 #include <QPen>
+#include <memory>
 #include <optional>
 #include <vector>
 
 namespace qel {
+
+class TextCache;
+struct TextLayout;
 
 // The canvas over QPainter: a window's image, an exported image, a printer page.
 //
@@ -25,6 +29,9 @@ namespace qel {
 //    It needs an image target; other targets draw in copy mode;
 //  - font sizes are points on a 96-dpi surface for images (the device's resolution otherwise),
 //    the same rule for textOut and textExtent; size 0 means 12 points.
+//
+// Several canvases may paint one image at once from different threads, each over its own QImage
+// sharing the pixels and each confined to its own area.
 class PainterCanvas : public Canvas {
 public:
     explicit PainterCanvas(QImage& target);
@@ -38,6 +45,18 @@ public:
 
     QSize size() const override { return size_; }
 
+    // Changes only the pixels inside area from now on; every pixel inside comes out as it would
+    // without it. Figures are still placed in the whole surface's coordinates.
+    void setArea(const QRect& area);
+    const QRect& area() const { return area_; }
+    // Texts on an image are laid out and rasterised once and written from the cache afterwards;
+    // without a cache every text goes through the painter.
+    void setTextCache(TextCache* texts);
+    // Puts the text, in the current font, into the text cache; answers whether it was there.
+    bool cacheText(const QString& text);
+    // Whether the text, in the current font, is in the text cache.
+    bool knowsText(const QString& text);
+
     void line(QPoint from, QPoint to) override;
     void polyline(const QPoint* points, int count) override;
     void polygon(const QPoint* points, int count) override;
@@ -50,6 +69,7 @@ public:
     void fillRect(int left, int top, int right, int bottom) override;
     void textOut(int x, int y, const QString& text) override;
     QSize textExtent(const QString& text) override;
+    QRect textInk(int x, int y, const QString& text) override;
     void setPixel(int x, int y, Colour c) override;
     Colour pixel(int x, int y) const override;
     void stretchDraw(int left, int top, int right, int bottom, const QImage& picture) override;
@@ -80,6 +100,8 @@ private:
     void thickArc(const QRect& box, QPoint start, QPoint end, bool closed);
     void fillBox(const QRect& box, QRgb colour, const std::uint8_t* hatch);
     bool stamped() const;
+    const TextLayout* layoutFor(const QString& text);
+    void writeText(int x, int y, const TextLayout& layout, QRgb colour);
     bool thinOnImage() const;
     void beginThin();
     void thinSegment(QPoint a, QPoint b);
@@ -93,6 +115,8 @@ private:
     QPainter* p_ = nullptr;
     QImage* image_ = nullptr; // direct pixel access when painting on an image
     QSize size_;
+    QRect area_;           // where pixels may change: the surface, or less
+    bool ownClip_ = false; // the painter's clip is area_, set here
     bool rasterOps_ = false;
     double dpi_ = 96;
 
@@ -109,6 +133,7 @@ private:
         FontState state;
         QFont font;
         QFontMetrics metrics;
+        int textFont = -1; // its number in the text cache
     };
     std::vector<FontEntry> fonts_;
     int fontIndex_ = -1;
@@ -116,6 +141,12 @@ private:
     const int* dash_ = nullptr; // on/off run lengths for one-pixel dashed pens
     int dashLength_ = 0;
     bool notXorActive_ = false;
+
+    TextCache* texts_ = nullptr;
+    // The text last looked up: a painter asks for its ink, then paints it.
+    QString memoText_;
+    int memoFont_ = -1;
+    std::shared_ptr<const TextLayout> memo_;
 
     PixelChain chain_;
     PixelChain points_;

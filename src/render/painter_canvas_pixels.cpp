@@ -14,7 +14,7 @@ bool PainterCanvas::thinOnImage() const {
 // Straight into the pixels when nothing is in the way; otherwise the same pixels go to the
 // painter as points, through its clip.
 void PainterCanvas::beginThin() {
-    thin_.begin(dash_, dashLength_, QRect(QPoint(0, 0), image_->size()));
+    thin_.begin(dash_, dashLength_, area_);
     chain_.clear();
     thinDirect_ = direct();
     if (thinDirect_)
@@ -49,12 +49,13 @@ void PainterCanvas::plot(const QPoint* points, std::size_t count) {
         return;
     }
     const QRgb colour = toQColor(pen_.colour).rgb();
-    const int w = image_->width(), h = image_->height();
     uchar* bits = image_->bits();
     const qsizetype stride = image_->bytesPerLine();
+    const int left = area_.left(), right = area_.right(), top = area_.top(),
+              bottom = area_.bottom();
     for (std::size_t i = 0; i < count; ++i) {
         const int x = points[i].x(), y = points[i].y();
-        if (x < 0 || y < 0 || x >= w || y >= h) continue;
+        if (x < left || x > right || y < top || y > bottom) continue;
         QRgb& px = reinterpret_cast<QRgb*>(bits + y * stride)[x];
         px = notXorActive_ ? ~(colour ^ px) : colour;
     }

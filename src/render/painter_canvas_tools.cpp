@@ -22,11 +22,6 @@ bool samePen(const PenState& a, const PenState& b) {
     return a.colour == b.colour && a.width == b.width && a.style == b.style;
 }
 
-bool sameFont(const FontState& a, const FontState& b) {
-    return a.name == b.name && a.size == b.size && a.bold == b.bold && a.italic == b.italic &&
-           a.underline == b.underline && a.strikeOut == b.strikeOut;
-}
-
 } // namespace
 
 // Only the state is kept here; the Qt pen and brush are built when a drawing goes through
@@ -99,31 +94,6 @@ const QBrush& PainterCanvas::qtBrush() {
         qbrush_ = QBrush(toQColor(brushBuilt_->colour), qtBrushStyle(brushBuilt_->style));
     qbrushStale_ = false;
     return qbrush_;
-}
-
-void PainterCanvas::refreshFont() {
-    if (fontIndex_ >= 0 && sameFont(fonts_[fontIndex_].state, font_)) return;
-    for (std::size_t i = 0; i < fonts_.size(); ++i)
-        if (sameFont(fonts_[i].state, font_)) {
-            fontIndex_ = int(i);
-            return;
-        }
-    const int points = font_.size > 0 ? font_.size : 12;
-    QFont font(font_.name);
-    font.setPixelSize(std::max(1, int(std::lround(points * dpi_ / 72.0))));
-    font.setBold(font_.bold);
-    font.setItalic(font_.italic);
-    font.setUnderline(font_.underline);
-    font.setStrikeOut(font_.strikeOut);
-    font.setStyleStrategy(QFont::NoAntialias);
-    // A bounded list: a drawing that cycles through more faces only rebuilds the oldest.
-    constexpr std::size_t kMaxFonts = 32;
-    if (fonts_.size() >= kMaxFonts) {
-        fonts_.erase(fonts_.begin());
-        fontSet_ = -1;
-    }
-    fonts_.push_back({font_, font, QFontMetrics(font)});
-    fontIndex_ = int(fonts_.size()) - 1;
 }
 
 } // namespace qel

@@ -11,6 +11,8 @@
 namespace qel {
 
 class PictureCache;
+class RecordCache;
+class TextCache;
 
 // The few ways the drawing window's repaint and the page renderer paint records differently.
 struct PaintOptions {
@@ -28,19 +30,28 @@ struct PaintOptions {
     std::function<void(const Box&)> reportSize;
     // Decoded pictures kept between repaints; null decodes every time.
     PictureCache* pictures = nullptr;
+    // Texts laid out and rasterised, and records read, kept between repaints of a page.
+    TextCache* texts = nullptr;
+    RecordCache* records = nullptr;
     // Paper: every decoded box and point is placed on the sheet as it is painted. Pen widths
     // and font sizes stay as stored, so text keeps its point size on paper.
     std::optional<PageMapping> mapping;
 
-    static PaintOptions screen(QSize surface, PictureCache* pictures = nullptr) {
+    static PaintOptions screen(QSize surface, PictureCache* pictures = nullptr,
+                               TextCache* texts = nullptr, RecordCache* records = nullptr) {
         PaintOptions o;
         o.surface = surface;
         o.pictures = pictures;
+        o.texts = texts;
+        o.records = records;
         return o;
     }
-    static PaintOptions page(QSize surface, PictureCache* pictures = nullptr) {
+    static PaintOptions page(QSize surface, PictureCache* pictures = nullptr,
+                             TextCache* texts = nullptr, RecordCache* records = nullptr) {
         PaintOptions o;
         o.surface = surface;
+        o.texts = texts;
+        o.records = records;
         o.forceCopyMode = false;
         o.transparentText = false;
         o.bandsFromLastRow = true;
@@ -51,12 +62,12 @@ struct PaintOptions {
 };
 
 // What painting leaves behind for the drawing window: the last decoded box, point list and
-// text, and the style the records set.
+// text, and the style the last style field set (valid while the painter lives).
 struct PaintState {
     Box DecodedRect;
     PointBuffer Points;
     QString ShapeText;
-    Style style;
+    const Style* style = nullptr;
 };
 
 } // namespace qel

@@ -4,6 +4,7 @@
 #include "render/background.h"
 #include "render/chart.h"
 #include "render/picturecache.h"
+#include "render/recordreach.h"
 
 #include <algorithm>
 #include <array>
@@ -65,18 +66,16 @@ void applyStyle(Canvas& canvas, const Style& s) {
     canvas.setPenStyle(s.penStyle);
     canvas.setPenWidth(s.penWidth);
     canvas.setPenColour(s.penColour);
-    canvas.setFont(fontOf(s));
+    setFontOf(s, canvas.fontToChange());
 }
 
 RecordPainter::RecordPainter(Canvas& canvas, const PaintOptions& options, PaintState& state)
-    : canvas_(canvas), options_(options), state_(state) {
-    state_.style = styleOfCanvas(canvas);
-}
+    : canvas_(canvas), options_(options), state_(state), decoding_(styleOfCanvas(canvas)) {}
 
 void RecordPainter::SetStyles(QStringView field) {
     // A run of records with one style is decoded once, as long as nothing in between (a
     // transparent text, a background, an arrowhead) left the canvas elsewhere.
-    if (haveField_ && field == lastField_ && sameAttributes(canvas_, state_.style)) return;
+    if (haveField_ && field == lastField_ && sameAttributes(canvas_, *current_)) return;
     // A code out of range keeps what the canvas holds now; with every code in range the
     // field alone decides the style, so it can be kept decoded.
     auto code = [&](qsizetype at) {
@@ -85,41 +84,57 @@ void RecordPainter::SetStyles(QStringView field) {
     };
     const bool selfContained = code(0) <= 7 && code(9) <= 6 && code(30) <= 4;
     const DecodedStyle* known = nullptr;
+    const size_t hash = selfContained ? qHash(field) : 0;
     if (selfContained)
         for (std::size_t i = 0; i < decodedCount_ && !known; ++i)
-            if (decoded_[i].field == field) known = &decoded_[i];
+            if (decoded_[i].hash == hash && decoded_[i].field == field) known = &decoded_[i];
     if (known) {
-        state_.style = known->style;
+        current_ = &known->style;
     } else {
-        state_.style.brushStyle = canvas_.brush().style;
-        state_.style.penStyle = canvas_.pen().style;
+        decoding_.brushStyle = canvas_.brush().style;
+        decoding_.penStyle = canvas_.pen().style;
         const FontState& f = canvas_.font();
-        state_.style.fontStyle = fontStyleCode(f.bold, f.italic, f.underline, f.strikeOut);
-        applyStyleField(field, state_.style);
+        decoding_.fontStyle = fontStyleCode(f.bold, f.italic, f.underline, f.strikeOut);
+        applyStyleField(field, decoding_);
         if (selfContained) {
-            decoded_[decodedNext_] = {field.toString(), state_.style};
+            decoded_[decodedNext_] = {field.toString(), hash, decoding_};
             decodedCount_ = std::max(decodedCount_, decodedNext_ + 1);
             decodedNext_ = (decodedNext_ + 1) % decoded_.size();
         }
+        current_ = &decoding_;
     }
-    applyStyle(canvas_, state_.style);
+    state_.style = current_;
+    applyStyle(canvas_, *current_);
 
     lastField_.resize(field.size()); // reuses its buffer: no allocation once it is big enough
     std::copy(field.begin(), field.end(), lastField_.begin());
     haveField_ = true;
 }
 
+// A field decoded when it was read: nothing to decode, only to apply.
+void RecordPainter::applyDecoded(const Style& style) {
+    applyStyle(canvas_, style);
+    current_ = &style;
+    state_.style = current_;
+    haveField_ = false;
+}
+
 bool RecordPainter::DessinForme(QStringView record) {
-    const RecordView v = splitBody(record);
-    int arrow = 0;
-    if (v.hasTab) {
-        arrow = arrowCode(v.arrow);
+    return paint(parseRecord(record, false));
+}
+
+bool RecordPainter::paint(const ParsedRecord& record) {
+    if (record.blank) return true;
+    const RecordView& v = record.view;
+    const int arrow = record.arrow;
+    if (record.style)
+        applyDecoded(*record.style);
+    else if (v.hasTab)
         SetStyles(v.style);
-    }
     if (v.keyword.isEmpty()) return true;
     if (options_.forceCopyMode) canvas_.setPenMode(PenMode::Copy);
 
-    const RecordKind* kind = recordKind(v.keyword);
+    const RecordKind* kind = record.kind;
     if (!kind) return true;
     if (kind->shape == Shape::Background) {
         paintBackground(canvas_, v.keyword, options_.surface,
@@ -127,7 +142,7 @@ bool RecordPainter::DessinForme(QStringView record) {
                                                   : BandHeight::FromHeight);
         return true;
     }
-    std::optional<Box> box = decodeBox(v.data);
+    std::optional<Box> box = record.box;
     if (!box) return false;
     if (options_.mapping) *box = options_.mapping->map(*box);
     state_.DecodedRect = *box;
@@ -135,36 +150,50 @@ bool RecordPainter::DessinForme(QStringView record) {
 
     const Box& r = *box;
     const Box s = sortedBox(r);
+    const QRect sorted(QPoint(s.left, s.top), QPoint(s.right, s.bottom));
     const QStringView payload = v.payload();
     switch (kind->shape) {
     case Shape::Polygon:
     case Shape::Polyline:
-    case Shape::Freehand:
+    case Shape::Freehand: {
+        if (cull_) {
+            // The points, not the coordinate block, say where the figure lies.
+            std::optional<QRect> points = record.points;
+            if (options_.mapping || !record.pointsRead) {
+                SetArray(payload, state_.Points);
+                if (options_.mapping) options_.mapping->map(state_.Points);
+                points = pointBounds(state_.Points);
+            }
+            if (!points || outside(penReach(*points, 0))) break;
+        }
         SetArray(payload, state_.Points);
         if (options_.mapping) options_.mapping->map(state_.Points);
-        if (state_.Points.count() > 0) {
-            if (kind->shape == Shape::Polygon)
-                canvas_.polygon(state_.Points.data(), state_.Points.count());
-            else
-                canvas_.polyline(state_.Points.data(), state_.Points.count());
-        }
+        if (state_.Points.count() == 0) break;
+        if (kind->shape == Shape::Polygon)
+            canvas_.polygon(state_.Points.data(), state_.Points.count());
+        else
+            canvas_.polyline(state_.Points.data(), state_.Points.count());
         break;
+    }
     case Shape::Line: {
         const QPoint from(r.left, kind->rising ? r.bottom : r.top);
         const QPoint to(r.right, kind->rising ? r.top : r.bottom);
+        if (outside(penReach(QRect(from, to).normalized(), arrow))) break;
         canvas_.line(from, to);
         if (arrow) arrowheads(arrow, from, QPointF(from - to), to, QPointF(to - from));
         break;
     }
     case Shape::Rect:
-        canvas_.rectangle(s.left, s.top, s.right, s.bottom);
-        break;
     case Shape::Ellipse:
-        canvas_.ellipse(s.left, s.top, s.right, s.bottom);
-        break;
     case Shape::RoundRect:
-        canvas_.roundRect(s.left, s.top, s.right, s.bottom, std::abs((r.left - r.right) / 2),
-                          std::abs((r.top - r.bottom) / 2));
+        if (outside(penReach(sorted, 0))) break;
+        if (kind->shape == Shape::Rect)
+            canvas_.rectangle(s.left, s.top, s.right, s.bottom);
+        else if (kind->shape == Shape::Ellipse)
+            canvas_.ellipse(s.left, s.top, s.right, s.bottom);
+        else
+            canvas_.roundRect(s.left, s.top, s.right, s.bottom, std::abs((r.left - r.right) / 2),
+                              std::abs((r.top - r.bottom) / 2));
         break;
     case Shape::Arc:
     case Shape::Chord: {
@@ -174,6 +203,7 @@ bool RecordPainter::DessinForme(QStringView record) {
         const QPoint b(r.right, kind->rising ? r.top : r.bottom);
         const QPoint from = kind->lower ? a : b;
         const QPoint to = kind->lower ? b : a;
+        if (outside(penReach(sorted, kind->shape == Shape::Arc ? arrow : 0))) break;
         if (kind->shape == Shape::Arc) {
             canvas_.arc(s.left, s.top, s.right, s.bottom, from.x(), from.y(), to.x(), to.y());
             if (arrow) arcArrowheads(arrow, s, from, to);
@@ -185,20 +215,35 @@ bool RecordPainter::DessinForme(QStringView record) {
     case Shape::Text: {
         const QString text = payload.toString();
         if (options_.transparentText) canvas_.setBrushStyle(1);
-        canvas_.textOut(r.left, r.top, text);
+        if (!cull_ || !outside(canvas_.textInk(r.left, r.top, text)))
+            canvas_.textOut(r.left, r.top, text);
         if (options_.keepShapeText) state_.ShapeText = text;
         break;
     }
     case Shape::Picture:
+        if (outside(sorted.adjusted(-1, -1, 1, 1))) break;
         paintPicture(r, payload);
         break;
-    case Shape::Chart:
+    case Shape::Chart: {
+        // Labels may run out sideways; rows are what bound a chart, with room for the labels
+        // under its axis and the pen.
+        const int reach = s.bottom - s.top + canvas_.pen().width + 16;
+        if (outside(QRect(QPoint(kEverywhere.left(), s.top - reach),
+                          QPoint(kEverywhere.right(), s.bottom + reach)))) {
+            chartLeavesCanvas(canvas_, r.left, r.top, r.right, r.bottom);
+            break;
+        }
         DrawChart(canvas_, r.left, r.top, r.right, r.bottom, payload);
         break;
+    }
     default:
         break;
     }
     return true;
+}
+
+QRect RecordPainter::penReach(const QRect& path, int arrow) const {
+    return grownByPen(path, canvas_.pen(), arrow);
 }
 
 void RecordPainter::paintPicture(const Box& box, QStringView payload) {
@@ -250,6 +295,13 @@ void RecordPainter::arcArrowheads(int code, const Box& box, QPoint from, QPoint 
     onEllipse(from, start, startTravel);
     onEllipse(to, end, endTravel);
     arrowheads(code, start, -startTravel, end, endTravel);
+}
+
+int RecordPainter::paintRecords(const std::vector<const ParsedRecord*>& records) {
+    int failed = 0;
+    for (const ParsedRecord* record : records)
+        if (!paint(*record)) ++failed;
+    return failed;
 }
 
 int RecordPainter::paintList(const QStringList& shapeList, qsizetype from) {

@@ -6,10 +6,14 @@
 #include "document/record.h"
 #include "render/canvas.h"
 #include "render/paintoptions.h"
+#include "render/recordcache.h"
 
+#include <QRect>
 #include <QStringList>
 #include <QStringView>
 #include <array>
+#include <optional>
+#include <vector>
 
 namespace qel {
 
@@ -30,12 +34,21 @@ public:
     bool DessinForme(QStringView record);
     // Paints items from `from` on, skipping "BLANK"; answers how many could not be drawn.
     int paintList(const QStringList& shapeList, qsizetype from = 1);
+    // The same for records read already.
+    bool paint(const ParsedRecord& record);
+    int paintRecords(const std::vector<const ParsedRecord*>& records);
 
     // Applies a style field (without arrowhead code) to the canvas.
     void SetStyles(QStringView field);
 
+    // From now on records whose pixels all lie outside area are not drawn; the canvas, the
+    // state and the size display still go through them as if they were.
+    void cullTo(const QRect& area) { cull_ = area; }
+
 private:
-    void paintShape(QStringView keyword, QStringView payload, const Box& box, int arrow);
+    void applyDecoded(const Style& style);
+    bool outside(const QRect& reach) const { return cull_ && !cull_->intersects(reach); }
+    QRect penReach(const QRect& path, int arrow) const;
     void paintPicture(const Box& box, QStringView payload);
     void arrowheads(int code, QPointF start, QPointF startDir, QPointF end, QPointF endDir);
     void arcArrowheads(int code, const Box& box, QPoint from, QPoint to);
@@ -45,14 +58,18 @@ private:
     PaintState& state_;
     QString lastField_; // kept by value: a caller may hand in temporary records
     bool haveField_ = false;
+    std::optional<QRect> cull_;
     // Style fields decoded earlier in the pass, for those that decode the same whatever the
     // canvas held: a drawing goes back and forth between a handful of styles.
     struct DecodedStyle {
         QString field;
+        size_t hash = 0;
         Style style;
     };
     std::array<DecodedStyle, 16> decoded_;
     std::size_t decodedCount_ = 0, decodedNext_ = 0;
+    Style decoding_;                    // a field that depends on the canvas, decoded
+    const Style* current_ = &decoding_; // the style the last field set
 };
 
 // Convenience for single records; a pass over many records should keep one RecordPainter.

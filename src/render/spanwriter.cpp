@@ -4,15 +4,17 @@
 
 namespace qel {
 
-void writeSpans(QImage& image, const std::vector<Span>& spans, QRgb colour,
+void writeSpans(QImage& image, const QRect& clip, const std::vector<Span>& spans, QRgb colour,
                 const std::uint8_t* hatch, bool notXor) {
-    const int w = image.width(), h = image.height();
+    const QRect area = clip & image.rect();
+    if (area.isEmpty()) return;
+    const int top = area.top(), bottom = area.bottom(), left = area.left(), right = area.right();
     uchar* bits = image.bits();
     const qsizetype stride = image.bytesPerLine();
     const QRgb flip = ~colour; // not-xor: ~(colour ^ px) == px ^ ~colour
     for (const Span& s : spans) {
-        if (s.y < 0 || s.y >= h) continue;
-        const int x0 = std::max(s.x0, 0), x1 = std::min(s.x1, w - 1);
+        if (s.y < top || s.y > bottom) continue;
+        const int x0 = std::max(s.x0, left), x1 = std::min(s.x1, right);
         if (x0 > x1) continue;
         QRgb* row = reinterpret_cast<QRgb*>(bits + s.y * stride);
         if (hatch && !notXor) {

@@ -8,10 +8,11 @@
 
 namespace qel {
 
-// Writes spans into a 32-bit image, clipped to it: solid runs, or only the pixels of an 8 x 8
-// hatch (see hatchRows), copied or not-xored. Not-xor with a hatch inverts the gaps as well, as
-// Qt's raster operation does with a pattern's transparent pixels.
-void writeSpans(QImage& image, const std::vector<Span>& spans, QRgb colour,
+// Writes spans into a 32-bit image, clipped to clip (which lies inside the image): solid runs,
+// or only the pixels of an 8 x 8 hatch (see hatchRows), copied or not-xored. Not-xor with a
+// hatch inverts the gaps as well, as Qt's raster operation does with a pattern's transparent
+// pixels.
+void writeSpans(QImage& image, const QRect& clip, const std::vector<Span>& spans, QRgb colour,
                 const std::uint8_t* hatch, bool notXor);
 
 } // namespace qel

@@ -91,11 +91,11 @@ static void widen(WideStroke::Extent* __restrict rows, const WideStroke::Extent*
     }
 }
 
-void WideStroke::spans(std::vector<Span>& out) {
-    out.clear();
-    if (centres_.empty() || clip_.isEmpty()) return;
+bool WideStroke::bounds(int& x0, int& y0, int& x1, int& y1) const {
+    if (centres_.empty() || clip_.isEmpty()) return false;
     const int before = reachBefore(width_), after = reachAfter(width_);
-    int x0 = INT_MAX, y0 = INT_MAX, x1 = INT_MIN, y1 = INT_MIN;
+    x0 = y0 = INT_MAX;
+    x1 = y1 = INT_MIN;
     for (const QPoint& c : centres_) {
         x0 = std::min(x0, c.x());
         x1 = std::max(x1, c.x());
@@ -106,15 +106,17 @@ void WideStroke::spans(std::vector<Span>& out) {
     y0 = std::max(y0 - before, clip_.top());
     x1 = std::min(x1 + after, clip_.right());
     y1 = std::min(y1 + after, clip_.bottom());
-    if (x0 > x1 || y0 > y1) return;
-    // One bit per pixel, so that the mostly empty rows of a long path are skipped 64 at a time.
+    return x0 <= x1 && y0 <= y1;
+}
+
+// The centres go in runs that move one way in x and one way in y. In such a run the discs that
+// reach a row have centres on neighbouring columns, and each disc row holds its centre column,
+// so their union on that row is one interval: the run keeps a row's extent with two comparisons
+// per disc row, and hands each row's interval, clipped, to row(r, a, b) when the run ends (r
+// and a, b relative to y0 and x0). Runs may hand over the same pixel more than once.
+template <typename Row> void WideStroke::cover(int x0, int y0, int x1, int y1, Row row) {
+    const int before = reachBefore(width_), after = reachAfter(width_);
     const int h = y1 - y0 + 1;
-    const int words = (x1 - x0) / 64 + 1;
-    mask_.assign(std::size_t(words) * h, 0);
-    // The centres go in runs that move one way in x and one way in y. In such a run the discs
-    // that reach a row have centres on neighbouring columns, and each disc row holds its centre
-    // column, so their union on that row is one interval: the run keeps a row's extent with two
-    // comparisons per disc row, and the mask is written once per row when the run ends.
     rows_.assign(h, Extent{INT_MAX, INT_MIN});
     int touchedLo = INT_MAX, touchedHi = INT_MIN;
     auto stampRow = [&](int xa, int xb, int cy) {
@@ -127,12 +129,7 @@ void WideStroke::spans(std::vector<Span>& out) {
         for (int r = touchedLo; r <= touchedHi; ++r) {
             const int a = std::max(rows_[r].lo, x0) - x0, b = std::min(rows_[r].hi, x1) - x0;
             rows_[r] = {INT_MAX, INT_MIN};
-            if (a > b) continue;
-            std::uint64_t* m = &mask_[std::size_t(r) * words];
-            for (int wa = a / 64, wb = b / 64, k = wa; k <= wb; ++k) {
-                const int lo = k == wa ? a % 64 : 0, hi = k == wb ? b % 64 : 63;
-                m[k] |= (~std::uint64_t(0) >> (63 - hi)) & (~std::uint64_t(0) << lo);
-            }
+            if (a <= b) row(r, a, b);
         }
         touchedLo = INT_MAX;
         touchedHi = INT_MIN;
@@ -165,6 +162,33 @@ void WideStroke::spans(std::vector<Span>& out) {
         i = j;
     }
     flush();
+}
+
+void WideStroke::paint(uchar* bits, qsizetype bytesPerLine, QRgb colour) {
+    int x0, y0, x1, y1;
+    if (!bounds(x0, y0, x1, y1)) return;
+    cover(x0, y0, x1, y1, [&](int r, int a, int b) {
+        QRgb* line = reinterpret_cast<QRgb*>(bits + qsizetype(y0 + r) * bytesPerLine) + x0;
+        std::fill(line + a, line + b + 1, colour);
+    });
+}
+
+void WideStroke::spans(std::vector<Span>& out) {
+    out.clear();
+    int x0, y0, x1, y1;
+    if (!bounds(x0, y0, x1, y1)) return;
+    // One bit per pixel, so that the mostly empty rows of a long path are skipped 64 at a time,
+    // and each pixel is reported once.
+    const int h = y1 - y0 + 1;
+    const int words = (x1 - x0) / 64 + 1;
+    mask_.assign(std::size_t(words) * h, 0);
+    cover(x0, y0, x1, y1, [&](int r, int a, int b) {
+        std::uint64_t* m = &mask_[std::size_t(r) * words];
+        for (int wa = a / 64, wb = b / 64, k = wa; k <= wb; ++k) {
+            const int lo = k == wa ? a % 64 : 0, hi = k == wb ? b % 64 : 63;
+            m[k] |= (~std::uint64_t(0) >> (63 - hi)) & (~std::uint64_t(0) << lo);
+        }
+    });
     for (int row = 0; row < h; ++row) {
         const std::uint64_t* m = &mask_[std::size_t(row) * words];
         int start = -1;

@@ -4,6 +4,7 @@
 
 #include <QPoint>
 #include <QRect>
+#include <QRgb>
 #include <cstdint>
 #include <vector>
 
@@ -23,6 +24,9 @@ public:
     void chain(const QPoint* points, std::size_t count);
     // The covered pixels, row by row, each row's runs left to right.
     void spans(std::vector<Span>& out);
+    // Paints the covered pixels in one colour straight into 32-bit pixels whose rectangle holds
+    // the clip; some pixels are written more than once, which only copying allows.
+    void paint(uchar* bits, qsizetype bytesPerLine, QRgb colour);
 
     // How far the disc reaches before (left, up) and after (right, down) its centre pixel: even
     // widths reach one pixel further before, as a centred outline through pixel corners does.
@@ -36,6 +40,8 @@ public:
 
 private:
     void add(QPoint p);
+    bool bounds(int& x0, int& y0, int& x1, int& y1) const;
+    template <typename Row> void cover(int x0, int y0, int x1, int y1, Row row);
 
     int width_ = 2;
     QRect clip_;

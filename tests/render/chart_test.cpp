@@ -133,3 +133,39 @@ TEST(Chart, ExportedBitmap) {
 
 } // namespace
 } // namespace qel
+
+namespace qel {
+namespace {
+
+// A chart out of sight passes on exactly the pen, brush and font that painting it leaves.
+TEST(Chart, LeavesTheCanvasAsPaintingItWould) {
+    const QString payloads[] = {chartPayload({"Nord", "Sud"}, {{10, 0, 30}, {5, 8, 1}}),
+                                chartPayload({"", ""}, {{0, 0}, {0, 0}}),
+                                chartPayload({"Tres longue legende"}, {{7}})};
+    const QRect boxes[] = {
+        {10, 10, 300, 200}, {50, 40, 20, 8}, {0, 0, 2, 2}, {300, 200, -200, -150}};
+    for (const QString& payload : payloads)
+        for (const QRect& b : boxes) {
+            CallCanvas painted({400, 300}), passed({400, 300});
+            for (Canvas* c : {static_cast<Canvas*>(&painted), static_cast<Canvas*>(&passed)}) {
+                c->setPen({rgbColour(1, 2, 3), 3, 2, PenMode::Copy});
+                c->setBrush({rgbColour(9, 9, 9), 5});
+                c->setFont({QStringLiteral("Courier New"), 14, false, true, false, false, 77});
+            }
+            DrawChart(painted, b.left(), b.top(), b.right(), b.bottom(), payload);
+            chartLeavesCanvas(passed, b.left(), b.top(), b.right(), b.bottom());
+            const DrawingStyle p = painted.style(), q = passed.style();
+            EXPECT_EQ(p.pen.colour, q.pen.colour);
+            EXPECT_EQ(p.pen.width, q.pen.width);
+            EXPECT_EQ(p.pen.style, q.pen.style);
+            EXPECT_EQ(p.brush.colour, q.brush.colour);
+            EXPECT_EQ(p.brush.style, q.brush.style);
+            EXPECT_EQ(p.font.name, q.font.name);
+            EXPECT_EQ(p.font.size, q.font.size);
+            EXPECT_EQ(p.font.italic, q.font.italic);
+            EXPECT_EQ(p.font.colour, q.font.colour);
+        }
+}
+
+} // namespace
+} // namespace qel

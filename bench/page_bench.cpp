@@ -1,0 +1,186 @@
+// The window's repaint through the page painter: white page, grid, every record, in bands on
+// every core (or on one thread, to compare), and the repaint of only what changed when one
+// small shape moves. Times are wall-clock: the work is spread over threads.
+//   page_bench --benchmark_filter=Page_Mixed     1,000 / 10,000 / 100,000 shapes, 1 and N threads
+
+#include "referencedrawings.h"
+
+#include "document/record.h"
+#include "render/bandworkers.h"
+#include "render/pagepainter.h"
+#include "render/picturecache.h"
+#include "render/recordcache.h"
+#include "render/recordreach.h"
+#include "render/textcache.h"
+
+#include <QApplication>
+#include <algorithm>
+#include <benchmark/benchmark.h>
+#include <map>
+
+namespace {
+
+using namespace qel;
+
+const QStringList& mixed(int shapes) {
+    static std::map<int, QStringList> made;
+    auto it = made.find(shapes);
+    if (it == made.end()) it = made.emplace(shapes, bench::mixedDrawing(shapes)).first;
+    return it->second;
+}
+
+// Caches live as long as the window: the first repaint fills them, the timed ones use them.
+void repaint(benchmark::State& state, const QStringList& list, int threads) {
+    const QSize page = bench::kReferencePage;
+    QImage image(page, QImage::Format_RGB32);
+    PictureCache pictures;
+    TextCache texts;
+    RecordCache records;
+    const PaintOptions options = PaintOptions::screen(page, &pictures, &texts, &records);
+    PagePaint what;
+    what.gridStep = 8;
+    what.threads = threads;
+    paintPage(image, list, options, what);
+    // Each band's own processor time: on a machine whose cores are all free, the repaint takes
+    // about the longest band plus the reading, which runs first.
+    std::vector<qint64> bandTimes;
+    what.bandTimes = &bandTimes;
+    double longest = 0, sum = 0;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(paintPage(image, list, options, what));
+        longest += double(*std::max_element(bandTimes.begin(), bandTimes.end()));
+        for (qint64 t : bandTimes)
+            sum += double(t);
+    }
+    state.counters["longest_band_ms"] = longest / 1e6 / double(state.iterations());
+    state.counters["all_bands_ms"] = sum / 1e6 / double(state.iterations());
+    state.counters["records"] = double(list.size() - 1);
+    state.counters["threads"] = threads > 0 ? threads : BandWorkers::defaultThreads();
+}
+
+// Argument: shapes; second argument: threads (0 for one per core).
+void BM_Page_Mixed(benchmark::State& s) {
+    repaint(s, mixed(int(s.range(0))), int(s.range(1)));
+}
+BENCHMARK(BM_Page_Mixed)
+    ->ArgsProduct({{1000, 10000, 100000}, {1, 0}})
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
+
+void BM_Page_Text2000(benchmark::State& s) {
+    static const QStringList list = bench::textDrawing();
+    repaint(s, list, int(s.range(0)));
+}
+BENCHMARK(BM_Page_Text2000)->Arg(1)->Arg(0)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// What each thread of a two-thread repaint has to do, timed one after the other on one thread:
+// the top band (argument 0) or the bottom band (1) of the page. On a machine whose two cores are
+// free, a two-thread repaint takes about the longer of the two.
+void BM_Page_Band(benchmark::State& state) {
+    const QStringList& list = state.range(0) == 0 ? mixed(10000) : bench::textDrawing();
+    const QSize page = bench::kReferencePage;
+    QImage image(page, QImage::Format_RGB32);
+    PictureCache pictures;
+    TextCache texts;
+    RecordCache records;
+    const PaintOptions options = PaintOptions::screen(page, &pictures, &texts, &records);
+    PagePaint what;
+    what.gridStep = 8;
+    what.threads = 1;
+    paintPage(image, list, options, what);
+    const int half = page.height() / 2;
+    what.damaged = state.range(1) == 0   ? QRect(0, 0, page.width(), half)
+                   : state.range(1) == 1 ? QRect(0, half, page.width(), page.height() - half)
+                                         : QRect(QPoint(0, 0), page);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(paintPage(image, list, options, what));
+    state.SetLabel(state.range(0) == 0 ? "mixed10000" : "text2000");
+}
+BENCHMARK(BM_Page_Band)->ArgsProduct({{0, 1}, {0, 1, 2}})->Unit(benchmark::kMillisecond);
+
+// The first repaint of the texts, as an export or a newly opened drawing pays it.
+void BM_Page_Text2000_Cold(benchmark::State& state) {
+    static const QStringList list = bench::textDrawing();
+    QImage image(bench::kReferencePage, QImage::Format_RGB32);
+    for (auto _ : state) {
+        TextCache texts;
+        const PaintOptions options = PaintOptions::screen(bench::kReferencePage, nullptr, &texts);
+        benchmark::DoNotOptimize(paintPage(image, list, options));
+    }
+}
+BENCHMARK(BM_Page_Text2000_Cold)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// Where the 10,000-shape repaint's time goes: its records of one keyword only.
+void BM_Page_Mixed10000_Kind(benchmark::State& s) {
+    const QString keyword = bench::keywordNames().value(int(s.range(0)));
+    QStringList list = mixed(10000).mid(0, 2);
+    for (const QString& line : mixed(10000).mid(2))
+        if (QStringView(line).mid(2).startsWith(keyword + u' ')) list << line;
+    s.SetLabel(keyword.toStdString());
+    repaint(s, list, 1);
+}
+BENCHMARK(BM_Page_Mixed10000_Kind)->DenseRange(0, 19)->Unit(benchmark::kMillisecond);
+
+// Button-up after dragging one small shape of the 10,000-shape drawing by 12 pixels: the area
+// the change covers, then the repaint of that area only.
+void BM_Page_MoveOneShape10000(benchmark::State& state) {
+    const QStringList& before = mixed(10000);
+    qsizetype moved = -1;
+    for (qsizetype i = before.size() / 2; i < before.size() && moved < 0; ++i)
+        if (before[i].mid(2).startsWith(u"RECT ")) moved = i;
+    QStringList after = before;
+    const RecordView v = splitRecord(after[moved]);
+    Box b = *decodeBox(v.data);
+    b.left += 12, b.right += 12, b.top += 12, b.bottom += 12;
+    after[moved].replace(after[moved].indexOf(v.data), 12, encodeBox(b));
+
+    const QSize page = bench::kReferencePage;
+    QImage image(page, QImage::Format_RGB32);
+    PictureCache pictures;
+    TextCache texts;
+    RecordCache records;
+    const PaintOptions options = PaintOptions::screen(page, &pictures, &texts, &records);
+    PagePaint what;
+    what.gridStep = 8;
+    paintPage(image, before, options, what);
+    QRect area;
+    for (auto _ : state) {
+        area = changedArea(before, after, options);
+        what.damaged = area;
+        benchmark::DoNotOptimize(paintPage(image, after, options, what));
+    }
+    state.counters["area_w"] = area.width();
+    state.counters["area_h"] = area.height();
+}
+BENCHMARK(BM_Page_MoveOneShape10000)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// Its two parts: finding the area, painting it.
+void BM_Page_ChangedArea10000(benchmark::State& state) {
+    const QStringList& before = mixed(10000);
+    QStringList after = before;
+    after[after.size() / 2 + 3][0] = u'*';
+    const PaintOptions options = PaintOptions::screen(bench::kReferencePage);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(changedArea(before, after, options));
+}
+BENCHMARK(BM_Page_ChangedArea10000)->Unit(benchmark::kMillisecond);
+
+void BM_Page_Damaged10000(benchmark::State& state) {
+    const QSize page = bench::kReferencePage;
+    QImage image(page, QImage::Format_RGB32);
+    PictureCache pictures;
+    TextCache texts;
+    RecordCache records;
+    const PaintOptions options = PaintOptions::screen(page, &pictures, &texts, &records);
+    PagePaint what;
+    what.gridStep = 8;
+    paintPage(image, mixed(10000), options, what);
+    what.damaged = QRect(700, 500, 60, 60);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(paintPage(image, mixed(10000), options, what));
+}
+BENCHMARK(BM_Page_Damaged10000)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+QEL_BENCHMARK_MAIN()

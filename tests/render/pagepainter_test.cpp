@@ -1,0 +1,221 @@
+// A page painted in bands at once, or only where it changed, is the page painted in one pass.
+
+#include "randomdrawing.h"
+#include "referencedrawings.h"
+
+#include "render/grid.h"
+#include "render/pagepainter.h"
+#include "render/painter_canvas.h"
+#include "render/picturecache.h"
+#include "render/recordcache.h"
+#include "render/recordpainter.h"
+#include "render/recordreach.h"
+#include "render/textcache.h"
+
+#include <gtest/gtest.h>
+
+using namespace qel;
+using qel::testing::RandomDrawing;
+
+namespace {
+
+struct Pass {
+    QImage image;
+    int undrawable = 0;
+    DrawingStyle end;
+    std::vector<Box> reported;
+};
+
+// Mode of the painting: the window's, or the exports' starting in not-xor (records then keep it).
+PaintOptions optionsFor(bool screen, QSize page) {
+    return screen ? PaintOptions::screen(page) : PaintOptions::page(page);
+}
+DrawingStyle startFor(bool screen) {
+    DrawingStyle s;
+    if (!screen) s.pen.mode = PenMode::NotXor;
+    return s;
+}
+
+// The repaint as one RecordPainter pass over the page, Qt drawing every text.
+Pass onePass(const QStringList& lines, QSize page, bool screen, int grid) {
+    Pass pass;
+    pass.image = QImage(page, QImage::Format_RGB32);
+    PaintOptions options = optionsFor(screen, page);
+    options.reportSize = [&](const Box& b) { pass.reported.push_back(b); };
+    {
+        PainterCanvas canvas(pass.image);
+        canvas.whiteness(0, 0, page.width(), page.height());
+        canvas.setStyle(startFor(screen));
+        Grille(canvas, page, grid);
+        PaintState state;
+        RecordPainter painter(canvas, options, state);
+        pass.undrawable = painter.paintList(lines, 1);
+        pass.end = canvas.style();
+    }
+    return pass;
+}
+
+std::string difference(const QImage& a, const QImage& b) {
+    if (a.size() != b.size()) return "sizes differ";
+    long long count = 0;
+    QPoint first(-1, -1);
+    for (int y = 0; y < a.height(); ++y)
+        for (int x = 0; x < a.width(); ++x)
+            if (a.pixel(x, y) != b.pixel(x, y) && count++ == 0) first = QPoint(x, y);
+    if (count == 0) return {};
+    return std::to_string(count) + " pixels differ, first at (" + std::to_string(first.x()) + ", " +
+           std::to_string(first.y()) + ")";
+}
+
+bool sameStyle(const DrawingStyle& a, const DrawingStyle& b) {
+    return a.pen.colour == b.pen.colour && a.pen.width == b.pen.width &&
+           a.pen.style == b.pen.style && a.pen.mode == b.pen.mode &&
+           a.brush.colour == b.brush.colour && a.brush.style == b.brush.style &&
+           a.font.name == b.font.name && a.font.size == b.font.size && a.font.bold == b.font.bold &&
+           a.font.italic == b.font.italic && a.font.underline == b.font.underline &&
+           a.font.strikeOut == b.font.strikeOut && a.font.colour == b.font.colour;
+}
+
+struct Drawing {
+    const char* name;
+    QStringList lines;
+    QSize page;
+};
+
+std::vector<Drawing> drawings() {
+    std::vector<Drawing> all = {
+        {"mixed", bench::mixedDrawing(1500), bench::kReferencePage},
+        {"texts", bench::textDrawing(400), bench::kReferencePage},
+        {"pictures", bench::pictureDrawing(6), bench::kReferencePage},
+    };
+    for (quint32 seed : {1u, 2u, 3u, 4u}) {
+        RandomDrawing maker(QSize(420, 330), seed);
+        all.push_back({"random", maker.drawing(300), QSize(420, 330)});
+    }
+    return all;
+}
+
+TEST(PagePainter, BandsPaintWhatOnePassPaints) {
+    for (const Drawing& d : drawings())
+        for (bool screen : {true, false}) {
+            const Pass expected = onePass(d.lines, d.page, screen, screen ? 8 : 0);
+            PictureCache pictures;
+            TextCache texts;
+            // Twice with the same caches: once making the cached texts, once reading them.
+            for (int threads : {1, 2, 3, 7, 2}) {
+                SCOPED_TRACE(std::string(d.name) + (screen ? " screen" : " page") + " threads " +
+                             std::to_string(threads));
+                QImage image(d.page, QImage::Format_RGB32);
+                image.fill(Qt::red);
+                std::vector<Box> reported;
+                PaintOptions options = optionsFor(screen, d.page);
+                options.pictures = &pictures;
+                options.texts = &texts;
+                options.reportSize = [&](const Box& b) { reported.push_back(b); };
+                PagePaint what;
+                what.gridStep = screen ? 8 : 0;
+                what.startStyle = startFor(screen);
+                what.threads = threads;
+                DrawingStyle end;
+                what.endStyle = &end;
+                const int undrawable = paintPage(image, d.lines, options, what);
+                EXPECT_EQ(difference(image, expected.image), "");
+                EXPECT_EQ(undrawable, expected.undrawable);
+                EXPECT_TRUE(sameStyle(end, expected.end));
+                EXPECT_EQ(reported, expected.reported);
+            }
+        }
+}
+
+TEST(PagePainter, DamagedAreaRepaintsAsAWhole) {
+    const QSize page(400, 300);
+    QRandomGenerator random(7);
+    for (quint32 seed : {11u, 12u, 13u}) {
+        const QStringList lines = RandomDrawing(page, seed).drawing(250);
+        for (bool screen : {true, false}) {
+            const Pass expected = onePass(lines, page, screen, 10);
+            TextCache texts;
+            for (int i = 0; i < 40; ++i) {
+                const int x = random.bounded(-20, page.width()),
+                          y = random.bounded(-20, page.height());
+                const QRect damaged(x, y, random.bounded(1, 160), random.bounded(1, 160));
+                SCOPED_TRACE("seed " + std::to_string(seed) + " area " + std::to_string(x) + "," +
+                             std::to_string(y) + " " + std::to_string(damaged.width()) + "x" +
+                             std::to_string(damaged.height()));
+                QImage image = expected.image.copy();
+                {
+                    QPainter scribble(&image);
+                    scribble.fillRect(damaged, QColor(random.generate() | 0xFF000000u));
+                }
+                PaintOptions options = optionsFor(screen, page);
+                options.texts = &texts;
+                PagePaint what;
+                what.gridStep = 10;
+                what.startStyle = startFor(screen);
+                what.damaged = damaged;
+                what.threads = 1 + int(random.bounded(3));
+                paintPage(image, lines, options, what);
+                ASSERT_EQ(difference(image, expected.image), "");
+            }
+        }
+    }
+}
+
+// Moves, resizes, restacks, deletions, new shapes, selection marks and restyles, each repainted
+// only over the area the change covers.
+TEST(PagePainter, ChangedLinesRepaintOnlyTheirArea) {
+    const QSize page(400, 300);
+    RandomDrawing maker(page, 21);
+    QStringList lines = maker.drawing(150);
+    // The caches live as long as the window.
+    PictureCache pictures;
+    TextCache texts;
+    RecordCache records;
+    const PaintOptions options = PaintOptions::screen(page, &pictures, &texts, &records);
+    QImage image = onePass(lines, page, true, 8).image;
+    int bounded = 0;
+    for (int step = 0; step < 120; ++step) {
+        QStringList after = lines;
+        const int i = maker.between(2, int(after.size()) - 1);
+        switch (maker.between(0, 5)) {
+        case 0: { // move or resize: a new coordinate block
+            const RecordView v = splitRecord(after[i]);
+            if (std::optional<Box> b = decodeBox(v.data)) {
+                const int dx = maker.between(-30, 30), dy = maker.between(-30, 30);
+                b->left = clampCoordinate(b->left + dx), b->right = clampCoordinate(b->right + dx);
+                b->top = clampCoordinate(b->top + dy);
+                b->bottom = clampCoordinate(b->bottom + maker.between(-30, 30));
+                after[i].replace(after[i].indexOf(v.data), 12, encodeBox(*b));
+            }
+            break;
+        }
+        case 1: // restack
+            after.move(i, maker.between(2, int(after.size()) - 1));
+            break;
+        case 2:
+            after.removeAt(i);
+            break;
+        case 3:
+            after.insert(maker.between(2, int(after.size())), maker.shape());
+            break;
+        case 4:
+            after[i][0] = after[i][0] == u'*' ? u' ' : u'*';
+            break;
+        default:
+            after[i] = maker.shape();
+            break;
+        }
+        const QRect area = changedArea(lines, after, options);
+        if (area != kEverywhere) ++bounded;
+        PagePaint what;
+        what.gridStep = 8;
+        what.startStyle = startFor(true);
+        what.damaged = area;
+        paintPage(image, after, options, what);
+        lines = after;
+        ASSERT_EQ(difference(image, onePass(lines, page, true, 8).image), "") << "step " << step;
+    }
+    EXPECT_GT(bounded, 40); // many changes repaint less than the page
+}
+
+} // namespace
