@@ -2,12 +2,12 @@
 
 #include "app/drawingsurface.h"
 #include "app/recoverycopy.h"
+#include "app/shownpage.h"
 #include "document/drawing.h"
 #include "document/shapelist.h"
 #include "edit/textinput.h"
 #include "platform/messages.h"
 #include "render/canvas.h"
-#include "render/picturecache.h"
 
 #include <QCloseEvent>
 #include <QFileInfo>
@@ -19,7 +19,7 @@
 namespace qel {
 
 TMDIChild::TMDIChild(FrameServices* frame, QWidget* parent)
-    : QWidget(parent), frame_(frame), pictures_(std::make_unique<PictureCache>()),
+    : QWidget(parent), frame_(frame), shown_(std::make_unique<ShownPage>()),
       tool_(makeTool(ToolLine)) {
     setObjectName(QStringLiteral("MDIChild"));
     setAttribute(Qt::WA_DeleteOnClose);
@@ -75,7 +75,8 @@ QSize TMDIChild::surfaceSize() const {
     return surface_->size();
 }
 
-void TMDIChild::surfaceDrawn() {
+void TMDIChild::surfaceDrawn(const QRect& reach) {
+    shown_->drawnOver(reach);
     surface_->update();
 }
 
@@ -145,8 +146,9 @@ void TMDIChild::fitSurface() {
     RedimForm();
 }
 
-void TMDIChild::drawingChanged(const DrawingChange& change) {
-    (void)change; // every change repaints the whole drawing for now
+void TMDIChild::drawingChanged(const DrawingChange&) {
+    // What changed is told by comparing the drawing with what the surface shows, which also
+    // covers changes batched together.
     fitSurface();
     // During a drag only the selection frames move; the drawing repaints when it ends.
     if (selectionDrag_.active()) return;
@@ -154,7 +156,7 @@ void TMDIChild::drawingChanged(const DrawingChange& change) {
         repaintPending_ = true;
         return;
     }
-    Dessine();
+    repaintChanges();
 }
 
 void TMDIChild::PenSize(int width) {

@@ -21,7 +21,7 @@ namespace qel {
 class Canvas;
 class Drawing;
 class DrawingSurface;
-class PictureCache;
+class ShownPage;
 class RecoveryCopy;
 struct DrawingChange;
 
@@ -75,8 +75,12 @@ public:
     RecoveryCopy* recoveryCopy() const { return recovery_; }
 
     // ---- painting (mdichild_paint.cpp) ----
+    // Repaints the whole page with its selection marks.
     void Dessine();
     void Redessine() { Dessine(); }
+    // Brings the surface to the drawing, repainting only where the page differs from what it
+    // shows.
+    void repaintChanges();
     // Records that the last repaint could not draw (a coordinate that is not hexadecimal).
     int undrawableRecords() const { return undrawable_; }
 
@@ -159,7 +163,7 @@ private:
     Canvas& surfaceCanvas() override;
     QSize surfaceSize() const override;
     const DrawingStyle& currentStyle() const override { return style_; }
-    void surfaceDrawn() override;
+    void surfaceDrawn(const QRect& reach) override;
     void repaintDrawing() override { Dessine(); }
     void shapeMeasured(QPoint start, QPoint end) override;
     std::optional<QString> askText() override;
@@ -186,6 +190,7 @@ private:
     bool keyPressed(QKeyEvent* key);
     void turn(int how);
     friend class RepaintOnce;
+    void paintSurface(bool whole);
     QSize measureText(const FontState& font, const QString& text);
     TextMeasure textMeasure();
 
@@ -193,7 +198,7 @@ private:
     Drawing* drawing_ = nullptr; // a child QObject
     DrawingSurface* surface_ = nullptr;
     QScrollArea* scroll_ = nullptr;
-    std::unique_ptr<PictureCache> pictures_;
+    std::unique_ptr<ShownPage> shown_;
     std::unique_ptr<Tool> tool_;
     DrawingStyle style_;
     QString fileName_;

@@ -3,6 +3,7 @@
 
 #include "app/drawingsurface.h"
 #include "app/mdichild.h"
+#include "app/shownpage.h"
 
 #include "document/drawing.h"
 
@@ -35,6 +36,7 @@ void TMDIChild::FormMouseMove(Qt::MouseButtons, Qt::KeyboardModifiers, int x, in
     const QPoint p(x, y);
     if (selectionDrag_.active()) {
         selectionDrag_.step(*drawing_, surface_->canvas(), p, textMeasure());
+        shown_->marksDrawnFor(drawing_->lines());
         surface_->update();
     } else {
         Qt::CursorShape cursor = Qt::ArrowCursor;
@@ -48,7 +50,7 @@ void TMDIChild::FormMouseMove(Qt::MouseButtons, Qt::KeyboardModifiers, int x, in
 
 void TMDIChild::FormMouseUp(Qt::MouseButton button, Qt::KeyboardModifiers shift, int x, int y) {
     if (selectionDrag_.active()) {
-        if (selectionDrag_.release(*drawing_)) Dessine();
+        if (selectionDrag_.release(*drawing_)) repaintChanges();
         return;
     }
     tool_->release(*this, {QPoint(x, y), button, shift});

@@ -1,37 +1,34 @@
-// The drawing window's full repaint.
+// The drawing window's repaints: whole, or only where the drawing changed.
 
 #include "app/drawingsurface.h"
 #include "app/mdichild.h"
+#include "app/shownpage.h"
 
 #include "document/drawing.h"
-#include "edit/selectionframes.h"
-#include "render/grid.h"
-#include "render/picturecache.h"
-#include "render/recordpainter.h"
 
 namespace qel {
 
 void TMDIChild::Dessine() {
+    paintSurface(true);
+}
+
+void TMDIChild::repaintChanges() {
+    paintSurface(false);
+}
+
+void TMDIChild::paintSurface(bool whole) {
     if (repainting_) return; // never re-entered from inside itself
     repainting_ = true;
-    Canvas& canvas = surface_->canvas();
-    const QSize size = surface_->size();
     // A repaint is not a change: it takes no undo step and leaves the modified flag alone.
-    canvas.whiteness(0, 0, size.width(), size.height());
     if (frame_) style_ = frame_->currentStyle();
-    canvas.setStyle(style_);
-    if (gridShown_) Grille(canvas, size, gridStep_);
-
-    PaintOptions options = PaintOptions::screen(size, pictures_.get());
-    options.reportSize = [this](const Box& b) {
+    const ShownPage::Look look{style_, gridShown_ ? gridStep_ : 0};
+    const ShownPage::SizeReport report = [this](const Box& b) {
         drawing_->noteExtent(b.left, b.top, b.right, b.bottom);
     };
-    PaintState state;
-    {
-        RecordPainter painter(canvas, options, state);
-        undrawable_ = painter.paintList(drawing_->lines(), 1);
-    }
-    Affsel(canvas, drawing_->lines());
+    QImage& image = surface_->image();
+    Canvas& canvas = surface_->canvas();
+    undrawable_ = whole ? shown_->paintWhole(image, canvas, drawing_->lines(), look, report)
+                        : shown_->paintChanges(image, canvas, drawing_->lines(), look, report);
     repainting_ = false;
 
     showSizeDisplay();

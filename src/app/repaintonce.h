@@ -11,7 +11,7 @@ public:
     ~RepaintOnce() {
         if (--window_.repaintBatch_ == 0 && window_.repaintPending_) {
             window_.repaintPending_ = false;
-            window_.Dessine();
+            window_.repaintChanges();
         }
     }
     RepaintOnce(const RepaintOnce&) = delete;

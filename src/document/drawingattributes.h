@@ -17,6 +17,7 @@ struct PenState {
     int width = 1;
     int style = 0;
     PenMode mode = PenMode::Copy;
+    bool operator==(const PenState&) const = default;
 };
 
 // Brush styles 0..7: solid, clear, horizontal, vertical, forward diagonal, backward diagonal,
@@ -24,6 +25,7 @@ struct PenState {
 struct BrushState {
     Colour colour = kWhite;
     int style = 0;
+    bool operator==(const BrushState&) const = default;
 };
 
 struct FontState {
@@ -34,6 +36,7 @@ struct FontState {
     bool underline = false;
     bool strikeOut = false;
     Colour colour = kBlack;
+    bool operator==(const FontState&) const = default;
 };
 
 // The current drawing style: what the palette holds and what the next shape is drawn and
@@ -42,6 +45,7 @@ struct DrawingStyle {
     PenState pen;
     BrushState brush{kWhite, 1}; // clear, carrying the fill colour into the record
     FontState font;
+    bool operator==(const DrawingStyle&) const = default;
 };
 
 } // namespace qel

@@ -18,8 +18,9 @@ void DragTool::press(ToolHost& host, const PointerInput& in) {
 
 void DragTool::band(ToolHost& host, PenMode mode) {
     RubberBandState state{code(), concave_, start_, end_, &points_};
-    DrawShape(host.surfaceCanvas(), state, start_, end_, mode);
-    host.surfaceDrawn();
+    Canvas& canvas = host.surfaceCanvas();
+    DrawShape(canvas, state, start_, end_, mode);
+    host.surfaceDrawn(bandReach(state, start_, end_, canvas.pen()));
 }
 
 void DragTool::move(ToolHost& host, QPoint to) {

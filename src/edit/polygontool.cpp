@@ -13,8 +13,9 @@ void PolygonTool::press(ToolHost& host, const PointerInput& in) {
 
 void PolygonTool::band(ToolHost& host, PenMode mode) {
     RubberBandState state{code(), false, start_, end_, &points_};
-    DrawShape(host.surfaceCanvas(), state, start_, end_, mode);
-    host.surfaceDrawn();
+    Canvas& canvas = host.surfaceCanvas();
+    DrawShape(canvas, state, start_, end_, mode);
+    host.surfaceDrawn(bandReach(state, start_, end_, canvas.pen()));
 }
 
 void PolygonTool::move(ToolHost& host, QPoint to) {

@@ -9,6 +9,7 @@
 #include "edit/pictureinsert.h"
 
 #include <QPoint>
+#include <QRect>
 #include <QSize>
 #include <QString>
 #include <memory>
@@ -35,8 +36,9 @@ public:
     virtual QSize surfaceSize() const = 0;
     // The style the next shape is drawn and written with.
     virtual const DrawingStyle& currentStyle() const = 0;
-    // Something was drawn on the surface canvas: show it.
-    virtual void surfaceDrawn() = 0;
+    // Something was drawn on the surface canvas within reach: show it, and let the next repaint
+    // cover it.
+    virtual void surfaceDrawn(const QRect& reach) = 0;
     // The whole drawing must be painted again.
     virtual void repaintDrawing() = 0;
     // A shape was written (or would have been) between these points: the size display follows.

@@ -262,8 +262,8 @@ Outcome writeFileAtomically(const QString& path, const QByteArray& bytes, const 
         path, [&](const ByteSink& sink) { return sink(bytes); }, action, durability);
 }
 
-Outcome writeFileAtomically(const QString& path, const ByteProducer& produce,
-                            const QString& action, Durability durability) {
+Outcome writeFileAtomically(const QString& path, const ByteProducer& produce, const QString& action,
+                            Durability durability) {
     return writeAtomically(path, produce, action, true, durability);
 }
 

@@ -1,5 +1,7 @@
 #include "render/rubberband.h"
 
+#include "render/recordreach.h"
+
 #include <algorithm>
 #include <cstdlib>
 
@@ -67,6 +69,17 @@ void DrawShape(Canvas& canvas, RubberBandState& state, QPoint p1, QPoint p2, Pen
     default: // text, picture and chart show no rubber band
         break;
     }
+}
+
+QRect bandReach(const RubberBandState& state, QPoint p1, QPoint p2, const PenState& pen) {
+    QRect path = QRect(p1, p2).normalized() | QRect(state.start, state.end).normalized();
+    if (const PointBuffer* points = state.points) {
+        // The polyline tool draws one point past the last.
+        const int drawn = std::min(points->last + 2, int(points->points.size()));
+        for (int i = 0; i < drawn; ++i)
+            path |= QRect(points->points[std::size_t(i)], QSize(1, 1));
+    }
+    return grownByPen(path, pen, 0);
 }
 
 } // namespace qel

@@ -4,6 +4,7 @@
 #include "render/canvas.h"
 
 #include <QPoint>
+#include <QRect>
 
 namespace qel {
 
@@ -21,5 +22,7 @@ struct RubberBandState {
 // attributes stay as the current style left them. The free-hand tool appends the end point to
 // the buffer on each call; the polyline tool writes the start point just past the last entry.
 void DrawShape(Canvas& canvas, RubberBandState& state, QPoint p1, QPoint p2, PenMode mode);
+// A rectangle holding every pixel DrawShape(canvas, state, p1, p2, ...) may change with the pen.
+QRect bandReach(const RubberBandState& state, QPoint p1, QPoint p2, const PenState& pen);
 
 } // namespace qel
