@@ -94,6 +94,17 @@ void BM_LoadFile_Mixed1M(benchmark::State& state) {
     state.SetBytesProcessed(state.iterations() * mixed(1000000).size());
 }
 
+// Saving 10,000 and 100,000 shapes as the Save command does: encoded, written beside the file
+// and synced to the disk, then put in its place.
+void BM_SaveFile_Mixed(benchmark::State& state) {
+    const QStringList lines = bench::mixedDrawing(int(state.range(0)));
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("saved.drf"));
+    for (auto _ : state)
+        if (!saveDrawingFile(path, lines).ok()) state.SkipWithError("cannot save the drawing");
+}
+BENCHMARK(BM_SaveFile_Mixed)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
+
 BENCHMARK(BM_Load_Mixed1000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Load_Mixed10000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Load_Mixed100k)->Unit(benchmark::kMillisecond);
