@@ -31,25 +31,34 @@ const QStringList& mixed(int shapes) {
     return it->second;
 }
 
-// Caches live as long as the window: the first repaint fills them, the timed ones use them.
-void repaint(benchmark::State& state, const QStringList& list, int threads) {
-    const QSize page = bench::kReferencePage;
-    QImage image(page, QImage::Format_RGB32);
+// A page as the window keeps it: caches live as long as the window, so the first repaint
+// (made here) fills them and the timed ones use them.
+struct WarmPage {
+    QImage image{bench::kReferencePage, QImage::Format_RGB32};
     PictureCache pictures;
     TextCache texts;
     RecordCache records;
-    const PaintOptions options = PaintOptions::screen(page, &pictures, &texts, &records);
+    PaintOptions options = PaintOptions::screen(bench::kReferencePage, &pictures, &texts, &records);
     PagePaint what;
-    what.gridStep = 8;
-    what.threads = threads;
-    paintPage(image, list, options, what);
+
+    WarmPage(const QStringList& list, int threads) {
+        what.gridStep = 8;
+        what.threads = threads;
+        paintPage(image, list, options, what);
+    }
+    int repaint(const QStringList& list) { return paintPage(image, list, options, what); }
+};
+
+void repaint(benchmark::State& state, const QStringList& list, int threads) {
+    WarmPage page(list, threads);
+    PagePaint& what = page.what;
     // Each band's own processor time: on a machine whose cores are all free, the repaint takes
     // about the longest band plus the reading, which runs first.
     std::vector<qint64> bandTimes;
     what.bandTimes = &bandTimes;
     double longest = 0, sum = 0;
     for (auto _ : state) {
-        benchmark::DoNotOptimize(paintPage(image, list, options, what));
+        benchmark::DoNotOptimize(page.repaint(list));
         longest += double(*std::max_element(bandTimes.begin(), bandTimes.end()));
         for (qint64 t : bandTimes)
             sum += double(t);
@@ -80,22 +89,14 @@ BENCHMARK(BM_Page_Text2000)->Arg(1)->Arg(0)->Unit(benchmark::kMillisecond)->UseR
 // free, a two-thread repaint takes about the longer of the two.
 void BM_Page_Band(benchmark::State& state) {
     const QStringList& list = state.range(0) == 0 ? mixed(10000) : bench::textDrawing();
-    const QSize page = bench::kReferencePage;
-    QImage image(page, QImage::Format_RGB32);
-    PictureCache pictures;
-    TextCache texts;
-    RecordCache records;
-    const PaintOptions options = PaintOptions::screen(page, &pictures, &texts, &records);
-    PagePaint what;
-    what.gridStep = 8;
-    what.threads = 1;
-    paintPage(image, list, options, what);
-    const int half = page.height() / 2;
-    what.damaged = state.range(1) == 0   ? QRect(0, 0, page.width(), half)
-                   : state.range(1) == 1 ? QRect(0, half, page.width(), page.height() - half)
-                                         : QRect(QPoint(0, 0), page);
+    WarmPage page(list, 1);
+    const QSize size = bench::kReferencePage;
+    const int half = size.height() / 2;
+    page.what.damaged = state.range(1) == 0   ? QRect(0, 0, size.width(), half)
+                        : state.range(1) == 1 ? QRect(0, half, size.width(), size.height() - half)
+                                              : QRect(QPoint(0, 0), size);
     for (auto _ : state)
-        benchmark::DoNotOptimize(paintPage(image, list, options, what));
+        benchmark::DoNotOptimize(page.repaint(list));
     state.SetLabel(state.range(0) == 0 ? "mixed10000" : "text2000");
 }
 BENCHMARK(BM_Page_Band)->ArgsProduct({{0, 1}, {0, 1, 2}})->Unit(benchmark::kMillisecond);
@@ -164,18 +165,10 @@ void BM_Page_ChangedArea10000(benchmark::State& state) {
 BENCHMARK(BM_Page_ChangedArea10000)->Unit(benchmark::kMillisecond);
 
 void BM_Page_Damaged10000(benchmark::State& state) {
-    const QSize page = bench::kReferencePage;
-    QImage image(page, QImage::Format_RGB32);
-    PictureCache pictures;
-    TextCache texts;
-    RecordCache records;
-    const PaintOptions options = PaintOptions::screen(page, &pictures, &texts, &records);
-    PagePaint what;
-    what.gridStep = 8;
-    paintPage(image, mixed(10000), options, what);
-    what.damaged = QRect(700, 500, 60, 60);
+    WarmPage page(mixed(10000), 0);
+    page.what.damaged = QRect(700, 500, 60, 60);
     for (auto _ : state)
-        benchmark::DoNotOptimize(paintPage(image, mixed(10000), options, what));
+        benchmark::DoNotOptimize(page.repaint(mixed(10000)));
 }
 BENCHMARK(BM_Page_Damaged10000)->Unit(benchmark::kMillisecond);
 
