@@ -461,10 +461,41 @@ void PainterCanvas::stretchDraw(int left, int top, int right, int bottom, const 
     // A box given right-to-left or bottom-to-top shows the picture mirrored, as the platform's
     // stretch does.
     const bool mirrorX = right < left, mirrorY = bottom < top;
+    if (direct() && !picture.hasAlphaChannel()) {
+        stretchDirect(box, picture, mirrorX, mirrorY);
+        return;
+    }
     if (mirrorX || mirrorY)
         p_->drawImage(box, picture.mirrored(mirrorX, mirrorY));
     else
         p_->drawImage(box, picture);
+}
+
+// Each pixel of the box takes the picture's pixel under its centre. Worked out per pixel from
+// the whole box, whatever part of it is painted, so that a page painted in bands shows a picture
+// that crosses them exactly as one pass does.
+void PainterCanvas::stretchDirect(const QRect& box, const QImage& picture, bool mirrorX,
+                                  bool mirrorY) {
+    const QRect painted = box & area_ & image_->rect();
+    if (painted.isEmpty()) return;
+    const QImage source = picture.format() == QImage::Format_RGB32
+                              ? picture
+                              : picture.convertToFormat(QImage::Format_RGB32);
+    const qint64 pw = source.width(), ph = source.height();
+    const qint64 bw = box.width(), bh = box.height();
+    std::vector<int> columns(std::size_t(painted.width()));
+    for (int x = painted.left(); x <= painted.right(); ++x) {
+        const int c = int((2 * qint64(x - box.left()) + 1) * pw / (2 * bw));
+        columns[std::size_t(x - painted.left())] = mirrorX ? int(pw) - 1 - c : c;
+    }
+    for (int y = painted.top(); y <= painted.bottom(); ++y) {
+        int r = int((2 * qint64(y - box.top()) + 1) * ph / (2 * bh));
+        if (mirrorY) r = int(ph) - 1 - r;
+        const QRgb* from = reinterpret_cast<const QRgb*>(source.constScanLine(r));
+        QRgb* to = reinterpret_cast<QRgb*>(image_->scanLine(y)) + painted.left();
+        for (int c : columns)
+            *to++ = 0xFF000000u | from[c];
+    }
 }
 
 void PainterCanvas::whiteness(int left, int top, int right, int bottom) {

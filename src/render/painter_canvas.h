@@ -94,6 +94,7 @@ private:
     void closedFigure(const QRect& box, int cornerWidth, int cornerHeight, Shape shape);
     void drawChain(const PixelChain& chain);
     bool direct() const;
+    void stretchDirect(const QRect& box, const QImage& picture, bool mirrorX, bool mirrorY);
     void plot(const QPoint* points, std::size_t count);
     void fillSpans(const std::vector<Span>& spans);
     void paintSpans(const std::vector<Span>& spans, QRgb colour, const std::uint8_t* hatch);
