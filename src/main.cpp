@@ -60,8 +60,9 @@ int main(int argc, char** argv) {
         if (recovery.open()) frame.setRecoveryStore(&recovery);
         splash.reset();
         frame.show();
-        // Without a window manager nobody gives the new frame the keyboard: take it.
-        frame.activateWindow();
+        // Without a window manager nobody gives the new frame the keyboard: take it once the
+        // frame is really on the screen (a request before that is lost).
+        qel::activateWhenExposed(&frame);
         if (recovery.open()) qel::offerRecovery(frame, recovery);
         for (const QString& path : app.arguments().mid(1))
             frame.openDrawing(path);

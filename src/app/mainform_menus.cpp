@@ -33,7 +33,7 @@ const Menu kMenus[] = {
      3,
      {
          {"FileNewItem", "&Nouveau...", "Créer un nouveau fichier", false, "Ctrl+N"},
-         {"FileOpenItem", "&Ouvrir...", "Ouvrir un fichier existant", false},
+         {"FileOpenItem", "&Ouvrir...", "Ouvrir un fichier existant", false, "Ctrl+O"},
          {"FileCloseItem", "&Fermer", "Fermer fichier en cours", true},
          {"FileSaveItem", "&Enregistrer", "Enregistrer le fichier en cours", true, "Ctrl+S"},
          {"FileSaveAsItem", "Enregistrer &sous...", "Enregistrer le fichier en cours sous...",

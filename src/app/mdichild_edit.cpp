@@ -180,7 +180,14 @@ void TMDIChild::Modifier(const QStringList& fontNames) {
         }
     const QString line = lines[index];
     std::optional<QString> changed;
-    if (QStringView(line).mid(2, 5) == u"CHART") changed = editChart(this, line);
+    if (QStringView(line).mid(2, 5) == u"CHART")
+        changed = editChart(this, line);
+    else if (TModif::canModify(line))
+        changed = modifyRecord(this, line, fontNames);
+    else
+        // A picture has no pen, fill or font of its own: say so rather than do nothing.
+        showInformation(this, QStringLiteral("Cet objet n'a ni trait, ni remplissage, ni police "
+                                             "à modifier"));
     if (!changed) return;
     drawing_->apply([&](QStringList& l) { l[index] = *changed; });
 }

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QEvent>
 #include <QWidget>
+#include <QWindow>
 #include <algorithm>
 
 namespace qel {
@@ -15,7 +16,37 @@ bool isBox(const QWidget* widget) {
     return type == Qt::Dialog || type == Qt::Sheet || widget->isModal();
 }
 
+// Waits for the first expose of one window, activates, and goes.
+class FirstExposeActivator : public QObject {
+public:
+    explicit FirstExposeActivator(QWidget* widget) : QObject(widget), widget_(widget) {}
+
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() != QEvent::Expose || !static_cast<QWindow*>(watched)->isExposed())
+            return false;
+        QWidget* target = QApplication::activeModalWidget();
+        if (!target) target = widget_;
+        target->activateWindow();
+        watched->removeEventFilter(this);
+        deleteLater();
+        return false;
+    }
+
+private:
+    QWidget* widget_;
+};
+
 } // namespace
+
+void activateWhenExposed(QWidget* window) {
+    QWindow* handle = window->windowHandle();
+    if (!handle) return;
+    if (handle->isExposed()) {
+        window->activateWindow();
+        return;
+    }
+    handle->installEventFilter(new FirstExposeActivator(window));
+}
 
 FocusKeeper::FocusKeeper(QObject* parent) : QObject(parent) {
     qApp->installEventFilter(this);

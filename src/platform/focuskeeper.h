@@ -25,4 +25,9 @@ private:
     std::vector<Return> returns_;
 };
 
+// Gives the keyboard to a newly shown top-level window once the window system has really mapped
+// it: a request made before that is lost when no window manager runs. A modal box opened
+// meanwhile (it came first) gets the keyboard instead. Call after show().
+void activateWhenExposed(QWidget* window);
+
 } // namespace qel

@@ -42,6 +42,32 @@ double rayAngle(const QRectF& box, QPoint p) {
     return std::atan2(-v, u) * 180.0 / M_PI;
 }
 
+// Each pixel of the box takes the picture's pixel under its centre. Worked out per pixel from
+// the whole box, whatever part of it is painted, so that a page painted in bands shows a picture
+// that crosses them exactly as one pass does.
+void stretchNearest(QImage& target, const QRect& box, const QRect& painted, const QImage& picture,
+                    bool mirrorX, bool mirrorY) {
+    if (painted.isEmpty()) return;
+    const QImage source = picture.format() == QImage::Format_RGB32
+                              ? picture
+                              : picture.convertToFormat(QImage::Format_RGB32);
+    const qint64 pw = source.width(), ph = source.height();
+    const qint64 bw = box.width(), bh = box.height();
+    std::vector<int> columns(std::size_t(painted.width()));
+    for (int x = painted.left(); x <= painted.right(); ++x) {
+        const int c = int((2 * qint64(x - box.left()) + 1) * pw / (2 * bw));
+        columns[std::size_t(x - painted.left())] = mirrorX ? int(pw) - 1 - c : c;
+    }
+    for (int y = painted.top(); y <= painted.bottom(); ++y) {
+        int r = int((2 * qint64(y - box.top()) + 1) * ph / (2 * bh));
+        if (mirrorY) r = int(ph) - 1 - r;
+        const QRgb* from = reinterpret_cast<const QRgb*>(source.constScanLine(r));
+        QRgb* to = reinterpret_cast<QRgb*>(target.scanLine(y)) + painted.left();
+        for (int c : columns)
+            *to++ = 0xFF000000u | from[c];
+    }
+}
+
 } // namespace
 
 PainterCanvas::PainterCanvas(QImage& target) : size_(target.size()), area_(QPoint(0, 0), size_) {
@@ -465,37 +491,25 @@ void PainterCanvas::stretchDraw(int left, int top, int right, int bottom, const 
         stretchDirect(box, picture, mirrorX, mirrorY);
         return;
     }
+    // A vector page leaves the stretch to its viewer, and some viewers smooth it whatever the
+    // page asks; the picture goes out already stretched, in the blocks the screen shows.
+    const bool enlarged = box.width() >= picture.width() && box.height() >= picture.height() &&
+                          box.size() != picture.size();
+    if (enlarged && !picture.hasAlphaChannel() && p_->paintEngine()->type() == QPaintEngine::SVG) {
+        QImage stretched(box.size(), QImage::Format_RGB32);
+        stretchNearest(stretched, stretched.rect(), stretched.rect(), picture, mirrorX, mirrorY);
+        p_->drawImage(box.topLeft(), stretched);
+        return;
+    }
     if (mirrorX || mirrorY)
         p_->drawImage(box, picture.mirrored(mirrorX, mirrorY));
     else
         p_->drawImage(box, picture);
 }
 
-// Each pixel of the box takes the picture's pixel under its centre. Worked out per pixel from
-// the whole box, whatever part of it is painted, so that a page painted in bands shows a picture
-// that crosses them exactly as one pass does.
 void PainterCanvas::stretchDirect(const QRect& box, const QImage& picture, bool mirrorX,
                                   bool mirrorY) {
-    const QRect painted = box & area_ & image_->rect();
-    if (painted.isEmpty()) return;
-    const QImage source = picture.format() == QImage::Format_RGB32
-                              ? picture
-                              : picture.convertToFormat(QImage::Format_RGB32);
-    const qint64 pw = source.width(), ph = source.height();
-    const qint64 bw = box.width(), bh = box.height();
-    std::vector<int> columns(std::size_t(painted.width()));
-    for (int x = painted.left(); x <= painted.right(); ++x) {
-        const int c = int((2 * qint64(x - box.left()) + 1) * pw / (2 * bw));
-        columns[std::size_t(x - painted.left())] = mirrorX ? int(pw) - 1 - c : c;
-    }
-    for (int y = painted.top(); y <= painted.bottom(); ++y) {
-        int r = int((2 * qint64(y - box.top()) + 1) * ph / (2 * bh));
-        if (mirrorY) r = int(ph) - 1 - r;
-        const QRgb* from = reinterpret_cast<const QRgb*>(source.constScanLine(r));
-        QRgb* to = reinterpret_cast<QRgb*>(image_->scanLine(y)) + painted.left();
-        for (int c : columns)
-            *to++ = 0xFF000000u | from[c];
-    }
+    stretchNearest(*image_, box, box & area_ & image_->rect(), picture, mirrorX, mirrorY);
 }
 
 void PainterCanvas::whiteness(int left, int top, int right, int bottom) {

@@ -4,14 +4,17 @@
 
 #include "edit/backgrounddialog.h"
 #include "edit/chartdialog.h"
+#include "edit/modifydialog.h"
 #include "edit/objectlistdialog.h"
 #include "platform/colourchooser.h"
 #include "platform/messages.h"
 #include "platform/modalhook.h"
 
+#include <QComboBox>
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSpinBox>
 #include <QToolButton>
 
 namespace {
@@ -86,6 +89,45 @@ TEST(EditingWindow, AChartTakesTheMiddleOfThePageAndEditsInPlace) {
         QStringLiteral(" 0CHART 05D03F1180BD1Ventes    00000A000014\x01\x02Jan")))
         << w.shapes()[0].toStdString();
     EXPECT_TRUE(w.child->drawing().canUndo());
+}
+
+TEST(EditingWindow, ModifyRewritesThePenWidthOnlyAndCanBeUndone) {
+    Editing w({"*0RECT 010010064064", " 0LINE 0C801412C078"});
+    const QStringList before = w.child->drawing().lines();
+    QStringList fonts;
+    ScopedModalHook<TModif> answer([&](TModif& d) {
+        for (int i = 0; i < d.ComboBox1->count(); ++i)
+            fonts << d.ComboBox1->itemText(i);
+        d.SpinEdit2->setValue(5);
+        d.Button2->click();
+    });
+    w.run("ModifyItem");
+    EXPECT_EQ(w.line(0), "*0RECT 010010064064\t100FFFFFF00500000000000000000C0Arial");
+    EXPECT_EQ(w.line(1), before[3]);
+    EXPECT_FALSE(fonts.isEmpty());
+    EXPECT_TRUE(w.child->drawing().isModified());
+    w.run("EditUndoItem");
+    EXPECT_EQ(w.child->drawing().lines(), before);
+}
+
+TEST(EditingWindow, ModifyAnswersWhatItCannotModify) {
+    const struct {
+        std::initializer_list<QString> shapes;
+        const char* told;
+    } cases[] = {
+        {{" 0RECT 010010064064"}, "Aucun objet sélectionné"},
+        {{"*0RECT 010010064064", "*0LINE 0C801412C078"}, "Sélection multiple non modifiable"},
+        {{"*0BITMAP 010010064064001001FFFFFF"},
+         "Cet objet n'a ni trait, ni remplissage, ni police à modifier"},
+    };
+    for (const auto& c : cases) {
+        Editing w(c.shapes);
+        const QStringList before = w.child->drawing().lines();
+        ScopedModalHook<TModif> never([](TModif&) { ADD_FAILURE() << "no box for this"; });
+        w.run("ModifyItem");
+        EXPECT_EQ(w.told, QStringList{QString::fromUtf8(c.told)});
+        EXPECT_EQ(w.child->drawing().lines(), before);
+    }
 }
 
 TEST(EditingWindow, TheObjectListRestacksAndPicksAndCanBeUndone) {

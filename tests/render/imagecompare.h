@@ -43,4 +43,16 @@ inline QImage rasterisePdf(const QString& pdf, const QString& prefix) {
     return QImage(prefix + QStringLiteral(".png"));
 }
 
+// An SVG file as rsvg-convert shows it at 96 dpi (it smooths stretched pictures that are left to
+// it); null when the tool is missing.
+inline QImage rasteriseSvg(const QString& svg, const QString& png) {
+    const QString tool = QStandardPaths::findExecutable(QStringLiteral("rsvg-convert"));
+    if (tool.isEmpty()) return {};
+    QProcess run;
+    run.start(tool,
+              {QStringLiteral("-b"), QStringLiteral("white"), QStringLiteral("-o"), png, svg});
+    if (!run.waitForFinished(60000) || run.exitCode() != 0) return {};
+    return QImage(png).convertToFormat(QImage::Format_RGB32);
+}
+
 } // namespace qel::testing

@@ -92,6 +92,19 @@ TEST(VectorExport, SvgLooksLikeTheBmpAndKeepsItsText) {
     painter.end();
     EXPECT_LE(clearlyDifferent(back, bmpOf(d)), 0.03);
     expectPicture(back);
+
+    // A viewer that smooths what it stretches still shows the picture's own colours only.
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("demo.svg"));
+    ASSERT_TRUE(writeSvg(path, d.list, d.page).ok());
+    const QImage shown = testing::rasteriseSvg(path, dir.filePath(QStringLiteral("shown.png")));
+    if (shown.isNull()) GTEST_SKIP() << "rsvg-convert (librsvg2-bin) is needed";
+    const QList<QRgb> own = {qRgb(255, 0, 0), qRgb(0, 255, 0), qRgb(0, 0, 255), qRgb(0, 0, 0)};
+    int foreign = 0;
+    for (int y = 430; y < 474; ++y)
+        for (int x = 10; x < 90; ++x)
+            foreign += !own.contains(shown.pixel(x, y));
+    EXPECT_EQ(foreign, 0);
 }
 
 TEST(VectorExport, BytesDoNotChangeFromRunToRunButForDates) {

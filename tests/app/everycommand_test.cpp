@@ -1,0 +1,255 @@
+// Every command of the frame's menus, triggered as the menu does on a drawing with one shape
+// selected, does what its row says: opens its box, or changes the drawing, the selection, the
+// clipboard or the view. A command wired to nothing fails here.
+
+#include "app/drawingwindow.h"
+
+#include "app/colourpanel.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QDialog>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenuBar>
+#include <QMimeData>
+#include <QTimer>
+
+namespace {
+
+using namespace qel;
+using namespace qel::testing;
+
+enum Effect : unsigned {
+    Drawing = 1,   // a record other than its state mark, or the header, changed
+    Selection = 2, // only state marks changed
+    Clipboard = 4,
+    View = 8, // zoom, grid, colour strip, windows, the frame, or the surface repainted
+    Box = 16, // a window opened (named in the row)
+    Message = 32,
+};
+
+// Closes every window that opens while it lives, noting its class: the boxes answer "Annuler".
+struct BoxCatcher : QObject {
+    QStringList opened;
+    QWidget* frame;
+    explicit BoxCatcher(QWidget* f) : frame(f) { qApp->installEventFilter(this); }
+    ~BoxCatcher() override { qApp->removeEventFilter(this); }
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() != QEvent::Show || !watched->isWidgetType()) return false;
+        auto* w = static_cast<QWidget*>(watched);
+        const Qt::WindowType type = w->windowType();
+        if (!w->isWindow() || w == frame || (type != Qt::Dialog && type != Qt::Window))
+            return false;
+        opened << QString::fromLatin1(w->metaObject()->className());
+        QTimer::singleShot(0, w, [w] {
+            if (auto* d = qobject_cast<QDialog*>(w))
+                d->reject();
+            else
+                w->close();
+        });
+        return false;
+    }
+};
+
+struct State {
+    QStringList lines;
+    double zoom = 1;
+    bool grid = false, strip = false, frameShown = false;
+    qsizetype windows = 0;
+    QList<QRect> places;
+    QList<Qt::WindowStates> states;
+    QStringList clipboard;
+    QByteArray desktopClipboard;
+    QImage surface;
+};
+
+State stateOf(LoadedWindow& w) {
+    State s;
+    TMDIChild* child = w.frame.children().value(0);
+    if (child) {
+        s.lines = child->drawing().lines();
+        s.zoom = child->zoomFactor();
+        s.grid = child->gridShown();
+        s.surface = child->surfaceImage();
+    }
+    s.strip = w.frame.colourStrip()->isVisible();
+    s.frameShown = w.frame.isVisible();
+    for (QMdiSubWindow* sub : w.frame.mdiArea()->subWindowList()) {
+        s.places << sub->geometry();
+        s.states << sub->windowState();
+    }
+    s.windows = s.places.size();
+    s.clipboard = w.frame.ShapeClipboard;
+    if (const QMimeData* m = QGuiApplication::clipboard()->mimeData())
+        for (const QString& f : m->formats())
+            s.desktopClipboard += f.toUtf8() + m->data(f);
+    return s;
+}
+
+unsigned effectsBetween(const State& a, const State& b) {
+    unsigned e = 0;
+    if (a.lines != b.lines) {
+        bool onlyMarks = a.lines.size() == b.lines.size();
+        for (qsizetype i = 0; onlyMarks && i < a.lines.size(); ++i)
+            onlyMarks = a.lines[i].mid(1) == b.lines[i].mid(1);
+        e |= onlyMarks ? Selection : Drawing;
+    }
+    if (a.clipboard != b.clipboard || a.desktopClipboard != b.desktopClipboard) e |= Clipboard;
+    if (a.zoom != b.zoom || a.grid != b.grid || a.strip != b.strip ||
+        a.frameShown != b.frameShown || a.windows != b.windows || a.places != b.places ||
+        a.states != b.states || a.surface != b.surface)
+        e |= View;
+    return e;
+}
+
+struct Row {
+    const char* action;
+    unsigned expected;
+    const char* box = ""; // the class of the box it opens
+    std::function<void(LoadedWindow&)> before = {};
+};
+
+void run(LoadedWindow& w, const char* action) {
+    w.run(action);
+    QCoreApplication::processEvents();
+}
+
+QMdiSubWindow* sub(LoadedWindow& w) {
+    return w.frame.mdiArea()->subWindowList().value(0);
+}
+
+const std::vector<Row>& rows() {
+    static const std::vector<Row> table = {
+        {"FileNewItem", View},
+        {"FileOpenItem", Box, "QFileDialog"},
+        {"FileCloseItem", View},
+        {"FileSaveItem", Box, "QFileDialog"}, // a new drawing asks for its name
+        {"FileSaveAsItem", Box, "QFileDialog"},
+        {"FilePrintSetupItem", Box, "QPageSetupDialog"},
+        {"FilePageSetupItem", Box, "qel::TMep"},
+        {"FilePreviewItem", Box, "qel::PrintPreview"},
+        {"FilePrintItem", Box, "QPrintDialog"},
+        {"FileExitItem", View},
+        {"EditUndoItem", Drawing, "", [](LoadedWindow& w) { run(w, "MirrorHItem"); }},
+        {"EditRedoItem", Drawing, "",
+         [](LoadedWindow& w) {
+             run(w, "MirrorHItem");
+             run(w, "EditUndoItem");
+         }},
+        {"EditCutItem", Drawing | Clipboard},
+        {"EditCopyItem", Clipboard},
+        {"EditPasteItem", Drawing, "", [](LoadedWindow& w) { run(w, "EditCopyItem"); }},
+        {"EditDeleteItem", Drawing},
+        {"SelectAllItem", Selection},
+        {"DeselectAllItem", Selection},
+        {"LockItem", Selection},
+        {"UnlockAllItem", Selection},
+        {"EraseItem", Drawing},
+        {"EnlargeItem", Box, "qel::TSupport"},
+        {"CropItem", Drawing},
+        {"BackgroundItem", Box, "qel::TFond"},
+        {"PositionItem", Box, "qel::TPosit"},
+        {"SizeItem", Box, "qel::TDimObj"},
+        {"ModifyItem", Box, "qel::TModif"},
+        {"MirrorHItem", Drawing},
+        {"MirrorVItem", Drawing},
+        {"Rotation1", Box, "qel::TRot"},
+        {"PropertiesItem", Box, "qel::TAttributs"},
+        {"GroupItem", Drawing},
+        {"UngroupItem", Drawing},
+        {"FrontItem", Drawing},
+        {"BackItem", Drawing},
+        {"DownOneItem", Drawing},
+        {"UpOneItem", Drawing},
+        {"ChartItem", Box, "qel::THisto"},
+        {"AlignItem", Drawing},
+        {"GridStepItem", Box, "qel::TPasGrd"},
+        {"ShowGridItem", View},
+        {"ColourStripItem", View},
+        {"RedrawItem", View, "",
+         [](LoadedWindow& w) {
+             auto& image = const_cast<QImage&>(w.child->surfaceImage());
+             image.setPixel(600, 400, qRgb(1, 2, 3)); // a stain that only a repaint removes
+         }},
+        {"ZoomResetItem", View, "", [](LoadedWindow& w) { run(w, "ZoomInItem"); }},
+        {"ZoomInItem", View},
+        {"ZoomOutItem", View},
+        {"ObjectListItem", Box, "qel::TList"},
+        {"CalendarItem", Box, "qel::TCalendrier"},
+        {"CalculatorItem", Box, "qel::TPocket"},
+        {"ClockItem", Box, "qel::THorloge"},
+        {"WindowCascadeItem", View, "",
+         [](LoadedWindow& w) { sub(w)->setGeometry(150, 120, 200, 150); }},
+        {"WindowTileItem", View, "",
+         [](LoadedWindow& w) { sub(w)->setGeometry(150, 120, 200, 150); }},
+        {"WindowArrangeItem", View, "",
+         [](LoadedWindow& w) {
+             sub(w)->showMinimized();
+             QCoreApplication::processEvents();
+             sub(w)->move(150, 20);
+         }},
+        {"WindowMinimizeItem", View},
+        {"HelpContentsItem", Box, "qel::HelpViewer"},
+        {"HelpSearchItem", Box, "qel::HelpViewer"},
+        {"HelpHowToUseItem", Box, "qel::HelpViewer"},
+        {"HelpAboutItem", Box, "qel::AboutBox"},
+    };
+    return table;
+}
+
+// One shape selected, in a group and between two others; a locked one; off the grid; inside
+// a larger page.
+LoadedWindow* newWindow() {
+    return new LoadedWindow({" 1RECT 010010064064", "*1LINE 033035097099", "#0LINE 0C801412C078"});
+}
+
+TEST(EveryCommand, DoesWhatItsRowSays) {
+    const auto& table = rows();
+    std::unique_ptr<LoadedWindow> probe(newWindow());
+    QStringList inMenus;
+    for (QMenu* menu : probe->frame.menuBar()->findChildren<QMenu*>())
+        for (QAction* a : menu->actions())
+            // The recent drawings come and go with the user's files; their own test has them.
+            if (!a->isSeparator() && !a->menu() && !a->objectName().startsWith(u"RecentFile"))
+                inMenus << a->objectName();
+    probe.reset();
+    QStringList inTable;
+    for (const Row& r : table)
+        inTable << QString::fromLatin1(r.action);
+    inMenus.sort();
+    inTable.sort();
+    EXPECT_EQ(inMenus.join(u' ').toStdString(), inTable.join(u' ').toStdString())
+        << "every menu command has its row";
+
+    for (const Row& r : table) {
+        SCOPED_TRACE(r.action);
+        std::unique_ptr<LoadedWindow> w(newWindow());
+        if (r.before) r.before(*w);
+        QCoreApplication::processEvents();
+        const State before = stateOf(*w);
+        w->told.clear();
+        unsigned seen = 0;
+        QStringList opened;
+        {
+            BoxCatcher boxes(&w->frame);
+            QAction* action = w->frame.action(QString::fromLatin1(r.action));
+            EXPECT_TRUE(action->isEnabled());
+            action->trigger();
+            QCoreApplication::processEvents();
+            opened = boxes.opened;
+        }
+        const State after = stateOf(*w);
+        seen = effectsBetween(before, after);
+        if (!opened.isEmpty()) seen |= Box;
+        if (!w->told.isEmpty()) seen |= Message;
+        EXPECT_EQ(seen & r.expected, r.expected)
+            << "seen " << seen << ", boxes " << opened.join(u',').toStdString() << ", told "
+            << w->told.join(u',').toStdString();
+        if (*r.box)
+            EXPECT_TRUE(opened.contains(QString::fromLatin1(r.box)))
+                << opened.join(u',').toStdString();
+    }
+}
+
+} // namespace
