@@ -6,6 +6,7 @@
 #include "app/splash.h"
 #include "app/translation.h"
 #include "platform/focuskeeper.h"
+#include "qelversion.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -17,13 +18,19 @@
 namespace {
 
 int usage() {
-    std::fprintf(stderr, "usage : qeldraw [FICHIER...] | qeldraw --export ENTREE SORTIE\n");
+    std::fprintf(stderr, "usage : qeldraw [FICHIER...] | qeldraw --export ENTREE SORTIE"
+                         " | qeldraw --version\n");
     return 2;
 }
 
 } // namespace
 
 int main(int argc, char** argv) {
+    if (argc >= 2 && std::strcmp(argv[1], "--version") == 0) {
+        if (argc != 2) return usage();
+        std::printf("Qel Draw %s\n", QEL_VERSION);
+        return 0;
+    }
     const bool exporting = argc >= 2 && std::strcmp(argv[1], "--export") == 0;
     if (exporting) {
         if (argc != 4) return usage();

@@ -1,6 +1,7 @@
 #include "app/aboutbox.h"
 
 #include "app/logo.h"
+#include "qelversion.h"
 
 #include <QDialogButtonBox>
 #include <QHBoxLayout>
@@ -38,7 +39,7 @@ AboutBox::AboutBox(QWidget* parent) : QDialog(parent) {
 
     auto* texts = new QVBoxLayout;
     texts->addWidget(textLabel(QStringLiteral("Qel Draw"), true));
-    texts->addWidget(textLabel(QStringLiteral("Version 1.0")));
+    texts->addWidget(textLabel(QStringLiteral("Version " QEL_VERSION)));
     texts->addWidget(
         textLabel(QStringLiteral("Dessins, schémas et histogrammes, simplement, en français.")));
     texts->addStretch();

@@ -20,8 +20,12 @@ const QString HelpEngine::FileName = QStringLiteral("QelDraw.hlp");
 QStringList HelpEngine::candidatesFor(const QString& startDir) {
     QStringList candidates;
     if (!startDir.isEmpty()) candidates << QDir(startDir).filePath(FileName);
-    const QString besideProgram = QDir(QCoreApplication::applicationDirPath()).filePath(FileName);
-    if (!candidates.contains(besideProgram)) candidates << besideProgram;
+    // A build runs with its copy beside it; an installed program (bin/) finds share/qeldraw/.
+    const QDir programDir(QCoreApplication::applicationDirPath());
+    for (const QString& path :
+         {programDir.filePath(FileName),
+          QDir::cleanPath(programDir.filePath(QStringLiteral("../share/qeldraw/") + FileName))})
+        if (!candidates.contains(path)) candidates << path;
     return candidates;
 }
 

@@ -24,7 +24,8 @@ public:
 
     static const QString FileName; // "QelDraw.hlp"
 
-    // startDir/QelDraw.hlp first, then the copy beside the executable.
+    // startDir/QelDraw.hlp first, then the copy beside the executable, then the installed one
+    // in ../share/qeldraw/ from the executable's folder.
     static QStringList candidatesFor(const QString& startDir);
 
     explicit HelpEngine(QStringList candidates, QWidget* parent = nullptr);

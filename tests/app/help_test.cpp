@@ -3,6 +3,7 @@
 #include "app/helpviewer.h"
 #include "app/splash.h"
 #include "platform/messages.h"
+#include "qelversion.h"
 
 #include <QApplication>
 #include <QDir>
@@ -47,11 +48,13 @@ struct HelpFolder {
     }
 };
 
-TEST(HelpEngine, LooksInTheStartFolderThenBesideTheProgram) {
+TEST(HelpEngine, LooksInTheStartFolderThenBesideTheProgramThenInShare) {
     const QStringList candidates = HelpEngine::candidatesFor("/un/dossier");
-    ASSERT_EQ(candidates.size(), 2);
+    const QDir program(QCoreApplication::applicationDirPath());
+    ASSERT_EQ(candidates.size(), 3);
     EXPECT_EQ(candidates[0], "/un/dossier/QelDraw.hlp");
-    EXPECT_EQ(candidates[1], QCoreApplication::applicationDirPath() + "/QelDraw.hlp");
+    EXPECT_EQ(candidates[1], program.filePath("QelDraw.hlp"));
+    EXPECT_EQ(candidates[2], QDir::cleanPath(program.filePath("../share/qeldraw/QelDraw.hlp")));
 }
 
 TEST(HelpEngine, MissingFileIsReportedByNameAndPlaces) {
@@ -197,7 +200,7 @@ TEST(AboutBox, ShowsNameAndVersionAndClosesOnOk) {
         for (QLabel* label : box->findChildren<QLabel*>())
             texts << label->text();
         EXPECT_TRUE(texts.contains("Qel Draw"));
-        EXPECT_TRUE(texts.contains("Version 1.0"));
+        EXPECT_TRUE(texts.contains("Version " QEL_VERSION));
         for (QPushButton* button : box->findChildren<QPushButton*>())
             if (button->text() == "OK") return button->click();
         box->reject();
