@@ -1,0 +1,86 @@
+// The samples, the test drawings and a generated drawing of every kind save and export to the
+// very bytes they gave when tests/data/golden/exports.txt was written: a change of structure
+// must not change one pixel or one byte. Run with QEL_GOLDEN_WRITE=1 to write the list anew,
+// only when a change of output is meant.
+
+#include "platform/drawingio.h"
+#include "referencedrawings.h"
+#include "render/drawingoutput.h"
+
+#include <QCryptographicHash>
+#include <QFile>
+#include <QHashFunctions>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace qel {
+namespace {
+
+const QString kList = QStringLiteral(QEL_TEST_DATA "/golden/exports.txt");
+
+struct Source {
+    QString name;
+    QStringList lines;
+    QSize page;
+};
+
+std::vector<Source> sources() {
+    std::vector<Source> out;
+    for (const char* path : {"/../../samples/demo.drf", "/drawings/edges.drf",
+                             "/drawings/kinds.drf", "/drawings/mixed_endings.drf"}) {
+        LoadedDrawing loaded = loadDrawingFile(QStringLiteral(QEL_TEST_DATA) + QLatin1String(path));
+        EXPECT_TRUE(loaded.outcome.ok()) << path;
+        out.push_back({QString::fromLatin1(path).section(u'/', -1), loaded.lines,
+                       loaded.pageSize.value_or(QSize(640, 480))});
+    }
+    const QStringList mixed = bench::mixedDrawing(400);
+    out.push_back({QStringLiteral("mixed400"), mixed, QSize(640, 480)});
+    return out;
+}
+
+// The bytes of an export, less what changes from run to run: a PDF's dates.
+QByteArray stableBytes(const QString& path) {
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly)) return {};
+    QByteArray bytes = f.readAll();
+    if (path.endsWith(u".pdf")) {
+        static const QRegularExpression dates(
+            QStringLiteral("\\(D:[0-9+\\-Z']*\\)|<xmp:[A-Za-z]*Date>[^<]*"));
+        bytes = QString::fromLatin1(bytes).remove(dates).toLatin1();
+    }
+    return bytes;
+}
+
+TEST(Golden, SavesAndExportsAreByteForByteAsRecorded) {
+    // A PDF's fonts come out in the order of Qt's hashes, which are seeded anew in every run.
+    QHashSeed::setDeterministicGlobalSeed();
+    QStringList now;
+    QTemporaryDir dir;
+    for (const Source& s : sources())
+        for (const char* ext : {"drf", "bmp", "wmf", "emf", "pdf", "svg"}) {
+            const QString name = s.name.section(u'.', 0, 0) + u'.' + QLatin1String(ext);
+            const QString path = dir.filePath(name);
+            QStringList list = s.lines;
+            ASSERT_TRUE(writeDrawing(path, list, s.page, 200, s.page).ok()) << name.toStdString();
+            now << name + u' ' +
+                       QString::fromLatin1(
+                           QCryptographicHash::hash(stableBytes(path), QCryptographicHash::Sha256)
+                               .toHex());
+        }
+    if (qEnvironmentVariableIsSet("QEL_GOLDEN_WRITE")) {
+        QFile out(kList);
+        ASSERT_TRUE(out.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        out.write((now.join(u'\n') + u'\n').toLatin1());
+        return;
+    }
+    QFile in(kList);
+    ASSERT_TRUE(in.open(QIODevice::ReadOnly));
+    const QStringList recorded = QString::fromLatin1(in.readAll()).split(u'\n', Qt::SkipEmptyParts);
+    ASSERT_EQ(recorded.size(), now.size());
+    for (qsizetype i = 0; i < now.size(); ++i)
+        EXPECT_EQ(now[i].toStdString(), recorded[i].toStdString());
+}
+
+} // namespace
+} // namespace qel
