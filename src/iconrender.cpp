@@ -1,7 +1,7 @@
 // Renders the program's emblem as the PNG icons the desktop shows for the program and its
 // drawings: iconrender FOLDER SIZE... writes FOLDER/qeldraw-SIZE.png for each size.
 
-#include "app/logo.h"
+#include "render/logo.h"
 
 #include <QDir>
 #include <QGuiApplication>

@@ -1,6 +1,6 @@
 #include "app/helpengine.h"
 
-#include "app/helpviewer.h"
+#include "dialogs/helpviewer.h"
 #include "platform/messages.h"
 
 #include <QCoreApplication>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/helpviewer.h"
+#include "dialogs/helpviewer.h"
 #include "platform/helpfile.h"
 
 #include <QDateTime>

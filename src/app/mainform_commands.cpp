@@ -1,7 +1,7 @@
 // The frame's commands: files, windows, utilities and help; document commands are forwarded
 // to the active drawing window.
 
-#include "app/aboutbox.h"
+#include "dialogs/aboutbox.h"
 #include "app/helpengine.h"
 #include "app/mainform.h"
 #include "app/mdichild.h"

@@ -6,9 +6,9 @@
 #include "document/drawing.h"
 #include "platform/messages.h"
 #include "render/ecran.h"
-#include "render/mep.h"
+#include "dialogs/mep.h"
 #include "render/pagemapping.h"
-#include "render/printpreview.h"
+#include "dialogs/printpreview.h"
 
 #include <QPageSetupDialog>
 #include <QPrintDialog>

@@ -5,7 +5,7 @@
 #include "app/shownpage.h"
 #include "document/drawing.h"
 #include "document/shapelist.h"
-#include "edit/textinput.h"
+#include "dialogs/textinput.h"
 #include "platform/messages.h"
 #include "render/canvas.h"
 

@@ -6,7 +6,7 @@
 #include "edit/selection.h"
 #include "platform/messages.h"
 #include "transform/placement.h"
-#include "transform/transformdialogs.h"
+#include "dialogs/transformdialogs.h"
 #include "transform/turn.h"
 
 namespace qel {

@@ -1,6 +1,6 @@
 #include "app/splash.h"
 
-#include "app/logo.h"
+#include "render/logo.h"
 
 #include <QCoreApplication>
 #include <QLinearGradient>

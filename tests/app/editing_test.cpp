@@ -2,10 +2,10 @@
 
 #include "app/drawingwindow.h"
 
-#include "edit/backgrounddialog.h"
-#include "edit/chartdialog.h"
-#include "edit/modifydialog.h"
-#include "edit/objectlistdialog.h"
+#include "dialogs/backgrounddialog.h"
+#include "dialogs/chartdialog.h"
+#include "dialogs/modifydialog.h"
+#include "dialogs/objectlistdialog.h"
 #include "platform/colourchooser.h"
 #include "platform/messages.h"
 #include "platform/modalhook.h"

@@ -1,6 +1,6 @@
-#include "app/aboutbox.h"
+#include "dialogs/aboutbox.h"
 #include "app/helpengine.h"
-#include "app/helpviewer.h"
+#include "dialogs/helpviewer.h"
 #include "app/splash.h"
 #include "platform/messages.h"
 #include "qelversion.h"

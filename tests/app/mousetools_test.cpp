@@ -1,6 +1,6 @@
 #include "drawingwindow.h"
 
-#include "edit/textinput.h"
+#include "dialogs/textinput.h"
 #include "platform/filechooser.h"
 #include "platform/messages.h"
 #include "render/painter_canvas.h"

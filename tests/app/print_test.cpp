@@ -5,8 +5,8 @@
 #include "platform/messages.h"
 #include "render/ecran.h"
 #include "render/imagecompare.h"
-#include "render/mep.h"
-#include "render/printpreview.h"
+#include "dialogs/mep.h"
+#include "dialogs/printpreview.h"
 
 #include <QApplication>
 #include <QFile>

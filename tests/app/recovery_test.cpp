@@ -3,7 +3,8 @@
 
 #include "app/drawingwindow.h"
 #include "app/recoverycopy.h"
-#include "app/recoverydialog.h"
+#include "app/recoveryoffer.h"
+#include "dialogs/recoverydialog.h"
 
 #include "platform/filechooser.h"
 #include "platform/modalhook.h"

@@ -5,7 +5,7 @@
 #include "platform/filechooser.h"
 #include "platform/messages.h"
 #include "platform/modalhook.h"
-#include "transform/transformdialogs.h"
+#include "dialogs/transformdialogs.h"
 
 #include <QCheckBox>
 #include <QFile>

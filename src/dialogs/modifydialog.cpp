@@ -1,9 +1,9 @@
-#include "edit/modifydialog.h"
+#include "dialogs/modifydialog.h"
 
 #include "document/recordkind.h"
-#include "edit/colourswatch.h"
+#include "dialogs/colourswatch.h"
 #include "platform/modalhook.h"
-#include "edit/styleglyphs.h"
+#include "dialogs/styleglyphs.h"
 #include "platform/colourchooser.h"
 
 #include <QButtonGroup>

@@ -1,4 +1,4 @@
-#include "app/helpviewer.h"
+#include "dialogs/helpviewer.h"
 
 #include "platform/mnemonic.h"
 

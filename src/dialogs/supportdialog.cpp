@@ -1,4 +1,4 @@
-#include "edit/supportdialog.h"
+#include "dialogs/supportdialog.h"
 
 #include "platform/modalhook.h"
 

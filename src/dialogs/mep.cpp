@@ -1,4 +1,4 @@
-#include "render/mep.h"
+#include "dialogs/mep.h"
 
 #include "render/pagemapping.h"
 

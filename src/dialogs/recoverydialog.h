@@ -10,8 +10,6 @@ class QPushButton;
 
 namespace qel {
 
-class TMainForm;
-
 // Offered at start when drawings were left with unsaved changes by an instance that ended
 // without closing them: "Récupérer" opens them as they were, "Supprimer" throws the copies away;
 // closing the dialog keeps them for the next start.
@@ -34,9 +32,5 @@ private:
 // How a recovered drawing is named in the list: its caption, its file (or that it was never
 // saved) and when the copy was made.
 QString describeRecovery(const RecoveryEntry& entry);
-
-// Looks for copies left behind and asks what to do with them. Answers how many drawings were
-// opened again.
-int offerRecovery(TMainForm& frame, RecoveryStore& store);
 
 } // namespace qel

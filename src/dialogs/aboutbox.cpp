@@ -1,6 +1,6 @@
-#include "app/aboutbox.h"
+#include "dialogs/aboutbox.h"
 
-#include "app/logo.h"
+#include "render/logo.h"
 #include "qelversion.h"
 
 #include <QDialogButtonBox>

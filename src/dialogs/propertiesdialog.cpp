@@ -1,4 +1,4 @@
-#include "edit/propertiesdialog.h"
+#include "dialogs/propertiesdialog.h"
 
 #include "platform/modalhook.h"
 

@@ -1,4 +1,4 @@
-#include "edit/textinput.h"
+#include "dialogs/textinput.h"
 
 #include <QDialogButtonBox>
 #include <QLineEdit>

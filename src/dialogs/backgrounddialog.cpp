@@ -1,8 +1,8 @@
-#include "edit/backgrounddialog.h"
+#include "dialogs/backgrounddialog.h"
 
 #include "document/record.h"
-#include "edit/gradientdialog.h"
-#include "edit/patterndialog.h"
+#include "dialogs/gradientdialog.h"
+#include "dialogs/patterndialog.h"
 #include "platform/colourchooser.h"
 #include "platform/modalhook.h"
 #include "render/painter_canvas.h"

@@ -1,8 +1,8 @@
 // The enlarge and properties dialogs, driven in the user's place.
 
 #include "platform/modalhook.h"
-#include "edit/propertiesdialog.h"
-#include "edit/supportdialog.h"
+#include "dialogs/propertiesdialog.h"
+#include "dialogs/supportdialog.h"
 
 #include <QDate>
 #include <QDateTime>

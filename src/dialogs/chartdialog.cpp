@@ -1,4 +1,4 @@
-#include "edit/chartdialog.h"
+#include "dialogs/chartdialog.h"
 
 #include "document/chartdata.h"
 #include "document/record.h"

@@ -1,4 +1,4 @@
-#include "transform/transformdialogs.h"
+#include "dialogs/transformdialogs.h"
 
 #include "platform/modalhook.h"
 

@@ -1,4 +1,4 @@
-#include "edit/colourswatch.h"
+#include "dialogs/colourswatch.h"
 
 #include "render/canvas.h"
 

@@ -1,6 +1,6 @@
-#include "edit/gradientdialog.h"
+#include "dialogs/gradientdialog.h"
 
-#include "edit/colourswatch.h"
+#include "dialogs/colourswatch.h"
 #include "render/background.h"
 #include "render/painter_canvas.h"
 

@@ -1,4 +1,4 @@
-#include "edit/objectlistdialog.h"
+#include "dialogs/objectlistdialog.h"
 
 #include "document/record.h"
 #include "document/recordkind.h"

@@ -1,7 +1,7 @@
 // The modify dialog, driven in the user's place: it rewrites only what the user changed.
 
 #include "platform/modalhook.h"
-#include "edit/modifydialog.h"
+#include "dialogs/modifydialog.h"
 #include "platform/colourchooser.h"
 
 #include <QComboBox>

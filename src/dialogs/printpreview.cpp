@@ -1,4 +1,4 @@
-#include "render/printpreview.h"
+#include "dialogs/printpreview.h"
 
 #include <QPainter>
 #include <QPushButton>

@@ -1,7 +1,4 @@
-#include "app/recoverydialog.h"
-
-#include "app/mainform.h"
-#include "platform/modalhook.h"
+#include "dialogs/recoverydialog.h"
 
 #include <QFileInfo>
 #include <QHBoxLayout>
@@ -17,9 +14,9 @@ QString describeRecovery(const RecoveryEntry& e) {
                                                    : QFileInfo(e.data.fileName).fileName();
     const QString caption =
         e.data.caption.isEmpty() ? QStringLiteral("Dessin sans nom") : e.data.caption;
-    QString text = QStringLiteral("%1 (%2), copie du %3")
-                       .arg(caption, file,
-                            e.data.time.toString(QStringLiteral("dd/MM/yyyy à HH:mm:ss")));
+    QString text =
+        QStringLiteral("%1 (%2), copie du %3")
+            .arg(caption, file, e.data.time.toString(QStringLiteral("dd/MM/yyyy à HH:mm:ss")));
     if (!e.readable) text += QStringLiteral(" : illisible");
     return text;
 }
@@ -59,32 +56,6 @@ TRecuperation::TRecuperation(const std::vector<RecoveryEntry>& entries, QWidget*
     layout->addWidget(List);
     layout->addLayout(buttons);
     resize(520, 260);
-}
-
-int offerRecovery(TMainForm& frame, RecoveryStore& store) {
-    const std::vector<RecoveryEntry> entries = store.orphans();
-    if (entries.empty()) return 0;
-    TRecuperation dialog(entries, &frame);
-    runModal(dialog);
-    int opened = 0;
-    switch (dialog.choice()) {
-    case TRecuperation::Recover:
-        for (const RecoveryEntry& e : entries) {
-            if (!e.readable) continue; // an unreadable copy stays until it is thrown away
-            frame.restoreDrawing(e.data);
-            store.discard(e); // the window's own copy takes over
-            ++opened;
-        }
-        break;
-    case TRecuperation::Discard:
-        for (const RecoveryEntry& e : entries)
-            store.discard(e);
-        break;
-    case TRecuperation::Later:
-        break;
-    }
-    store.forget();
-    return opened;
 }
 
 } // namespace qel

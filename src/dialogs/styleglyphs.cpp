@@ -1,4 +1,4 @@
-#include "edit/styleglyphs.h"
+#include "dialogs/styleglyphs.h"
 
 #include <QPainter>
 #include <QPainterPath>

@@ -1,6 +1,6 @@
-#include "edit/patterndialog.h"
+#include "dialogs/patterndialog.h"
 
-#include "edit/colourswatch.h"
+#include "dialogs/colourswatch.h"
 #include "platform/colourchooser.h"
 #include "render/background.h"
 #include "render/painter_canvas.h"

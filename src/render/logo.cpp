@@ -1,4 +1,4 @@
-#include "app/logo.h"
+#include "render/logo.h"
 
 #include <QFont>
 #include <QLinearGradient>
