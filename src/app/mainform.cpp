@@ -37,7 +37,7 @@ TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent) {
     buildMenus();
     buildToolbar();
     buildStatusBar();
-    connectCommands();
+    connectControls();
     setUpDesktop();
     UpdateMenuItems();
 }
@@ -74,49 +74,7 @@ void TMainForm::buildWorkspace() {
     connect(mdi_, &QMdiArea::subWindowActivated, this, [this] { UpdateMenuItems(); });
 }
 
-void TMainForm::buildToolbar() {
-    auto* bar = new QToolBar(QStringLiteral("Barre d'outils"), this);
-    bar->setObjectName(QStringLiteral("ToolBar"));
-    bar->setMovable(false);
-    bar->setFixedHeight(33);
-    bar->setIconSize(QSize(20, 20));
-    addToolBar(Qt::TopToolBarArea, bar);
-
-    auto button = [&](const QString& name, const QString& hint, const QString& glyph, QAction* same,
-                      bool document) {
-        auto* b = new QToolButton(bar);
-        b->setObjectName(name);
-        b->setAutoRaise(true);
-        b->setIcon(toolbarGlyph(glyph));
-        b->setToolTip(hint);
-        b->setStatusTip(hint);
-        b->setAccessibleName(hint);
-        if (same) connect(b, &QToolButton::clicked, same, &QAction::trigger);
-        bar->addWidget(b);
-        if (document) documentControls_ << b;
-        return b;
-    };
-    button(QStringLiteral("NewBtn"), QStringLiteral("Nouveau"), QStringLiteral("new"),
-           action(QStringLiteral("FileNewItem")), false);
-    button(QStringLiteral("OpenBtn"), QStringLiteral("Ouvrir"), QStringLiteral("open"),
-           action(QStringLiteral("FileOpenItem")), false);
-    button(QStringLiteral("SaveBtn"), QStringLiteral("Enregistrer"), QStringLiteral("save"),
-           action(QStringLiteral("FileSaveItem")), true);
-    button(QStringLiteral("PrintBtn"), QStringLiteral("Imprimer"), QStringLiteral("print"),
-           action(QStringLiteral("FilePrintItem")), true);
-    button(QStringLiteral("PreviewBtn"), QStringLiteral("Aperçu avant impression"),
-           QStringLiteral("preview"), action(QStringLiteral("FilePreviewItem")), true);
-    undoButton_ = button(QStringLiteral("UndoBtn"), QStringLiteral("Annuler"),
-                         QStringLiteral("undo"), action(QStringLiteral("EditUndoItem")), true);
-    bar->addSeparator();
-    button(QStringLiteral("CutBtn"), QStringLiteral("Couper"), QStringLiteral("cut"),
-           action(QStringLiteral("EditCutItem")), true);
-    button(QStringLiteral("CopyBtn"), QStringLiteral("Copier"), QStringLiteral("copy"),
-           action(QStringLiteral("EditCopyItem")), true);
-    button(QStringLiteral("PasteBtn"), QStringLiteral("Coller"), QStringLiteral("paste"),
-           action(QStringLiteral("EditPasteItem")), true);
-    bar->addSeparator();
-
+void TMainForm::addFontControls(QToolBar* bar) {
     FontName = new QComboBox(bar);
     FontName->setObjectName(QStringLiteral("FontName"));
     FontName->setEditable(true);
@@ -138,8 +96,9 @@ void TMainForm::buildToolbar() {
     bar->addWidget(SpinEdit2);
 
     auto toggle = [&](const QString& name, const QString& hint, const QString& glyph) {
-        QToolButton* b = button(name, hint, glyph, nullptr, true);
+        QToolButton* b = toolButton(bar, name, hint, glyph);
         b->setCheckable(true);
+        documentControls_ << b;
         return b;
     };
     BoldButton =
@@ -148,11 +107,6 @@ void TMainForm::buildToolbar() {
         toggle(QStringLiteral("ItalButton"), QStringLiteral("Italique"), QStringLiteral("italic"));
     UnderButton = toggle(QStringLiteral("UnderButton"), QStringLiteral("Souligné"),
                          QStringLiteral("underline"));
-    bar->addSeparator();
-    button(QStringLiteral("ZoomInBtn"), QStringLiteral("Zoom avant"), QStringLiteral("zoomin"),
-           action(QStringLiteral("ZoomInItem")), true);
-    button(QStringLiteral("ZoomOutBtn"), QStringLiteral("Zoom arrière"), QStringLiteral("zoomout"),
-           action(QStringLiteral("ZoomOutItem")), true);
     documentControls_ << FontName << SpinEdit2;
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/commandtable.h"
 #include "app/frameservices.h"
 #include "platform/recoverystore.h"
 
@@ -9,6 +10,8 @@
 #include <QMainWindow>
 #include <QStringList>
 #include <memory>
+#include <span>
+#include <vector>
 
 class QComboBox;
 class QLabel;
@@ -17,6 +20,7 @@ class QMdiSubWindow;
 class QPrinter;
 class QSpinBox;
 class QTimer;
+class QToolBar;
 class QToolButton;
 
 namespace qel {
@@ -65,9 +69,13 @@ public:
     // A drawing just opened or saved goes first in the recent files of "&Fichier".
     void noteRecentFile(const QString& path);
     void openRecentFile(const QString& path);
+    // Enables every command and its button as its row says, for the state now: called after
+    // every change of window or of drawing.
     void UpdateMenuItems();
-    // "&Annuler", "&Rétablir" and the undo button follow the active drawing's history.
-    void updateHistoryItems();
+    // Every command of the menus, in menu order.
+    static std::span<const CommandMenu> commandMenus();
+    // The row of a command; null for a name no row has.
+    static const Command* commandNamed(const QString& name);
     TMDIChild* activeChild() const;
     QList<TMDIChild*> children() const;
     QAction* action(const QString& objectName) const { return actions_.value(objectName); }
@@ -110,17 +118,17 @@ private:
     void buildToolbar();
     void buildStatusBar();
     void buildWorkspace();
-    QAction* addItem(QMenu* menu, const QString& name, const QString& caption, const QString& hint,
-                     bool documentCommand, QKeySequence shortcut = {});
-    void forward(const QString& actionName, void (TMDIChild::*operation)());
+    QAction* addCommand(QMenu* menu, const Command& command);
+    QToolButton* toolButton(QToolBar* bar, const QString& name, const QString& hint,
+                            const QString& glyph);
+    void addFontControls(QToolBar* bar);
     void FormShow();
     void applyFontToggles(TMDIChild* child);
     void applyToActive(const std::function<void(TMDIChild&)>& operation);
+    void closeActiveWindow();
 
     // Commands (mainform_commands.cpp)
-    void connectCommands();
-    void connectEditCommands(); // mainform_edit.cpp
-    void connectPrintCommands();
+    void connectControls();
     TMDIChild* createChild(const QString& caption);
     void tileMinimised();
     void minimiseAll();
@@ -135,12 +143,16 @@ private:
     QLabel* panels_[3] = {nullptr, nullptr, nullptr};
     QTimer* clock_ = nullptr;
     QHash<QString, QAction*> actions_;
-    QList<QAction*> documentActions_;
-    QList<QWidget*> documentControls_;
+    struct CommandState {
+        QAction* action;
+        QToolButton* button; // null when the command has none
+        Enabled enabled;
+    };
+    std::vector<CommandState> commands_;
+    QList<QWidget*> documentControls_; // the font controls
     std::unique_ptr<HelpEngine> help_;
     std::shared_ptr<QPrinter> printer_; // made on first use: looking for printers takes time
     bool shown_ = false;
-    QToolButton* undoButton_ = nullptr;
     RecoveryStore* recovery_ = nullptr;
 };
 

@@ -1,7 +1,6 @@
-// The frame's commands: files, windows, utilities and help; document commands are forwarded
-// to the active drawing window.
+// The frame's own operations (files, windows, help) and the controls that are not commands: the
+// font controls and the palette.
 
-#include "dialogs/aboutbox.h"
 #include "app/helpengine.h"
 #include "app/mainform.h"
 #include "app/mdichild.h"
@@ -9,9 +8,6 @@
 #include "document/drawing.h"
 #include "platform/filechooser.h"
 #include "platform/messages.h"
-#include "utilities/calendrier.h"
-#include "utilities/horloge.h"
-#include "utilities/pocket.h"
 
 #include <QCloseEvent>
 #include <QComboBox>
@@ -67,32 +63,8 @@ QList<TMDIChild*> TMainForm::children() const {
     return out;
 }
 
-void TMainForm::UpdateMenuItems() {
-    const bool open = !mdi_->subWindowList().isEmpty();
-    for (QAction* a : documentActions_)
-        a->setEnabled(open);
-    for (QWidget* w : documentControls_)
-        w->setEnabled(open);
-    for (QWidget* w : palette_->documentControls())
-        w->setEnabled(open);
-    updateHistoryItems();
-}
-
-void TMainForm::updateHistoryItems() {
-    const TMDIChild* child = activeChild();
-    const bool undo = child && child->drawing().canUndo();
-    action(QStringLiteral("EditUndoItem"))->setEnabled(undo);
-    action(QStringLiteral("EditRedoItem"))->setEnabled(child && child->drawing().canRedo());
-    if (undoButton_) undoButton_->setEnabled(undo);
-}
-
 void TMainForm::applyToActive(const std::function<void(TMDIChild&)>& operation) {
     if (TMDIChild* child = activeChild()) operation(*child);
-}
-
-void TMainForm::forward(const QString& actionName, void (TMDIChild::*operation)()) {
-    connect(action(actionName), &QAction::triggered, this,
-            [this, operation] { applyToActive([operation](TMDIChild& c) { (c.*operation)(); }); });
 }
 
 TMDIChild* TMainForm::createChild(const QString& caption) {
@@ -105,7 +77,7 @@ TMDIChild* TMainForm::createChild(const QString& caption) {
     connect(child, &TMDIChild::captionChanged, sub, &QWidget::setWindowTitle);
     connect(child, &TMDIChild::saved, this, &TMainForm::noteRecentFile);
     connect(sub, &QObject::destroyed, this, [this] { UpdateMenuItems(); });
-    connect(&child->drawing(), &Drawing::changed, this, [this] { updateHistoryItems(); });
+    connect(&child->drawing(), &Drawing::changed, this, [this] { UpdateMenuItems(); });
     LastChild = child;
     child->SetIni(CurrentTool, palette_->penWidth(), CurrentPenStyle, palette_->penColour(),
                   palette_->fillColour(), CurrentBrushStyle);
@@ -118,7 +90,8 @@ TMDIChild* TMainForm::createChild(const QString& caption) {
 }
 
 TMDIChild* TMainForm::restoreDrawing(const RecoveryData& data) {
-    TMDIChild* child = createChild(data.caption.isEmpty() ? QStringLiteral("Dessin") : data.caption);
+    TMDIChild* child =
+        createChild(data.caption.isEmpty() ? QStringLiteral("Dessin") : data.caption);
     child->restore(data.lines, data.fileName, data.caption);
     return child;
 }
@@ -180,61 +153,18 @@ void TMainForm::showHelp(int command, int context) {
     help_->command(command, context);
 }
 
-void TMainForm::connectCommands() {
-    auto on = [this](const char* name, auto&& slot) {
-        connect(action(QString::fromLatin1(name)), &QAction::triggered, this, slot);
-    };
-    on("FileNewItem", [this] { FileNewItemClick(); });
-    on("FileOpenItem", [this] { FileOpenItemClick(); });
-    on("FileCloseItem", [this] {
-        if (QMdiSubWindow* sub = mdi_->activeSubWindow())
-            sub->close();
-        else if (TMDIChild* child = activeChild())
-            child->parentWidget()->close();
-    });
-    on("FileSaveItem", [this] { applyToActive([](TMDIChild& c) { c.Sauve(0); }); });
-    on("FileSaveAsItem", [this] { applyToActive([](TMDIChild& c) { c.Sauve(1); }); });
-    on("FileExitItem", [this] { close(); });
-    forward(QStringLiteral("EditUndoItem"), &TMDIChild::Annuler);
-    forward(QStringLiteral("EditRedoItem"), &TMDIChild::Retablir);
-    forward(QStringLiteral("RedrawItem"), &TMDIChild::Redessine);
-    forward(QStringLiteral("SelectAllItem"), &TMDIChild::ToutSel);
-    forward(QStringLiteral("DeselectAllItem"), &TMDIChild::ToutDesel);
-    on("ShowGridItem",
-       [this](bool ticked) { applyToActive([ticked](TMDIChild& c) { c.SetGrille(ticked); }); });
-    on("ColourStripItem", [this](bool ticked) { strip_->setVisible(ticked); });
+void TMainForm::closeActiveWindow() {
+    if (QMdiSubWindow* sub = mdi_->activeSubWindow())
+        sub->close();
+    else if (TMDIChild* child = activeChild())
+        child->parentWidget()->close();
+}
 
-    on("CalendarItem", [this] {
-        TCalendrier dialog(this);
-        dialog.exec();
-    });
-    on("CalculatorItem", [this] {
-        TPocket dialog(this);
-        dialog.exec();
-    });
-    on("ClockItem", [this] {
-        THorloge dialog(this);
-        dialog.exec();
-    });
-
-    on("WindowCascadeItem", [this] { mdi_->cascadeSubWindows(); });
-    on("WindowTileItem", [this] { mdi_->tileSubWindows(); });
-    on("WindowArrangeItem", [this] { tileMinimised(); });
-    on("WindowMinimizeItem", [this] { minimiseAll(); });
-
-    on("HelpContentsItem", [this] { showHelp(3, 0); });
-    on("HelpSearchItem", [this] { showHelp(261, 0); });
-    on("HelpHowToUseItem", [this] { showHelp(4, 0); });
-    on("HelpAboutItem", [this] {
-        AboutBox box(this);
-        box.exec();
-    });
-    connectPrintCommands();
+// The controls that are not commands: help on menus, the font controls, the palette.
+void TMainForm::connectControls() {
     auto* f1 = new MenuHelpFilter(this, [this](int context) { showHelp(1, context); });
     for (QMenu* menu : menuBar()->findChildren<QMenu*>())
         menu->installEventFilter(f1);
-
-    connectEditCommands();
 
     // Font controls act on the active drawing window at once.
     connect(FontName, &QComboBox::currentTextChanged, this, [this](const QString& name) {

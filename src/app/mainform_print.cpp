@@ -3,12 +3,12 @@
 
 #include "app/mainform.h"
 #include "app/mdichild.h"
+#include "dialogs/mep.h"
+#include "dialogs/printpreview.h"
 #include "document/drawing.h"
 #include "platform/messages.h"
 #include "render/ecran.h"
-#include "dialogs/mep.h"
 #include "render/pagemapping.h"
-#include "dialogs/printpreview.h"
 
 #include <QPageSetupDialog>
 #include <QPrintDialog>
@@ -106,17 +106,6 @@ bool TMainForm::printActive(int copies) {
     if (renderer.skippedRecords() > 0)
         setStatusText(0, undrawnRecordsText(renderer.skippedRecords()));
     return true;
-}
-
-void TMainForm::connectPrintCommands() {
-    auto on = [this](const char* name, void (TMainForm::*command)()) {
-        connect(action(QString::fromLatin1(name)), &QAction::triggered, this,
-                [this, command] { (this->*command)(); });
-    };
-    on("FilePrintSetupItem", &TMainForm::FilePrintSetupItemClick);
-    on("FilePageSetupItem", &TMainForm::FilePageSetupItemClick);
-    on("FilePreviewItem", &TMainForm::FilePreviewItemClick);
-    on("FilePrintItem", &TMainForm::FilePrintItemClick);
 }
 
 } // namespace qel

@@ -9,10 +9,13 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QDialog>
+#include <QDir>
+#include <QFile>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
 #include <QMimeData>
+#include <QRegularExpression>
 #include <QTimer>
 
 namespace {
@@ -250,6 +253,35 @@ TEST(EveryCommand, DoesWhatItsRowSays) {
             EXPECT_TRUE(opened.contains(QString::fromLatin1(r.box)))
                 << opened.join(u',').toStdString();
     }
+}
+
+// Every dialog of the program is reached: through a command, or as the rows below say.
+TEST(EveryCommand, EveryDialogIsOpenedBySomeCommand) {
+    const QSet<QString> elsewhere = {
+        "qel::TEditext",      // the text tool
+        "qel::TMotif",        // the background box's pattern
+        "qel::TCouleur",      // the background box's gradient
+        "qel::TRecuperation", // at start, after an unsaved end
+    };
+    QSet<QString> declared;
+    const QDir folder(QStringLiteral(QEL_TEST_DATA "/../../src/dialogs"));
+    static const QRegularExpression dialogClass(QStringLiteral("class (\\w+) : public QDialog"));
+    for (const QString& header : folder.entryList({QStringLiteral("*.h")})) {
+        QFile f(folder.filePath(header));
+        ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+        auto it = dialogClass.globalMatch(QString::fromUtf8(f.readAll()));
+        while (it.hasNext())
+            declared << QStringLiteral("qel::") + it.next().captured(1);
+    }
+    EXPECT_GE(declared.size(), 18); // the desk utilities keep theirs apart
+    QSet<QString> reached = elsewhere;
+    for (const Row& r : rows())
+        if (*r.box) reached << QString::fromLatin1(r.box);
+    for (const QString& name : declared)
+        EXPECT_TRUE(reached.contains(name)) << name.toStdString() << " is opened by no command";
+    for (const CommandMenu& m : TMainForm::commandMenus())
+        for (const Command& c : m.commands)
+            EXPECT_TRUE(!*c.name || c.onFrame || c.onWindow) << c.name << " does nothing";
 }
 
 } // namespace
