@@ -4,7 +4,7 @@
 
 #include "app/drawingwindow.h"
 
-#include "app/colourpanel.h"
+#include "app/accessible.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -32,9 +32,11 @@ enum Effect : unsigned {
     Message = 32,
 };
 
-// Closes every window that opens while it lives, noting its class: the boxes answer "Annuler".
+// Closes every window that opens while it lives, noting its class and what a screen reader
+// would stumble on in it: the boxes answer "Annuler".
 struct BoxCatcher : QObject {
     QStringList opened;
+    std::string unheard;
     QWidget* frame;
     explicit BoxCatcher(QWidget* f) : frame(f) { qApp->installEventFilter(this); }
     ~BoxCatcher() override { qApp->removeEventFilter(this); }
@@ -45,7 +47,8 @@ struct BoxCatcher : QObject {
         if (!w->isWindow() || w == frame || (type != Qt::Dialog && type != Qt::Window))
             return false;
         opened << QString::fromLatin1(w->metaObject()->className());
-        QTimer::singleShot(0, w, [w] {
+        QTimer::singleShot(0, w, [this, w] {
+            unheard += marksIn(w) + unnamedIn(w);
             if (auto* d = qobject_cast<QDialog*>(w))
                 d->reject();
             else
@@ -208,6 +211,7 @@ LoadedWindow* newWindow() {
 }
 
 TEST(EveryCommand, DoesWhatItsRowSays) {
+    FrenchQt french;
     const auto& table = rows();
     std::unique_ptr<LoadedWindow> probe(newWindow());
     QStringList inMenus;
@@ -241,6 +245,7 @@ TEST(EveryCommand, DoesWhatItsRowSays) {
             action->trigger();
             QCoreApplication::processEvents();
             opened = boxes.opened;
+            EXPECT_EQ(boxes.unheard, "") << "marks or unnamed controls";
         }
         const State after = stateOf(*w);
         seen = effectsBetween(before, after);
