@@ -110,8 +110,13 @@ struct BandResult {
 
 int paintPage(QImage& target, const QStringList& lines, const PaintOptions& options,
               const PagePaint& what) {
-    QRect area = target.rect();
-    if (what.damaged) area &= *what.damaged;
+    // An image of more pixels than the page (a high-density screen, a scaled export) is still
+    // painted in page pixels; Qt's own edges there may stray by a pixel of the image, so the
+    // parts repainted and the records they take in reach one page pixel further.
+    const bool scaled = target.devicePixelRatio() != 1;
+    const QRect page(QPoint(0, 0), target.deviceIndependentSize().toSize());
+    QRect area = page;
+    if (what.damaged) area &= scaled ? what.damaged->adjusted(-1, -1, 1, 1) : *what.damaged;
     const int threads = what.threads > 0 ? what.threads : BandWorkers::defaultThreads();
     const int bands = writtenDirectly(target.format()) && !area.isEmpty()
                           ? std::clamp(area.height() / kMinBandRows, 1, threads)
@@ -144,18 +149,20 @@ int paintPage(QImage& target, const QStringList& lines, const PaintOptions& opti
         QImage view = bits ? QImage(bits, target.width(), target.height(), target.bytesPerLine(),
                                     target.format())
                            : QImage();
+        view.setDevicePixelRatio(target.devicePixelRatio());
         PainterCanvas canvas(view);
         canvas.setArea(QRect(area.left(), top, area.width(), bottom - top));
         canvas.setTextCache(shared.texts);
-        if (what.clearWhite) canvas.whiteness(0, 0, target.width(), target.height());
+        if (what.clearWhite) canvas.whiteness(0, 0, page.width(), page.height());
         if (what.startStyle) canvas.setStyle(*what.startStyle);
-        Grille(canvas, target.size(), what.gridStep, canvas.area());
+        Grille(canvas, page.size(), what.gridStep, canvas.area());
 
         PaintOptions own = shared;
         if (band > 0) own.reportSize = nullptr; // heard once, on the calling thread
         BandResult& result = results[std::size_t(band)];
         RecordPainter painter(canvas, own, result.state);
-        if (bands > 1 || what.damaged) painter.cullTo(canvas.area());
+        if (bands > 1 || what.damaged)
+            painter.cullTo(scaled ? canvas.area().adjusted(-1, -1, 1, 1) : canvas.area());
         result.undrawable = painter.paintRecords(reading.records);
         result.style = canvas.style();
         if (what.bandTimes) {

@@ -32,6 +32,11 @@ struct TextLayout;
 //
 // Several canvases may paint one image at once from different threads, each over its own QImage
 // sharing the pixels and each confined to its own area.
+//
+// An image with a device pixel ratio above one (a window on a high-density screen, a scaled
+// export) holds that many pixels per page pixel: coordinates, sizes and areas stay in page
+// pixels, and Qt draws every figure, fill and text at the image's own pixels. A one-pixel pen
+// then covers its page pixels' screen pixels, hatches keep their spacing in page pixels.
 class PainterCanvas : public Canvas {
 public:
     explicit PainterCanvas(QImage& target);
@@ -111,10 +116,15 @@ private:
     void beginStroke();
     void endStroke();
     void wideClosedFigure(const QRect& box, int cornerWidth, int cornerHeight);
+    bool scaled() const { return ratio_ != 1; }
+    void scaledOutline(const QPoint* points, int count, bool closed);
+    double outlineOffset(bool insideFrame) const;
 
     std::optional<QPainter> ownPainter_;
     QPainter* p_ = nullptr;
-    QImage* image_ = nullptr; // direct pixel access when painting on an image
+    QImage* image_ = nullptr;       // direct pixel access when painting on an image
+    QImage* scaledImage_ = nullptr; // an image of ratio_ pixels per page pixel, drawn by Qt
+    double ratio_ = 1;
     QSize size_;
     QRect area_;           // where pixels may change: the surface, or less
     bool ownClip_ = false; // the painter's clip is area_, set here

@@ -62,6 +62,16 @@ const QPen& PainterCanvas::qtPen() {
         qpen_ = QPen(Qt::NoPen);
     } else if (pen.width > 1) {
         qpen_ = QPen(toQColor(pen.colour), pen.width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
+    } else if (scaled()) {
+        // One page pixel wide, whatever the image's pixels per page pixel; the dashes count in
+        // page pixels too.
+        qpen_ = QPen(toQColor(pen.colour), 1, Qt::SolidLine, Qt::FlatCap, Qt::MiterJoin);
+        if (dash_) {
+            QList<qreal> pattern;
+            for (int i = 0; i < dashLength_; ++i)
+                pattern << dash_[i];
+            qpen_.setDashPattern(pattern);
+        }
     } else {
         // A cosmetic pen with flat caps leaves out the last pixel of a line, like the
         // platform's.
@@ -91,7 +101,9 @@ void PainterCanvas::refreshBrush() {
 
 const QBrush& PainterCanvas::qtBrush() {
     if (qbrushStale_)
-        qbrush_ = QBrush(toQColor(brushBuilt_->colour), qtBrushStyle(brushBuilt_->style));
+        qbrush_ = scaled() && hatchRows(brushBuilt_->style)
+                      ? hatchBrush(brushBuilt_->style, toQColor(brushBuilt_->colour), ratio_)
+                      : QBrush(toQColor(brushBuilt_->colour), qtBrushStyle(brushBuilt_->style));
     qbrushStale_ = false;
     return qbrush_;
 }
