@@ -2,6 +2,7 @@
 
 #include "app/mdichild.h"
 #include "render/painter_canvas.h"
+#include "render/scaledcanvas.h"
 
 #include <QMouseEvent>
 #include <QPainter>
@@ -49,7 +50,10 @@ void DrawingSurface::resizeImage(int width, int height) {
         p.drawImage(0, 0, image_);
     }
     image_ = std::move(next);
-    canvas_ = std::make_unique<PainterCanvas>(image_);
+    if (ScaledCanvas::paints(image_))
+        canvas_ = std::make_unique<ScaledCanvas>(image_);
+    else
+        canvas_ = std::make_unique<PainterCanvas>(image_);
     setFixedSize(width, height);
     update();
 }

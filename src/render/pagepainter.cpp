@@ -9,6 +9,7 @@
 #include "render/recordcache.h"
 #include "render/recordpainter.h"
 #include "render/recordreach.h"
+#include "render/scaledcanvas.h"
 #include "render/textcache.h"
 
 #include <algorithm>
@@ -134,7 +135,8 @@ int paintPage(QImage& target, const QStringList& lines, const PaintOptions& opti
 
     std::vector<int> edges{area.top(), area.top() + area.height()};
     if (bands > 1) {
-        layOutTexts(reading.records, *shared.texts, bands);
+        // Texts are laid out here at the page's own size only.
+        if (!scaled) layOutTexts(reading.records, *shared.texts, bands);
         edges = bandEdges(reading.records, area, bands);
     }
 
@@ -150,19 +152,32 @@ int paintPage(QImage& target, const QStringList& lines, const PaintOptions& opti
                                     target.format())
                            : QImage();
         view.setDevicePixelRatio(target.devicePixelRatio());
-        PainterCanvas canvas(view);
-        canvas.setArea(QRect(area.left(), top, area.width(), bottom - top));
-        canvas.setTextCache(shared.texts);
+        // A whole number of image pixels per page pixel keeps the pixel writers; another ratio
+        // goes through Qt.
+        std::optional<PainterCanvas> plain;
+        std::optional<ScaledCanvas> whole;
+        const QRect bandArea(area.left(), top, area.width(), bottom - top);
+        if (ScaledCanvas::paints(view)) {
+            whole.emplace(view);
+            whole->setArea(bandArea);
+            whole->setTextCache(shared.texts);
+        } else {
+            plain.emplace(view);
+            plain->setArea(bandArea);
+            plain->setTextCache(shared.texts);
+        }
+        Canvas& canvas = whole ? static_cast<Canvas&>(*whole) : *plain;
+        const QRect canvasArea = whole ? whole->area() : plain->area();
         if (what.clearWhite) canvas.whiteness(0, 0, page.width(), page.height());
         if (what.startStyle) canvas.setStyle(*what.startStyle);
-        Grille(canvas, page.size(), what.gridStep, canvas.area());
+        Grille(canvas, page.size(), what.gridStep, canvasArea);
 
         PaintOptions own = shared;
         if (band > 0) own.reportSize = nullptr; // heard once, on the calling thread
         BandResult& result = results[std::size_t(band)];
         RecordPainter painter(canvas, own, result.state);
         if (bands > 1 || what.damaged)
-            painter.cullTo(scaled ? canvas.area().adjusted(-1, -1, 1, 1) : canvas.area());
+            painter.cullTo(scaled ? canvasArea.adjusted(-1, -1, 1, 1) : canvasArea);
         result.undrawable = painter.paintRecords(reading.records);
         result.style = canvas.style();
         if (what.bandTimes) {

@@ -126,6 +126,11 @@ void PainterCanvas::line(QPoint from, QPoint to) {
     // A line that goes nowhere has no pixel before its excluded end: nothing to draw.
     if ((from == to && thinPen()) || !figureMode() || noOutline()) return;
     if (stamped()) {
+        if (dash_) {
+            const QPoint ends[] = {from, to};
+            dashedStroke(ends, 2, false);
+            return;
+        }
         beginStroke();
         stroke_.line(from, to);
         endStroke();
@@ -152,6 +157,10 @@ void PainterCanvas::polyline(const QPoint* points, int count) {
         std::all_of(points + 1, points + count, [&](const QPoint& q) { return q == points[0]; }))
         return; // one repeated point, as a line of no length
     if (stamped()) {
+        if (dash_) {
+            dashedStroke(points, count, false);
+            return;
+        }
         beginStroke();
         for (int i = 1; i < count; ++i)
             stroke_.line(points[i - 1], points[i]);
@@ -183,6 +192,10 @@ void PainterCanvas::polygon(const QPoint* points, int count) {
         if (noOutline()) return;
         if (!stamped()) {
             thinPolygon(points, count);
+            return;
+        }
+        if (dash_) {
+            dashedStroke(points, count, true);
             return;
         }
         beginStroke();
@@ -391,6 +404,19 @@ void PainterCanvas::thickArc(const QRect& box, QPoint start, QPoint end, bool cl
             roundedSpans(box, box.width(), box.height(), false, spans_);
             fillSpans(spans_);
         }
+        if (dash_) {
+            // The closing line joins the dashes' path.
+            if (closed && !full) {
+                const QPoint ends[] = {chain_.back(), chain_.front()};
+                thin_.begin(nullptr, 0, kEverywhere);
+                thin_.segment(ends[0], ends[1], chain_);
+            }
+            const PixelChain& drawn = dashesOf(chain_);
+            beginStroke();
+            stroke_.chain(drawn.data(), drawn.size());
+            endStroke();
+            return;
+        }
         beginStroke();
         stroke_.chain(chain_.data(), chain_.size());
         if (closed && !full) stroke_.line(chain_.back(), chain_.front());
@@ -463,8 +489,9 @@ void PainterCanvas::wideClosedFigure(const QRect& box, int cornerWidth, int corn
         fillSpans(spans_);
     }
     roundedChain(outline, cornerWidth, cornerHeight, chain_);
+    const PixelChain& drawn = dashesOf(chain_);
     beginStroke();
-    stroke_.chain(chain_.data(), chain_.size());
+    stroke_.chain(drawn.data(), drawn.size());
     endStroke();
 }
 
@@ -492,6 +519,12 @@ void PainterCanvas::fillSpans(const std::vector<Span>& spans) {
 
 void PainterCanvas::paintSpans(const std::vector<Span>& spans, QRgb colour,
                                const std::uint8_t* hatch) {
+    if (hatch && pixelScale_ > 1 && brush_.style >= 2 && brush_.style <= 7) {
+        std::vector<std::uint8_t>& tile = hatchTiles_[brush_.style - 2];
+        if (tile.empty()) tile = hatchTile(brush_.style, pixelScale_);
+        writeTiledSpans(*image_, area_, spans, colour, tile, 8 * pixelScale_, notXorActive_);
+        return;
+    }
     writeSpans(*image_, area_, spans, colour, hatch, notXorActive_);
 }
 

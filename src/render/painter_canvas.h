@@ -54,6 +54,11 @@ public:
     // without it. Figures are still placed in the whole surface's coordinates.
     void setArea(const QRect& area);
     const QRect& area() const { return area_; }
+    // For an image of this many pixels per page pixel painted in image pixels (see
+    // ScaledCanvas): fonts this many times their size, hatches this many times their spacing,
+    // and a pen exactly this wide dashed as a one-pixel pen of the page, its dashes this many
+    // times longer.
+    void setPixelScale(int scale);
     // Texts on an image are laid out and rasterised once and written from the cache afterwards;
     // without a cache every text goes through the painter.
     void setTextCache(TextCache* texts);
@@ -116,6 +121,8 @@ private:
     void beginStroke();
     void endStroke();
     void wideClosedFigure(const QRect& box, int cornerWidth, int cornerHeight);
+    const PixelChain& dashesOf(const PixelChain& chain);
+    void dashedStroke(const QPoint* points, int count, bool closed);
     bool scaled() const { return ratio_ != 1; }
     void scaledOutline(const QPoint* points, int count, bool closed);
     double outlineOffset(bool insideFrame) const;
@@ -130,6 +137,9 @@ private:
     bool ownClip_ = false; // the painter's clip is area_, set here
     bool rasterOps_ = false;
     double dpi_ = 96;
+    int pixelScale_ = 1;
+    int scaledDash_[6] = {};
+    std::vector<std::uint8_t> hatchTiles_[6]; // per hatched brush style, at the pixel scale
 
     // What was last turned into Qt objects, so unchanged state costs nothing.
     std::optional<PenState> penBuilt_;

@@ -35,7 +35,8 @@ void PainterCanvas::refreshPen() {
     if (noOutline()) return;
     pointColour_ = pen_.colour;
     pointPenStale_ = true;
-    if (!thinPen()) return;
+    const bool scaledThin = pixelScale_ > 1 && pen_.width == pixelScale_;
+    if (!thinPen() && !scaledThin) return;
     switch (pen_.style) {
     case 1:
         dash_ = kDash, dashLength_ = 2;
@@ -51,6 +52,11 @@ void PainterCanvas::refreshPen() {
         break;
     default:
         break;
+    }
+    if (scaledThin && dash_) {
+        for (int i = 0; i < dashLength_; ++i)
+            scaledDash_[i] = dash_[i] * pixelScale_;
+        dash_ = scaledDash_;
     }
 }
 

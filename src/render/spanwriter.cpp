@@ -54,4 +54,28 @@ void writeSpans(QImage& image, const QRect& clip, const std::vector<Span>& spans
     }
 }
 
+void writeTiledSpans(QImage& image, const QRect& clip, const std::vector<Span>& spans, QRgb colour,
+                     const std::vector<std::uint8_t>& ink, int tile, bool notXor) {
+    const QRect area = clip & image.rect();
+    if (area.isEmpty() || tile <= 0) return;
+    uchar* bits = image.bits();
+    const qsizetype stride = image.bytesPerLine();
+    const QRgb flip = ~colour;
+    for (const Span& s : spans) {
+        if (s.y < area.top() || s.y > area.bottom()) continue;
+        const int x0 = std::max(s.x0, area.left()), x1 = std::min(s.x1, area.right());
+        if (x0 > x1) continue;
+        QRgb* row = reinterpret_cast<QRgb*>(bits + s.y * stride);
+        const std::uint8_t* pattern = ink.data() + std::size_t(s.y % tile) * std::size_t(tile);
+        int k = x0 % tile;
+        for (int x = x0; x <= x1; ++x) {
+            if (notXor)
+                row[x] ^= pattern[k] ? flip : 0x00FFFFFFu; // the gaps invert too, as Qt's do
+            else if (pattern[k])
+                row[x] = colour;
+            if (++k == tile) k = 0;
+        }
+    }
+}
+
 } // namespace qel
