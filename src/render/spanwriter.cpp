@@ -67,13 +67,26 @@ void writeTiledSpans(QImage& image, const QRect& clip, const std::vector<Span>& 
         if (x0 > x1) continue;
         QRgb* row = reinterpret_cast<QRgb*>(bits + s.y * stride);
         const std::uint8_t* pattern = ink.data() + std::size_t(s.y % tile) * std::size_t(tile);
-        int k = x0 % tile;
-        for (int x = x0; x <= x1; ++x) {
-            if (notXor)
+        if (notXor) {
+            int k = x0 % tile;
+            for (int x = x0; x <= x1; ++x) {
                 row[x] ^= pattern[k] ? flip : 0x00FFFFFFu; // the gaps invert too, as Qt's do
-            else if (pattern[k])
+                if (++k == tile) k = 0;
+            }
+            continue;
+        }
+        // Only the pattern's pixels are stored, column class by column class; most rows of a
+        // hatch hold a pixel or two of each tile, some none, some all.
+        const std::uint8_t* end = pattern + tile;
+        if (std::find(pattern, end, 1) == end) continue;
+        if (std::find(pattern, end, 0) == end) {
+            std::fill(row + x0, row + x1 + 1, colour);
+            continue;
+        }
+        for (int k = 0; k < tile; ++k) {
+            if (!pattern[k]) continue;
+            for (int x = x0 + ((k - x0 % tile) + tile) % tile; x <= x1; x += tile)
                 row[x] = colour;
-            if (++k == tile) k = 0;
         }
     }
 }
