@@ -58,8 +58,15 @@ void DrawingSurface::resizeImage(int width, int height) {
     update();
 }
 
+bool DrawingSurface::event(QEvent* event) {
+    // The window went to another screen: its ratio may differ.
+    if (event->type() == QEvent::ScreenChangeInternal)
+        QTimer::singleShot(0, this, &DrawingSurface::followScreenRatio);
+    return QWidget::event(event);
+}
+
 void DrawingSurface::paintEvent(QPaintEvent*) {
-    // Moved to a screen of another ratio: painted again at that ratio, once this paint is done.
+    // Shown on a screen of another ratio: painted again at that ratio, once this paint is done.
     if (wantedRatio(width(), height()) != image_.devicePixelRatio())
         QTimer::singleShot(0, this, &DrawingSurface::followScreenRatio);
     QPainter p(this);

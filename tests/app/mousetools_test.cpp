@@ -6,9 +6,11 @@
 #include "render/painter_canvas.h"
 
 #include <QImage>
+#include <QScreen>
 #include <QSpinBox>
 #include <QTemporaryDir>
 #include <QToolButton>
+#include <QWindow>
 
 namespace {
 
@@ -300,11 +302,12 @@ INSTANTIATE_TEST_SUITE_P(ZeroLengthLine, RubberBand,
 
 // ---- high-density screen ----
 
-// Run by its own ctest entry under QT_SCALE_FACTOR=2, skipped elsewhere: the page is painted at
-// the screen's pixels, while the mouse and the records stay in page pixels.
+// Run by its own ctest entry on two screens, of 2 and 1 pixels per page pixel (skipped
+// elsewhere): the page is painted at the screen's pixels, while the mouse and the records stay in
+// page pixels.
 TEST(HighDensityScreen, PagePaintedAtScreenPixelsShapesStoredInPagePixels) {
     DrawingWindow w;
-    if (w.surface->devicePixelRatioF() != 2) GTEST_SKIP() << "needs QT_SCALE_FACTOR=2";
+    if (w.surface->devicePixelRatioF() != 2) GTEST_SKIP() << "needs tests/data/screens.json";
     w.child->SetGrille(false);
     w.pickTool(Rectangle);
     w.drag({50, 50}, {150, 100});
@@ -329,6 +332,15 @@ TEST(HighDensityScreen, PagePaintedAtScreenPixelsShapesStoredInPagePixels) {
             notFlat += !flat;
         }
     EXPECT_GT(notFlat * 10, edge) << notFlat << " of " << edge;
+
+    // Moved to the plain screen beside it, the window paints its page again at one pixel.
+    const QList<QScreen*> screens = QGuiApplication::screens();
+    ASSERT_EQ(screens.size(), 2);
+    w.frame.windowHandle()->setScreen(screens[1]);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(w.child->surfaceImage().devicePixelRatio(), 1.0);
+    EXPECT_EQ(w.child->surfaceImage().size(), w.surface->size());
+    EXPECT_EQ(w.shapes().size(), 2);
 }
 
 // ---- undo ----
