@@ -17,8 +17,6 @@ namespace {
 // Far beyond any page; keeps the integer outline arithmetic and its buffers bounded when a
 // rubber band is dragged far out of the window.
 constexpr int kLimit = 16000;
-// Wider pens go through Qt's stroker: a disc stamped per path pixel would cost more.
-constexpr int kMaxStampedWidth = 16;
 int clampCoord(int v) {
     return std::clamp(v, -kLimit, kLimit);
 }

@@ -39,6 +39,10 @@ struct TextLayout;
 // then covers its page pixels' screen pixels, hatches keep their spacing in page pixels.
 class PainterCanvas : public Canvas {
 public:
+    // Wider pens go through Qt's stroker: a disc stamped per path pixel would cost more. On an
+    // image, a polygon's outline in such a pen is one pixel wide.
+    static constexpr int kMaxStampedWidth = 16;
+
     explicit PainterCanvas(QImage& target);
     // Paints through a painter owned by the caller (printer pages); its state is restored when
     // the canvas goes away.

@@ -109,15 +109,21 @@ void ScaledCanvas::polygon(const QPoint* points, int count) {
         toFast({pen_.colour, 1, 5, pen_.mode}, brush_);
         fast_.polygon(points_.data(), count);
     }
+    if (pen_.style == 5) return;
+    // The page outlines a polygon one pixel wide, solid, when its pen is too wide to stamp.
+    PenState pen = pen_;
+    if (pen.width > PainterCanvas::kMaxStampedWidth) pen = {pen_.colour, 1, 0, pen_.mode};
     // A one-pixel outline through one point has no length: nothing, as on the page.
-    if (pen_.style == 5 ||
-        (pen_.width <= 1 &&
-         std::all_of(points + 1, points + count, [&](const QPoint& q) { return q == points[0]; })))
+    if (pen.width <= 1 &&
+        std::all_of(points + 1, points + count, [&](const QPoint& q) { return q == points[0]; }))
         return;
+    const PenState given = pen_;
+    pen_ = pen;
     points_.clear();
     for (int i = 0; i <= count; ++i)
         points_.push_back(centre(points[i % count]));
     fastPen();
+    pen_ = given;
     fast_.setBrushStyle(1);
     fast_.polyline(points_.data(), int(points_.size()));
 }
