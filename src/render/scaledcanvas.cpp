@@ -32,6 +32,7 @@ ScaledCanvas::ScaledCanvas(QImage& target)
       area_(QPoint(0, 0), size_), fastImage_(viewOf(target, 1)), fast_(fastImage_),
       probe_(1, 1, QImage::Format_RGB32), measure_(probe_) {
     fast_.setPixelScale(n_);
+    if (!target.isNull()) holder_.begin(&target);
 }
 
 void ScaledCanvas::setArea(const QRect& area) {

@@ -3,6 +3,7 @@
 #include "render/painter_canvas.h"
 
 #include <QImage>
+#include <QPainter>
 
 namespace qel {
 
@@ -61,6 +62,10 @@ private:
     void curve(bool closed, int left, int top, int right, int bottom, int x3, int y3, int x4,
                int y4);
 
+    // Held on the target while the canvas lives, as a PainterCanvas holds one: a copy of the
+    // target is then a copy of its pixels, never a share that would leave the canvas writing
+    // into the copy once the target detaches.
+    QPainter holder_;
     int n_;
     QSize size_;
     QRect area_;
