@@ -89,6 +89,7 @@ void ScaledCanvas::polyline(const QPoint* points, int count) {
             --before;
         const QPoint d = points[count - 1] - points[before];
         const int steps = std::max(std::abs(d.x()), std::abs(d.y()));
+        points_.resize(std::size_t(before) + 2); // repeats of the end add nothing
         const QPoint last = points_[std::size_t(before)];
         const QPoint delta = points_.back() - last;
         points_.back() = last + QPoint(int(std::lround(double(delta.x()) * (steps - 1) / steps)),
