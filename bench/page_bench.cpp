@@ -172,6 +172,32 @@ void BM_Page_Damaged10000(benchmark::State& state) {
 }
 BENCHMARK(BM_Page_Damaged10000)->Unit(benchmark::kMillisecond);
 
+// The whole repaint of the 10,000-shape drawing on a screen of 1 or 2 pixels per page pixel
+// (second argument), on one thread or one band per core (third argument, 0): at 2 the page has
+// four times the pixels, each figure drawn at the screen's own pixels.
+void BM_Page_ScreenRatio(benchmark::State& state) {
+    const QStringList& list = mixed(int(state.range(0)));
+    const int ratio = int(state.range(1));
+    QImage image(bench::kReferencePage * ratio, QImage::Format_RGB32);
+    image.setDevicePixelRatio(ratio);
+    PictureCache pictures;
+    TextCache texts;
+    RecordCache records;
+    const PaintOptions options =
+        PaintOptions::screen(bench::kReferencePage, &pictures, &texts, &records);
+    PagePaint what;
+    what.gridStep = 8;
+    what.threads = int(state.range(2));
+    paintPage(image, list, options, what); // the caches warm, as a window's are
+    for (auto _ : state)
+        benchmark::DoNotOptimize(paintPage(image, list, options, what));
+    state.counters["ratio"] = ratio;
+}
+BENCHMARK(BM_Page_ScreenRatio)
+    ->ArgsProduct({{10000}, {1, 2}, {1, 0}})
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
+
 } // namespace
 
 QEL_BENCHMARK_MAIN()

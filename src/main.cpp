@@ -18,8 +18,8 @@
 namespace {
 
 int usage() {
-    std::fprintf(stderr, "usage : qeldraw [FICHIER...] | qeldraw --export ENTREE SORTIE"
-                         " | qeldraw --version\n");
+    std::fprintf(stderr, "usage : qeldraw [FICHIER...] | qeldraw --export ENTREE SORTIE "
+                         "[--scale N] | qeldraw --version\n");
     return 2;
 }
 
@@ -33,14 +33,16 @@ int main(int argc, char** argv) {
     }
     const bool exporting = argc >= 2 && std::strcmp(argv[1], "--export") == 0;
     if (exporting) {
-        if (argc != 4) return usage();
+        if (argc != 4 && argc != 6) return usage();
         // No window is shown: the export needs no display.
         qputenv("QT_QPA_PLATFORM", "offscreen");
         // Only the one line that says what went wrong belongs on standard error.
         qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString&) {});
         QApplication app(argc, argv);
-        const int status = qel::exportFromCommandLine(QString::fromLocal8Bit(argv[2]),
-                                                      QString::fromLocal8Bit(argv[3]));
+        QStringList arguments;
+        for (int i = 2; i < argc; ++i)
+            arguments << QString::fromLocal8Bit(argv[i]);
+        const int status = qel::exportFromCommandLine(arguments);
         // The picture is written and closed: taking the drawing, the fonts and the painting
         // threads apart one by one would only make the command slower. The system frees it all.
         std::fflush(nullptr);

@@ -21,12 +21,25 @@ constexpr int kDefaultEnlargement = 200;
 
 } // namespace
 
-int exportFromCommandLine(const QString& input, const QString& output) {
+int exportFromCommandLine(const QStringList& arguments) {
+    const bool scaled = arguments.size() == 4 && arguments[2] == QLatin1String("--scale");
+    if (arguments.size() != 2 && !scaled) {
+        std::fprintf(stderr, "usage : qeldraw --export ENTREE SORTIE [--scale N]\n");
+        return 2;
+    }
+    const QString& input = arguments[0];
+    const QString& output = arguments[1];
+    bool number = true;
+    const int scale = scaled ? arguments[3].toInt(&number) : 1;
+    if (!number)
+        return fail(QStringLiteral("l'échelle « %1 » n'est pas un nombre entier de 1 à 8")
+                        .arg(arguments[3]));
     LoadedDrawing loaded = loadDrawingFile(input);
     if (!loaded.outcome.ok()) return fail(loaded.outcome.message());
     Drawing drawing(QSize(kNewPageWidth, kNewPageHeight));
     drawing.load(std::move(loaded.lines), loaded.pageSize);
-    const Outcome written = saveDrawing(drawing, nativeFileName(output), kDefaultEnlargement);
+    const Outcome written =
+        saveDrawing(drawing, nativeFileName(output), kDefaultEnlargement, scale);
     if (!written.ok()) return fail(written.message());
     if (loaded.droppedLines > 0)
         std::fprintf(stderr, "qeldraw : %d ligne(s) invalide(s) ignorée(s) dans %s\n",

@@ -17,9 +17,10 @@ namespace {
 const QString kSaveFilter = QStringLiteral(
     "Fichier Qel Draw (*.drf)|*.drf|Fichier bitmap (*.bmp)|*.bmp|Fichier Jpeg (*.jpg)|*.jpg|"
     "Fichier métafile (*.wmf)|*.wmf|Fichier métafile  évolué (*.emf)|*.emf|"
-    "Fichier Gif (*.gif)|*.gif|Fichier PDF (*.pdf)|*.pdf|Fichier SVG (*.svg)|*.svg");
-const char* const kFilterExtensions[] = {".drf", ".bmp", ".jpg", ".wmf",
-                                         ".emf", ".gif", ".pdf", ".svg"};
+    "Fichier Gif (*.gif)|*.gif|Fichier PDF (*.pdf)|*.pdf|Fichier SVG (*.svg)|*.svg|"
+    "Image PNG (*.png)|*.png");
+const char* const kFilterExtensions[] = {".drf", ".bmp", ".jpg", ".wmf", ".emf",
+                                         ".gif", ".pdf", ".svg", ".png"};
 
 } // namespace
 
@@ -41,8 +42,7 @@ bool TMDIChild::Charge(const QString& path) {
     return true;
 }
 
-void TMDIChild::restore(const QStringList& lines, const QString& fileName,
-                        const QString& caption) {
+void TMDIChild::restore(const QStringList& lines, const QString& fileName, const QString& caption) {
     drawing_->load(lines, parseHeaderLine(lines.value(0)));
     drawing_->markUnsaved();
     fileName_ = fileName;

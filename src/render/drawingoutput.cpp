@@ -4,6 +4,7 @@
 #include "document/record.h"
 #include "document/shapelist.h"
 #include "platform/drawingio.h"
+#include "platform/files.h"
 #include "render/ecran.h"
 #include "render/metafile_canvas.h"
 #include "render/vectorexport.h"
@@ -15,11 +16,17 @@ OutputFormat outputFormatFor(const QString& path) {
     if (upper.contains(QLatin1String(".BMP"))) return OutputFormat::Bmp;
     if (upper.contains(QLatin1String(".JPG"))) return OutputFormat::Jpeg;
     if (upper.contains(QLatin1String(".GIF"))) return OutputFormat::Gif;
+    if (upper.contains(QLatin1String(".PNG"))) return OutputFormat::Png;
     if (upper.contains(QLatin1String(".WMF"))) return OutputFormat::Wmf;
     if (upper.contains(QLatin1String(".EMF"))) return OutputFormat::Emf;
     if (upper.contains(QLatin1String(".PDF"))) return OutputFormat::Pdf;
     if (upper.contains(QLatin1String(".SVG"))) return OutputFormat::Svg;
     return OutputFormat::Native;
+}
+
+bool isBitmapFormat(OutputFormat format) {
+    return format == OutputFormat::Bmp || format == OutputFormat::Jpeg ||
+           format == OutputFormat::Gif || format == OutputFormat::Png;
 }
 
 namespace {
@@ -37,13 +44,20 @@ Outcome writeMetafile(const QString& path, const QStringList& shapeList, QSize p
 } // namespace
 
 Outcome writeDrawing(const QString& path, QStringList& shapeList, QSize page, int enlargement,
-                     QSize largestExtent) {
+                     QSize largestExtent, int scale) {
     ensureHeaderAndBackground(shapeList, page.width(), page.height());
-    switch (outputFormatFor(path)) {
+    const OutputFormat format = outputFormatFor(path);
+    if (scale != 1 && !isBitmapFormat(format))
+        return writeFailure(path,
+                            QStringLiteral("l'échelle ne s'applique qu'aux images BMP, JPEG, GIF "
+                                           "et PNG"));
+    switch (format) {
     case OutputFormat::Bmp:
     case OutputFormat::Jpeg:
     case OutputFormat::Gif:
-        return exportPicture(shapeList, page.width(), page.height(), enlargement, path);
+    case OutputFormat::Png:
+        return exportPicture(shapeList, page.width(), page.height(), enlargement, path, nullptr,
+                             scale);
     case OutputFormat::Wmf:
         return writeMetafile(path, shapeList, page, enlargement, MetafileFormat::Wmf, page);
     case OutputFormat::Emf:
@@ -65,14 +79,14 @@ QString nativeFileName(const QString& path) {
     return path.contains(u'.') ? path : path + QStringLiteral(".drf");
 }
 
-Outcome saveDrawing(Drawing& drawing, const QString& path, int enlargement) {
+Outcome saveDrawing(Drawing& drawing, const QString& path, int enlargement, int scale) {
     // Files hold the drawing without selection marks.
     drawing.apply(clearSelectionMarks, Drawing::Effect::Selection);
     QStringList lines = drawing.lines();
     // Only an enhanced metafile needs the extent, which reads every record.
     const QSize extent =
         outputFormatFor(path) == OutputFormat::Emf ? largestExtentOf(lines) : QSize();
-    const Outcome written = writeDrawing(path, lines, drawing.page(), enlargement, extent);
+    const Outcome written = writeDrawing(path, lines, drawing.page(), enlargement, extent, scale);
     if (written.ok()) drawing.markSaved();
     return written;
 }

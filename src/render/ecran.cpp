@@ -76,12 +76,18 @@ void TEcran::CvtBmp(QImage& bitmap) {
 
 QImage TEcran::renderPage() {
     // Pages stop at 4095 x 4095; only an absurd custom sheet goes beyond this, and gets nothing
-    // rather than gigabytes.
+    // rather than gigabytes. A scaled page was measured against its own limits before.
     constexpr qint64 kMaxPixels = 64LL * 1024 * 1024;
-    if (width_ <= 0 || height_ <= 0 || qint64(width_) * height_ > kMaxPixels) return {};
-    QImage page = newLargeImage(QSize(width_, height_), QImage::Format_RGB32);
+    if (width_ <= 0 || height_ <= 0) return {};
+    if (scale_ == 1 ? qint64(width_) * height_ > kMaxPixels
+                    : !scaledPageProblem(width_, height_, scale_).isEmpty())
+        return {};
+    QImage page = newLargeImage(QSize(width_, height_) * scale_, QImage::Format_RGB32);
     if (page.isNull()) return {};
-    skipped_ = paintPage(page, renderList_, pageOptions(page.size(), nullptr, mapping_));
+    // The same painting as the window's on a high-density screen: page pixels, more of them.
+    page.setDevicePixelRatio(scale_);
+    skipped_ = paintPage(page, renderList_, pageOptions(QSize(width_, height_), nullptr, mapping_));
+    page.setDevicePixelRatio(1);
     return page;
 }
 
@@ -113,6 +119,11 @@ Outcome TEcran::CvtGif(const QString& path) {
     return page.isNull() ? emptyPage(path) : writeGif(page, path);
 }
 
+Outcome TEcran::CvtPng(const QString& path) {
+    const QImage page = renderPage();
+    return page.isNull() ? emptyPage(path) : writePng(page, path);
+}
+
 Outcome TEcran::Imprime(QPrinter& printer) {
     // The printer scales: 100 % prints the page at its screen size in millimetres whatever the
     // printer's own resolution, and the sheet's corner is the origin the margins count from.
@@ -139,8 +150,26 @@ QString undrawnRecordsText(int count) {
                       : QStringLiteral("%1 objets n'ont pas pu être dessinés").arg(count);
 }
 
+QString scaledPageProblem(int pageWidth, int pageHeight, int scale) {
+    if (scale < 1 || scale > kMaxExportScale)
+        return QStringLiteral("l'échelle %1 n'est pas permise (de 1 à %2)")
+            .arg(scale)
+            .arg(kMaxExportScale);
+    const qint64 width = qint64(pageWidth) * scale, height = qint64(pageHeight) * scale;
+    if (width > kMaxExportSide || height > kMaxExportSide || width * height > kMaxExportPixels)
+        return QStringLiteral("l'image ferait %1 × %2 pixels, au-delà de la limite de %3 pixels "
+                              "de côté et de 256 millions de pixels")
+            .arg(width)
+            .arg(height)
+            .arg(kMaxExportSide);
+    return {};
+}
+
 Outcome exportPicture(const QStringList& shapeList, int pageWidth, int pageHeight, int enlargement,
-                      const QString& path, int* skippedRecords) {
+                      const QString& path, int* skippedRecords, int scale) {
+    // Refused before anything is painted or written: the file stays as it was.
+    if (const QString problem = scaledPageProblem(pageWidth, pageHeight, scale); !problem.isEmpty())
+        return writeFailure(path, problem);
     Outcome (TEcran::*convert)(const QString&) = &TEcran::CvtBmpFile;
     switch (outputFormatFor(path)) {
     case OutputFormat::Jpeg:
@@ -149,11 +178,15 @@ Outcome exportPicture(const QStringList& shapeList, int pageWidth, int pageHeigh
     case OutputFormat::Gif:
         convert = &TEcran::CvtGif;
         break;
+    case OutputFormat::Png:
+        convert = &TEcran::CvtPng;
+        break;
     default:
         break;
     }
     TEcran ecran;
     ecran.Init3(pageWidth, pageHeight, enlargement, shapeList);
+    ecran.setScale(scale);
     const Outcome outcome = (ecran.*convert)(path);
     if (skippedRecords) *skippedRecords = ecran.skippedRecords();
     return outcome;

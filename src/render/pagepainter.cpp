@@ -9,6 +9,7 @@
 #include "render/recordcache.h"
 #include "render/recordpainter.h"
 #include "render/recordreach.h"
+#include "render/scaledcanvas.h"
 #include "render/textcache.h"
 
 #include <algorithm>
@@ -110,8 +111,13 @@ struct BandResult {
 
 int paintPage(QImage& target, const QStringList& lines, const PaintOptions& options,
               const PagePaint& what) {
-    QRect area = target.rect();
-    if (what.damaged) area &= *what.damaged;
+    // An image of more pixels than the page (a high-density screen, a scaled export) is still
+    // painted in page pixels; Qt's own edges there may stray by a pixel of the image, so the
+    // parts repainted and the records they take in reach one page pixel further.
+    const bool scaled = target.devicePixelRatio() != 1;
+    const QRect page(QPoint(0, 0), target.deviceIndependentSize().toSize());
+    QRect area = page;
+    if (what.damaged) area &= scaled ? what.damaged->adjusted(-1, -1, 1, 1) : *what.damaged;
     const int threads = what.threads > 0 ? what.threads : BandWorkers::defaultThreads();
     const int bands = writtenDirectly(target.format()) && !area.isEmpty()
                           ? std::clamp(area.height() / kMinBandRows, 1, threads)
@@ -129,7 +135,8 @@ int paintPage(QImage& target, const QStringList& lines, const PaintOptions& opti
 
     std::vector<int> edges{area.top(), area.top() + area.height()};
     if (bands > 1) {
-        layOutTexts(reading.records, *shared.texts, bands);
+        // Texts are laid out here at the page's own size only.
+        if (!scaled) layOutTexts(reading.records, *shared.texts, bands);
         edges = bandEdges(reading.records, area, bands);
     }
 
@@ -144,18 +151,33 @@ int paintPage(QImage& target, const QStringList& lines, const PaintOptions& opti
         QImage view = bits ? QImage(bits, target.width(), target.height(), target.bytesPerLine(),
                                     target.format())
                            : QImage();
-        PainterCanvas canvas(view);
-        canvas.setArea(QRect(area.left(), top, area.width(), bottom - top));
-        canvas.setTextCache(shared.texts);
-        if (what.clearWhite) canvas.whiteness(0, 0, target.width(), target.height());
+        view.setDevicePixelRatio(target.devicePixelRatio());
+        // A whole number of image pixels per page pixel keeps the pixel writers; another ratio
+        // goes through Qt.
+        std::optional<PainterCanvas> plain;
+        std::optional<ScaledCanvas> whole;
+        const QRect bandArea(area.left(), top, area.width(), bottom - top);
+        if (ScaledCanvas::paints(view)) {
+            whole.emplace(view);
+            whole->setArea(bandArea);
+            whole->setTextCache(shared.texts);
+        } else {
+            plain.emplace(view);
+            plain->setArea(bandArea);
+            plain->setTextCache(shared.texts);
+        }
+        Canvas& canvas = whole ? static_cast<Canvas&>(*whole) : *plain;
+        const QRect canvasArea = whole ? whole->area() : plain->area();
+        if (what.clearWhite) canvas.whiteness(0, 0, page.width(), page.height());
         if (what.startStyle) canvas.setStyle(*what.startStyle);
-        Grille(canvas, target.size(), what.gridStep, canvas.area());
+        Grille(canvas, page.size(), what.gridStep, canvasArea);
 
         PaintOptions own = shared;
         if (band > 0) own.reportSize = nullptr; // heard once, on the calling thread
         BandResult& result = results[std::size_t(band)];
         RecordPainter painter(canvas, own, result.state);
-        if (bands > 1 || what.damaged) painter.cullTo(canvas.area());
+        if (bands > 1 || what.damaged)
+            painter.cullTo(scaled ? canvasArea.adjusted(-1, -1, 1, 1) : canvasArea);
         result.undrawable = painter.paintRecords(reading.records);
         result.style = canvas.style();
         if (what.bandTimes) {

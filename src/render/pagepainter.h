@@ -36,8 +36,10 @@ struct PagePaint {
 };
 
 // Paints the lines from index 1 on (skipping "BLANK") into target and answers how many records
-// could not be drawn. options.reportSize, if set, hears every record once, on the calling
-// thread. Without caches in options, the page uses its own for this painting.
+// could not be drawn. A target with a device pixel ratio holds that many pixels per page pixel;
+// everything else (options, damaged part, grid) stays in page pixels. options.reportSize, if set,
+// hears every record once, on the calling thread. Without caches in options, the page uses its own
+// for this painting.
 int paintPage(QImage& target, const QStringList& lines, const PaintOptions& options,
               const PagePaint& what = {});
 

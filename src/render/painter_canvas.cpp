@@ -17,8 +17,6 @@ namespace {
 // Far beyond any page; keeps the integer outline arithmetic and its buffers bounded when a
 // rubber band is dragged far out of the window.
 constexpr int kLimit = 16000;
-// Wider pens go through Qt's stroker: a disc stamped per path pixel would cost more.
-constexpr int kMaxStampedWidth = 16;
 int clampCoord(int v) {
     return std::clamp(v, -kLimit, kLimit);
 }
@@ -70,10 +68,19 @@ void stretchNearest(QImage& target, const QRect& box, const QRect& painted, cons
 
 } // namespace
 
-PainterCanvas::PainterCanvas(QImage& target) : size_(target.size()), area_(QPoint(0, 0), size_) {
+// The painter scales by the image's device pixel ratio by itself: the canvas sees page pixels.
+PainterCanvas::PainterCanvas(QImage& target)
+    : size_(target.deviceIndependentSize().toSize()), area_(QPoint(0, 0), size_) {
     ownPainter_.emplace();
     p_ = &*ownPainter_;
-    if (!target.isNull() && p_->begin(&target)) image_ = &target;
+    if (!target.isNull() && p_->begin(&target)) {
+        if (target.devicePixelRatio() == 1) {
+            image_ = &target;
+        } else {
+            scaledImage_ = &target;
+            ratio_ = target.devicePixelRatio();
+        }
+    }
     setUp();
 }
 
@@ -104,8 +111,8 @@ void PainterCanvas::setUp() {
     p_->setBackgroundMode(Qt::TransparentMode); // hatch gaps stay as they were
     p_->setBrushOrigin(0, 0);
     p_->setCompositionMode(QPainter::CompositionMode_SourceOver);
-    rasterOps_ =
-        image_ && p_->paintEngine() && p_->paintEngine()->hasFeature(QPaintEngine::RasterOpModes);
+    rasterOps_ = (image_ || scaledImage_) && p_->paintEngine() &&
+                 p_->paintEngine()->hasFeature(QPaintEngine::RasterOpModes);
 }
 
 void PainterCanvas::setArea(const QRect& area) {
@@ -143,6 +150,11 @@ void PainterCanvas::line(QPoint from, QPoint to) {
     // A line that goes nowhere has no pixel before its excluded end: nothing to draw.
     if ((from == to && thinPen()) || !figureMode() || noOutline()) return;
     if (stamped()) {
+        if (dash_) {
+            const QPoint ends[] = {from, to};
+            dashedStroke(ends, 2, false);
+            return;
+        }
         beginStroke();
         stroke_.line(from, to);
         endStroke();
@@ -152,6 +164,11 @@ void PainterCanvas::line(QPoint from, QPoint to) {
         beginThin();
         thinSegment(from, to);
         endThin();
+        return;
+    }
+    if (scaled()) {
+        const QPoint ends[] = {from, to};
+        scaledOutline(ends, 2, false);
         return;
     }
     p_->setPen(qtPen());
@@ -164,6 +181,10 @@ void PainterCanvas::polyline(const QPoint* points, int count) {
         std::all_of(points + 1, points + count, [&](const QPoint& q) { return q == points[0]; }))
         return; // one repeated point, as a line of no length
     if (stamped()) {
+        if (dash_) {
+            dashedStroke(points, count, false);
+            return;
+        }
         beginStroke();
         for (int i = 1; i < count; ++i)
             stroke_.line(points[i - 1], points[i]);
@@ -175,6 +196,10 @@ void PainterCanvas::polyline(const QPoint* points, int count) {
         for (int i = 1; i < count; ++i)
             thinSegment(points[i - 1], points[i]);
         endThin();
+        return;
+    }
+    if (scaled()) {
+        scaledOutline(points, count, false);
         return;
     }
     p_->setPen(qtPen());
@@ -193,6 +218,10 @@ void PainterCanvas::polygon(const QPoint* points, int count) {
             thinPolygon(points, count);
             return;
         }
+        if (dash_) {
+            dashedStroke(points, count, true);
+            return;
+        }
         beginStroke();
         for (int i = 1; i <= count; ++i)
             stroke_.line(points[i - 1], points[i % count]);
@@ -208,9 +237,61 @@ void PainterCanvas::polygon(const QPoint* points, int count) {
         thinPolygon(points, count);
         return;
     }
+    if (scaled()) {
+        // The fill samples pixel centres as the page's own fill does; the outline goes round it.
+        if (!noFill()) {
+            p_->setPen(Qt::NoPen);
+            p_->setBrush(qtBrush());
+            p_->drawPolygon(points, count, Qt::OddEvenFill);
+        }
+        if (!noOutline()) scaledOutline(points, count, true);
+        return;
+    }
     p_->setPen(qtPen());
     p_->setBrush(noFill() ? QBrush() : qtBrush());
     p_->drawPolygon(points, count, Qt::OddEvenFill);
+}
+
+// Drawn by Qt at an image's own pixels, an outline runs where the page's own outline pixels have
+// their middle: through pixel centres for a one-pixel or odd pen, between pixels for an even pen
+// centred on its path (its pixels reach one further before than after), through pixel centres
+// again for an inside frame, which starts at the box's edge. The geometry moves, not the painter,
+// so hatches stay where the page has them.
+double PainterCanvas::outlineOffset(bool insideFrame) const {
+    if (!scaled()) return 0;
+    return insideFrame || thinPen() || pen_.width % 2 ? 0.5 : 0;
+}
+
+// A line, polyline or polygon outline drawn by Qt at the image's pixels. A one-pixel pen leaves
+// out the last page pixel of an open line, as the page's own lines do.
+void PainterCanvas::scaledOutline(const QPoint* points, int count, bool closed) {
+    QPolygonF path;
+    path.reserve(count);
+    for (int i = 0; i < count; ++i)
+        path << QPointF(points[i]);
+    if (!closed && thinPen()) {
+        // Each end moves half a page pixel back along its own segment: the first pixel is
+        // covered whole, the last not at all.
+        auto pullBack = [](QPointF& end, QPointF from) {
+            const double length = QLineF(from, end).length();
+            if (length > 0) end -= (end - from) * (0.5 / length);
+        };
+        int second = 1;
+        while (second < count - 1 && path[second] == path[0])
+            ++second;
+        int beforeLast = count - 2;
+        while (beforeLast > 0 && path[beforeLast] == path[count - 1])
+            --beforeLast;
+        pullBack(path[0], 2 * path[0] - path[second]);
+        pullBack(path[count - 1], path[beforeLast]);
+    }
+    path.translate(outlineOffset(false), outlineOffset(false));
+    p_->setPen(qtPen());
+    p_->setBrush(Qt::NoBrush);
+    if (closed)
+        p_->drawPolygon(path);
+    else
+        p_->drawPolyline(path);
 }
 
 void PainterCanvas::rectangle(int left, int top, int right, int bottom) {
@@ -245,8 +326,24 @@ void PainterCanvas::closedFigure(const QRect& box, int cornerWidth, int cornerHe
         wideClosedFigure(box, cornerWidth, cornerHeight);
         return;
     }
-    // Wide pens: centred on the outline through the edge pixels, or kept inside the box.
+    // Wide pens: centred on the outline through the edge pixels, or kept inside the box. Drawn at
+    // an image's own pixels, a figure without outline fills its whole box.
+    if (scaled() && noOutline()) {
+        QPainterPath path;
+        if (shape == Shape::Rect)
+            path.addRect(QRectF(box));
+        else if (shape == Shape::Ellipse)
+            path.addEllipse(QRectF(box));
+        else
+            path.addRoundedRect(QRectF(box), std::abs(cornerWidth) / 2.0,
+                                std::abs(cornerHeight) / 2.0);
+        p_->setPen(Qt::NoPen);
+        p_->setBrush(noFill() ? QBrush() : qtBrush());
+        p_->drawPath(path);
+        return;
+    }
     QRectF outline(box.left(), box.top(), box.width() - 1, box.height() - 1);
+    outline.translate(outlineOffset(pen_.style == 6), outlineOffset(pen_.style == 6));
     if (pen_.style == 6) {
         const double inset =
             std::min((pen_.width - 1) / 2.0, std::min(outline.width(), outline.height()) / 2);
@@ -331,13 +428,27 @@ void PainterCanvas::thickArc(const QRect& box, QPoint start, QPoint end, bool cl
             roundedSpans(box, box.width(), box.height(), false, spans_);
             fillSpans(spans_);
         }
+        if (dash_) {
+            // The closing line joins the dashes' path.
+            if (closed && !full) {
+                const QPoint ends[] = {chain_.back(), chain_.front()};
+                thin_.begin(nullptr, 0, kEverywhere);
+                thin_.segment(ends[0], ends[1], chain_);
+            }
+            const PixelChain& drawn = dashesOf(chain_);
+            beginStroke();
+            stroke_.chain(drawn.data(), drawn.size());
+            endStroke();
+            return;
+        }
         beginStroke();
         stroke_.chain(chain_.data(), chain_.size());
         if (closed && !full) stroke_.line(chain_.back(), chain_.front());
         endStroke();
         return;
     }
-    const QRectF outline(box.left(), box.top(), box.width() - 1, box.height() - 1);
+    const QRectF outline = QRectF(box.left(), box.top(), box.width() - 1, box.height() - 1)
+                               .translated(outlineOffset(false), outlineOffset(false));
     const QRectF edges(box);
     const double from = rayAngle(edges, start);
     double sweep = rayAngle(edges, end) - from;
@@ -402,8 +513,9 @@ void PainterCanvas::wideClosedFigure(const QRect& box, int cornerWidth, int corn
         fillSpans(spans_);
     }
     roundedChain(outline, cornerWidth, cornerHeight, chain_);
+    const PixelChain& drawn = dashesOf(chain_);
     beginStroke();
-    stroke_.chain(chain_.data(), chain_.size());
+    stroke_.chain(drawn.data(), drawn.size());
     endStroke();
 }
 
@@ -431,6 +543,12 @@ void PainterCanvas::fillSpans(const std::vector<Span>& spans) {
 
 void PainterCanvas::paintSpans(const std::vector<Span>& spans, QRgb colour,
                                const std::uint8_t* hatch) {
+    if (hatch && pixelScale_ > 1 && brush_.style >= 2 && brush_.style <= 7) {
+        std::vector<std::uint8_t>& tile = hatchTiles_[brush_.style - 2];
+        if (tile.empty()) tile = hatchTile(brush_.style, pixelScale_);
+        writeTiledSpans(*image_, area_, spans, colour, tile, 8 * pixelScale_, notXorActive_);
+        return;
+    }
     writeSpans(*image_, area_, spans, colour, hatch, notXorActive_);
 }
 
@@ -475,6 +593,12 @@ void PainterCanvas::setPixel(int x, int y, Colour c) {
 }
 
 Colour PainterCanvas::pixel(int x, int y) const {
+    if (scaledImage_) {
+        // The image pixel at the page pixel's centre.
+        const QPoint at(int((x + 0.5) * ratio_), int((y + 0.5) * ratio_));
+        if (x < 0 || y < 0 || !scaledImage_->rect().contains(at)) return kWhite;
+        return fromQColor(QColor(scaledImage_->pixel(at)));
+    }
     if (!image_ || x < 0 || y < 0 || x >= image_->width() || y >= image_->height()) return kWhite;
     return fromQColor(QColor(image_->pixel(x, y)));
 }

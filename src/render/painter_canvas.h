@@ -32,8 +32,17 @@ struct TextLayout;
 //
 // Several canvases may paint one image at once from different threads, each over its own QImage
 // sharing the pixels and each confined to its own area.
+//
+// An image with a device pixel ratio above one (a window on a high-density screen, a scaled
+// export) holds that many pixels per page pixel: coordinates, sizes and areas stay in page
+// pixels, and Qt draws every figure, fill and text at the image's own pixels. A one-pixel pen
+// then covers its page pixels' screen pixels, hatches keep their spacing in page pixels.
 class PainterCanvas : public Canvas {
 public:
+    // Wider pens go through Qt's stroker: a disc stamped per path pixel would cost more. On an
+    // image, a polygon's outline in such a pen is one pixel wide.
+    static constexpr int kMaxStampedWidth = 16;
+
     explicit PainterCanvas(QImage& target);
     // Paints through a painter owned by the caller (printer pages); its state is restored when
     // the canvas goes away.
@@ -49,6 +58,11 @@ public:
     // without it. Figures are still placed in the whole surface's coordinates.
     void setArea(const QRect& area);
     const QRect& area() const { return area_; }
+    // For an image of this many pixels per page pixel painted in image pixels (see
+    // ScaledCanvas): fonts this many times their size, hatches this many times their spacing,
+    // and a pen exactly this wide dashed as a one-pixel pen of the page, its dashes this many
+    // times longer.
+    void setPixelScale(int scale);
     // Texts on an image are laid out and rasterised once and written from the cache afterwards;
     // without a cache every text goes through the painter.
     void setTextCache(TextCache* texts);
@@ -111,15 +125,25 @@ private:
     void beginStroke();
     void endStroke();
     void wideClosedFigure(const QRect& box, int cornerWidth, int cornerHeight);
+    const PixelChain& dashesOf(const PixelChain& chain);
+    void dashedStroke(const QPoint* points, int count, bool closed);
+    bool scaled() const { return ratio_ != 1; }
+    void scaledOutline(const QPoint* points, int count, bool closed);
+    double outlineOffset(bool insideFrame) const;
 
     std::optional<QPainter> ownPainter_;
     QPainter* p_ = nullptr;
-    QImage* image_ = nullptr; // direct pixel access when painting on an image
+    QImage* image_ = nullptr;       // direct pixel access when painting on an image
+    QImage* scaledImage_ = nullptr; // an image of ratio_ pixels per page pixel, drawn by Qt
+    double ratio_ = 1;
     QSize size_;
     QRect area_;           // where pixels may change: the surface, or less
     bool ownClip_ = false; // the painter's clip is area_, set here
     bool rasterOps_ = false;
     double dpi_ = 96;
+    int pixelScale_ = 1;
+    int scaledDash_[6] = {};
+    std::vector<std::uint8_t> hatchTiles_[6]; // per hatched brush style, at the pixel scale
 
     // What was last turned into Qt objects, so unchanged state costs nothing.
     std::optional<PenState> penBuilt_;

@@ -63,10 +63,13 @@ void PainterCanvas::plot(const QPoint* points, std::size_t count) {
 
 void PainterCanvas::drawChain(const PixelChain& chain) {
     if (chain.empty()) return;
-    if (!dash_) {
-        plot(chain.data(), chain.size());
-        return;
-    }
+    const PixelChain& drawn = dashesOf(chain);
+    plot(drawn.data(), drawn.size());
+}
+
+// The pixels of a chain that the pen's dashes leave on (the chain itself for a solid pen).
+const PixelChain& PainterCanvas::dashesOf(const PixelChain& chain) {
+    if (!dash_) return chain;
     points_.clear();
     int run = 0, left = dash_[0];
     for (const QPoint& q : chain) {
@@ -76,7 +79,22 @@ void PainterCanvas::drawChain(const PixelChain& chain) {
             left = dash_[run];
         }
     }
-    plot(points_.data(), points_.size());
+    return points_;
+}
+
+// A dashed pen as wide as a page pixel on an image of several pixels per page pixel: the
+// image's one-pixel path, its dashes scaled, stamped with the pen. Path pixels just outside
+// the area still stamp into it.
+void PainterCanvas::dashedStroke(const QPoint* points, int count, bool closed) {
+    const int reach = pen_.width;
+    thin_.begin(dash_, dashLength_, area_.adjusted(-reach, -reach, reach, reach));
+    chain_.clear();
+    const int segments = closed ? count : count - 1;
+    for (int i = 0; i < segments; ++i)
+        thin_.segment(points[i], points[(i + 1) % count], chain_);
+    beginStroke();
+    stroke_.chain(chain_.data(), chain_.size());
+    endStroke();
 }
 
 } // namespace qel

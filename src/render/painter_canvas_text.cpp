@@ -28,7 +28,7 @@ void PainterCanvas::refreshFont() {
         }
     const int points = font_.size > 0 ? font_.size : 12;
     QFont font(font_.name);
-    font.setPixelSize(std::max(1, int(std::lround(points * dpi_ / 72.0))));
+    font.setPixelSize(std::max(1, int(std::lround(points * dpi_ / 72.0))) * pixelScale_);
     font.setBold(font_.bold);
     font.setItalic(font_.italic);
     font.setUnderline(font_.underline);
@@ -42,6 +42,16 @@ void PainterCanvas::refreshFont() {
     }
     fonts_.push_back({font_, font, QFontMetrics(font)});
     fontIndex_ = int(fonts_.size()) - 1;
+}
+
+void PainterCanvas::setPixelScale(int scale) {
+    pixelScale_ = std::max(1, scale);
+    penBuilt_.reset();
+    for (auto& tile : hatchTiles_)
+        tile.clear();
+    fonts_.clear();
+    fontIndex_ = fontSet_ = -1;
+    setTextCache(texts_);
 }
 
 void PainterCanvas::setTextCache(TextCache* texts) {

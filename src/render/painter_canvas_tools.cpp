@@ -35,7 +35,8 @@ void PainterCanvas::refreshPen() {
     if (noOutline()) return;
     pointColour_ = pen_.colour;
     pointPenStale_ = true;
-    if (!thinPen()) return;
+    const bool scaledThin = pixelScale_ > 1 && pen_.width == pixelScale_;
+    if (!thinPen() && !scaledThin) return;
     switch (pen_.style) {
     case 1:
         dash_ = kDash, dashLength_ = 2;
@@ -52,6 +53,11 @@ void PainterCanvas::refreshPen() {
     default:
         break;
     }
+    if (scaledThin && dash_) {
+        for (int i = 0; i < dashLength_; ++i)
+            scaledDash_[i] = dash_[i] * pixelScale_;
+        dash_ = scaledDash_;
+    }
 }
 
 const QPen& PainterCanvas::qtPen() {
@@ -62,6 +68,16 @@ const QPen& PainterCanvas::qtPen() {
         qpen_ = QPen(Qt::NoPen);
     } else if (pen.width > 1) {
         qpen_ = QPen(toQColor(pen.colour), pen.width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
+    } else if (scaled()) {
+        // One page pixel wide, whatever the image's pixels per page pixel; the dashes count in
+        // page pixels too.
+        qpen_ = QPen(toQColor(pen.colour), 1, Qt::SolidLine, Qt::FlatCap, Qt::MiterJoin);
+        if (dash_) {
+            QList<qreal> pattern;
+            for (int i = 0; i < dashLength_; ++i)
+                pattern << dash_[i];
+            qpen_.setDashPattern(pattern);
+        }
     } else {
         // A cosmetic pen with flat caps leaves out the last pixel of a line, like the
         // platform's.
@@ -91,7 +107,9 @@ void PainterCanvas::refreshBrush() {
 
 const QBrush& PainterCanvas::qtBrush() {
     if (qbrushStale_)
-        qbrush_ = QBrush(toQColor(brushBuilt_->colour), qtBrushStyle(brushBuilt_->style));
+        qbrush_ = scaled() && hatchRows(brushBuilt_->style)
+                      ? hatchBrush(brushBuilt_->style, toQColor(brushBuilt_->colour), ratio_)
+                      : QBrush(toQColor(brushBuilt_->colour), qtBrushStyle(brushBuilt_->style));
     qbrushStale_ = false;
     return qbrush_;
 }

@@ -15,4 +15,9 @@ namespace qel {
 void writeSpans(QImage& image, const QRect& clip, const std::vector<Span>& spans, QRgb colour,
                 const std::uint8_t* hatch, bool notXor);
 
+// The same with a square hatch tile of any size (`tile` bytes a row, 1 where it draws; see
+// hatchTile), anchored at the image's origin.
+void writeTiledSpans(QImage& image, const QRect& clip, const std::vector<Span>& spans, QRgb colour,
+                     const std::vector<std::uint8_t>& ink, int tile, bool notXor);
+
 } // namespace qel

@@ -6,9 +6,11 @@
 #include "render/painter_canvas.h"
 
 #include <QImage>
+#include <QScreen>
 #include <QSpinBox>
 #include <QTemporaryDir>
 #include <QToolButton>
+#include <QWindow>
 
 namespace {
 
@@ -297,6 +299,49 @@ INSTANTIATE_TEST_SUITE_P(
 // The first move erases a band of zero length at the press point, which must draw nothing.
 INSTANTIATE_TEST_SUITE_P(ZeroLengthLine, RubberBand,
                          ::testing::Values(BandCase{Line, {}, 1, 0, 1}));
+
+// ---- high-density screen ----
+
+// Run by its own ctest entry on two screens, of 2 and 1 pixels per page pixel (skipped
+// elsewhere): the page is painted at the screen's pixels, while the mouse and the records stay in
+// page pixels.
+TEST(HighDensityScreen, PagePaintedAtScreenPixelsShapesStoredInPagePixels) {
+    DrawingWindow w;
+    if (w.surface->devicePixelRatioF() != 2) GTEST_SKIP() << "needs tests/data/screens.json";
+    w.child->SetGrille(false);
+    w.pickTool(Rectangle);
+    w.drag({50, 50}, {150, 100});
+    w.pickTool(Ellipse);
+    w.drag({170, 40}, {330, 200});
+    ASSERT_EQ(w.shapes().size(), 2);
+    EXPECT_EQ(bodyOf(w.shapes()[0]), QStringLiteral("RECT 032032096064"));
+    const QImage shown = w.child->surfaceImage().convertToFormat(QImage::Format_RGB32);
+    ASSERT_EQ(shown.size(), w.surface->size() * 2);
+    // Along the ellipse's outline (blocks unlike a neighbour), blocks of one page pixel are not
+    // one flat colour: the curve steps by screen pixels.
+    int edge = 0, notFlat = 0;
+    for (int y = 40; y < 200; ++y)
+        for (int x = 170; x < 330; ++x) {
+            const QRgb c = shown.pixel(2 * x, 2 * y);
+            const bool flat = shown.pixel(2 * x + 1, 2 * y) == c &&
+                              shown.pixel(2 * x, 2 * y + 1) == c &&
+                              shown.pixel(2 * x + 1, 2 * y + 1) == c;
+            if (flat && shown.pixel(2 * x + 2, 2 * y) == c && shown.pixel(2 * x, 2 * y + 2) == c)
+                continue;
+            ++edge;
+            notFlat += !flat;
+        }
+    EXPECT_GT(notFlat * 10, edge) << notFlat << " of " << edge;
+
+    // Moved to the plain screen beside it, the window paints its page again at one pixel.
+    const QList<QScreen*> screens = QGuiApplication::screens();
+    ASSERT_EQ(screens.size(), 2);
+    w.frame.windowHandle()->setScreen(screens[1]);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(w.child->surfaceImage().devicePixelRatio(), 1.0);
+    EXPECT_EQ(w.child->surfaceImage().size(), w.surface->size());
+    EXPECT_EQ(w.shapes().size(), 2);
+}
 
 // ---- undo ----
 

@@ -4,7 +4,7 @@ file(REMOVE_RECURSE ${WORK})
 file(MAKE_DIRECTORY ${WORK})
 
 function(expect_export input output)
-  execute_process(COMMAND ${QELDRAW} --export ${input} ${output}
+  execute_process(COMMAND ${QELDRAW} --export ${input} ${output} ${ARGN}
                   RESULT_VARIABLE rc ERROR_VARIABLE err OUTPUT_VARIABLE out)
   if(NOT rc EQUAL 0)
     message(FATAL_ERROR "export to ${output} failed (${rc}): ${err}")
@@ -12,7 +12,7 @@ function(expect_export input output)
 endfunction()
 
 function(expect_failure input output what)
-  execute_process(COMMAND ${QELDRAW} --export ${input} ${output}
+  execute_process(COMMAND ${QELDRAW} --export ${input} ${output} ${ARGN}
                   RESULT_VARIABLE rc ERROR_VARIABLE err)
   if(rc EQUAL 0)
     message(FATAL_ERROR "${what}: the export claimed success")
@@ -34,8 +34,8 @@ if(NOT got STREQUAL want)
 endif()
 
 # Every picture format gives a file that starts as its format says.
-foreach(pair "bmp;424d" "jpg;ffd8ff" "gif;474946" "wmf;d7cdc69a" "emf;01000000" "pdf;25504446"
-        "svg;3c3f786d")
+foreach(pair "bmp;424d" "jpg;ffd8ff" "gif;474946" "png;89504e47" "wmf;d7cdc69a" "emf;01000000"
+        "pdf;25504446" "svg;3c3f786d")
   list(GET pair 0 ext)
   list(GET pair 1 magic)
   expect_export(${DATA}/cli/input.drf ${WORK}/out.${ext})
@@ -53,6 +53,22 @@ file(READ ${WORK}/keep.drf kept)
 if(NOT kept STREQUAL "keep me")
   message(FATAL_ERROR "the existing output was changed by a failed export")
 endif()
+# A scale: twice the pixels each way; refused out of 1..8, on a drawing, or not a number.
+expect_export(${DATA}/cli/input.drf ${WORK}/twice.png --scale 2)
+file(READ ${WORK}/twice.png size OFFSET 16 LIMIT 8 HEX)
+if(NOT size STREQUAL "00000190000000c8")
+  message(FATAL_ERROR "twice.png is not 400 x 200: ${size}")
+endif()
+foreach(refused "keep.png;9" "keep.drf;2" "keep.png;deux")
+  list(GET refused 0 name)
+  list(GET refused 1 scale)
+  file(WRITE ${WORK}/${name} "keep me")
+  expect_failure(${DATA}/cli/input.drf ${WORK}/${name} "scale ${scale}" --scale ${scale})
+  file(READ ${WORK}/${name} kept)
+  if(NOT kept STREQUAL "keep me")
+    message(FATAL_ERROR "a refused scale changed ${name}")
+  endif()
+endforeach()
 expect_failure(${DATA}/cli/input.drf ${WORK}/no/such/folder/out.drf "missing folder")
 expect_failure(${DATA}/cli/input.drf ${WORK}/no/such/folder/out.bmp "missing folder (picture)")
 expect_failure(${DATA}/cli/input.drf ${WORK}/no/such/folder/out.pdf "missing folder (PDF)")
@@ -61,7 +77,7 @@ expect_failure(${DATA}/cli/input.drf ${WORK}/no/such/folder/out.pdf "missing fol
 file(GLOB samples ${DATA}/../../samples/*.drf)
 foreach(sample ${samples})
   get_filename_component(stem ${sample} NAME_WE)
-  foreach(ext drf bmp jpg gif wmf emf pdf svg)
+  foreach(ext drf bmp jpg gif png wmf emf pdf svg)
     expect_export(${sample} ${WORK}/${stem}.${ext})
   endforeach()
 endforeach()

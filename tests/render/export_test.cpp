@@ -1,6 +1,7 @@
 // Picture exports: the files a user gets from "Enregistrer sous" with a picture name.
 
 #include "document/record.h"
+#include "platform/drawingio.h"
 #include "render/drawingoutput.h"
 #include "render/ecran.h"
 
@@ -58,7 +59,8 @@ TEST_P(ExportFormatTest, WritesAPageSizedPictureWithoutGrid) {
 INSTANTIATE_TEST_SUITE_P(Pictures, ExportFormatTest,
                          ::testing::Values(FormatCase{"page.bmp", "BM", 0},
                                            FormatCase{"page.JPG", "\xFF\xD8\xFF", 24},
-                                           FormatCase{"page.gif", "GIF8", 0}));
+                                           FormatCase{"page.gif", "GIF8", 0},
+                                           FormatCase{"page.png", "\x89PNG", 0}));
 
 TEST(Export, BmpIsTwentyFourBits) {
     QTemporaryDir dir;
@@ -142,6 +144,91 @@ TEST(Export, FailureNamesTheFileAndCountsSkippedRecords) {
         exportPicture(list, 160, 80, 100, dir.filePath(QStringLiteral("b.bmp")), &skipped).ok());
     EXPECT_EQ(skipped, 1);
     EXPECT_FALSE(exportPicture(list, 0, 80, 100, dir.filePath(QStringLiteral("c.bmp"))).ok());
+}
+
+// The sample drawing as PNG and at scale 2, and the scales and sizes refused: a refusal names the
+// file and the limit, and leaves the file there as it was.
+TEST(Export, PngHoldsTheBmpPixelsAndScaledPicturesAreThePageAtMorePixels) {
+    const LoadedDrawing demo =
+        loadDrawingFile(QStringLiteral(QEL_TEST_DATA "/../../samples/demo.drf"));
+    ASSERT_TRUE(demo.outcome.ok() && demo.pageSize);
+    const QSize page = *demo.pageSize;
+    // A polygon outlined by a pen too wide to stamp (one pixel wide on the page), over a hatch,
+    // and a dashed ellipse.
+    Style wide;
+    wide.penWidth = 40;
+    wide.penColour = 0x205020;
+    wide.brushStyle = 6;
+    wide.brushColour = 0xC03000;
+    Style dashed;
+    dashed.penStyle = 1;
+    const QStringList shapes = {headerLine(200, 150), kBlankBackground,
+                                QStringLiteral(" 0POLYG 0140140B40820140140B403C05A082\t") +
+                                    formatStyle(wide),
+                                QStringLiteral(" 0ELLIPSE 01E05A0A0096\t") + formatStyle(dashed)};
+    QTemporaryDir dir;
+    const struct {
+        const char* name;
+        int scale;
+        QSize page;
+        const char* refusal; // nullptr: written
+    } cases[] = {{"a.bmp", 1, page, nullptr},
+                 {"a.png", 1, page, nullptr},
+                 {"b.png", 2, page, nullptr},
+                 {"shapes.bmp", 1, QSize(200, 150), nullptr},
+                 {"shapes2.bmp", 2, QSize(200, 150), nullptr},
+                 {"c.png", 9, page, "l'échelle 9"},
+                 {"d.bmp", 0, page, "l'échelle 0"},
+                 {"e.png", 5, QSize(4000, 300), "16384 pixels de côté"},
+                 {"f.jpg", 8, QSize(2000, 2010), "256 millions"},
+                 {"g.svg", 2, page, "images BMP, JPEG, GIF et PNG"}};
+    for (const auto& c : cases) {
+        const QString path = dir.filePath(QString::fromLatin1(c.name));
+        QFile kept(path);
+        ASSERT_TRUE(kept.open(QIODevice::WriteOnly) && kept.write("kept") == 4);
+        kept.close();
+        QStringList lines = c.page == QSize(200, 150) ? shapes : demo.lines;
+        const Outcome r = writeDrawing(path, lines, c.page, 200, c.page, c.scale);
+        if (!c.refusal) {
+            EXPECT_TRUE(r.ok()) << c.name << r.message().toStdString();
+            continue;
+        }
+        EXPECT_FALSE(r.ok()) << c.name;
+        EXPECT_TRUE(r.message().contains(QString::fromUtf8(c.refusal)) &&
+                    r.message().contains(path))
+            << r.message().toStdString();
+        EXPECT_EQ(bytesOf(path), QByteArray("kept")) << c.name;
+    }
+
+    const QImage bmp =
+        QImage(dir.filePath(QStringLiteral("a.bmp"))).convertToFormat(QImage::Format_RGB32);
+    const QImage png =
+        QImage(dir.filePath(QStringLiteral("a.png"))).convertToFormat(QImage::Format_RGB32);
+    ASSERT_EQ(bmp.size(), page);
+    EXPECT_TRUE(png == bmp);
+    // Each 2 x 2 block averaged is the page pixel, but where an edge crosses it.
+    for (const auto& [one, two] :
+         {std::pair("a.bmp", "b.png"), std::pair("shapes.bmp", "shapes2.bmp")}) {
+        const QImage once =
+            QImage(dir.filePath(QString::fromLatin1(one))).convertToFormat(QImage::Format_RGB32);
+        const QImage twice =
+            QImage(dir.filePath(QString::fromLatin1(two))).convertToFormat(QImage::Format_RGB32);
+        ASSERT_EQ(twice.size(), once.size() * 2) << two;
+        int differ = 0;
+        for (int y = 0; y < once.height(); ++y)
+            for (int x = 0; x < once.width(); ++x) {
+                const QRgb q[] = {twice.pixel(2 * x, 2 * y), twice.pixel(2 * x + 1, 2 * y),
+                                  twice.pixel(2 * x, 2 * y + 1), twice.pixel(2 * x + 1, 2 * y + 1)};
+                const QRgb p = once.pixel(x, y);
+                int red = 0, green = 0, blue = 0;
+                for (QRgb v : q)
+                    red += qRed(v), green += qGreen(v), blue += qBlue(v);
+                differ += std::abs(red / 4 - qRed(p)) > 32 ||
+                          std::abs(green / 4 - qGreen(p)) > 32 ||
+                          std::abs(blue / 4 - qBlue(p)) > 32;
+            }
+        EXPECT_LT(differ, once.width() * once.height() * 3 / 100) << two;
+    }
 }
 
 } // namespace

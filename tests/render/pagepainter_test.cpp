@@ -161,6 +161,44 @@ TEST(PagePainter, DamagedAreaRepaintsAsAWhole) {
     }
 }
 
+// On an image of 2 or 1.5 pixels per page pixel, bands and damaged areas (in page pixels) paint
+// what one band paints.
+TEST(PagePainter, ScaledPagesPaintInBandsAndAreasAsInOnePass) {
+    const QSize page(400, 300);
+    QRandomGenerator random(5);
+    for (const double ratio : {2.0, 1.5}) {
+        for (quint32 seed : {21u, 22u}) {
+            const QStringList lines = RandomDrawing(page, seed).drawing(250);
+            auto paint = [&](QImage& image, int threads, std::optional<QRect> damaged) {
+                PagePaint what;
+                what.gridStep = 10;
+                what.threads = threads;
+                what.damaged = damaged;
+                return paintPage(image, lines, PaintOptions::screen(page), what);
+            };
+            QImage whole(page * ratio, QImage::Format_RGB32);
+            whole.setDevicePixelRatio(ratio);
+            const int undrawable = paint(whole, 1, std::nullopt);
+            QImage banded(whole.size(), QImage::Format_RGB32);
+            banded.setDevicePixelRatio(ratio);
+            EXPECT_EQ(paint(banded, 3, std::nullopt), undrawable);
+            EXPECT_EQ(difference(banded, whole), "") << ratio << " seed " << seed;
+            for (int i = 0; i < 12; ++i) {
+                const QRect damaged(random.bounded(-20, page.width()),
+                                    random.bounded(-20, page.height()), random.bounded(1, 160),
+                                    random.bounded(1, 160));
+                QImage image = whole.copy();
+                {
+                    QPainter scribble(&image);
+                    scribble.fillRect(damaged, Qt::green);
+                }
+                paint(image, 1 + int(random.bounded(3)), damaged);
+                ASSERT_EQ(difference(image, whole), "") << ratio << " seed " << seed;
+            }
+        }
+    }
+}
+
 // Moves, resizes, restacks, deletions, new shapes, selection marks and restyles, each repainted
 // only over the area the change covers.
 TEST(PagePainter, ChangedLinesRepaintOnlyTheirArea) {
