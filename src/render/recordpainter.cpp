@@ -236,7 +236,7 @@ bool RecordPainter::paint(const ParsedRecord& record) {
         DrawChart(canvas_, r.left, r.top, r.right, r.bottom, payload);
         break;
     }
-    default:
+    case Shape::Background: // painted above, before any box is read
         break;
     }
     return true;
