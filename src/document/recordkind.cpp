@@ -119,15 +119,13 @@ QString listNameOf(QStringView keyword) {
     return k->listName.toString();
 }
 
-QString lineKeyword(bool rising) {
-    return rising ? QStringLiteral("LINEU") : QStringLiteral("LINE");
-}
-
-QString halfEllipseKeyword(Shape shape, bool lower, bool rising) {
-    QString k = shape == Shape::Chord ? QStringLiteral("CHORD") : QStringLiteral("ARC");
-    k += lower ? u'L' : u'H';
-    if (rising) k += u'U';
-    return k;
+const RecordKind& variantOf(const RecordKind& kind, bool lower, bool rising) {
+    if (kind.variant == Variant::Fixed) return kind;
+    for (const RecordKind& k : kKinds)
+        if (k.shape == kind.shape && k.rising == rising &&
+            (kind.variant != Variant::HalfEllipse || k.lower == lower))
+            return k;
+    return kind;
 }
 
 } // namespace qel

@@ -106,8 +106,8 @@ const RecordKind* kindOfTool(Tool tool);
 // marks.
 QString listNameOf(QStringView keyword);
 
-// LINE or LINEU; ARC or CHORD followed by L or H and, rising, U.
-QString lineKeyword(bool rising);
-QString halfEllipseKeyword(Shape shape, bool lower, bool rising);
+// The row of the same family whose letters choose that half and diagonal (LINE or LINEU; ARC or
+// CHORD followed by L or H and, rising, U); a kind of a fixed keyword is its own variant.
+const RecordKind& variantOf(const RecordKind& kind, bool lower, bool rising);
 
 } // namespace qel

@@ -27,7 +27,6 @@ QString keywordFor(const ShapeDraft& d) {
         return d.pictureKind == 1   ? QStringLiteral("BITMAP")
                : d.pictureKind == 2 ? QStringLiteral("META")
                                     : QString();
-    if (first->variant == Variant::Fixed) return first->keyword.toString();
     QPoint s = d.start;
     QPoint e = d.end;
     bool lower = d.concave;
@@ -35,12 +34,7 @@ QString keywordFor(const ShapeDraft& d) {
         std::swap(s, e);
         lower = !lower;
     }
-    const bool rising = s.y() > e.y();
-    for (const RecordKind& k : recordKinds())
-        if (k.tool == d.tool && k.rising == rising &&
-            (first->variant != Variant::HalfEllipse || k.lower == lower))
-            return k.keyword.toString();
-    return {};
+    return variantOf(*first, lower, s.y() > e.y()).keyword.toString();
 }
 
 } // namespace

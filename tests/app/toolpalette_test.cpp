@@ -39,8 +39,9 @@ TEST(ToolPalette, StartState) {
     DrawingWindow::closeAll(frame);
 }
 
-// Every tool of the table with a button, in table order, row by row in two columns above the
-// pen styles; each click sets the tool of the palette, the frame and the window.
+// Every tool of the table with a button, with its picture, in table order, row by row in two
+// columns above the pen styles; each click sets the tool of the palette, the frame and the
+// window.
 TEST(ToolPalette, ShowsTheTableOfToolsInTwoColumnsAndEachSetsTheWindowsTool) {
     DrawingWindow w;
     QStringList hints;
@@ -53,6 +54,8 @@ TEST(ToolPalette, ShowsTheTableOfToolsInTwoColumnsAndEachSetsTheWindowsTool) {
         }
         ASSERT_TRUE(button) << t.button.toString().toStdString();
         hints << button->accessibleName();
+        EXPECT_FALSE(button->icon().isNull())
+            << "no picture for " << t.glyph.toString().toStdString();
         EXPECT_EQ(button->toolTip(), button->accessibleName());
         EXPECT_EQ(button->statusTip(), button->accessibleName());
         QTest::mouseClick(button, Qt::LeftButton);
