@@ -29,7 +29,6 @@ enum class Shape {
     Chart,
     Background,
 };
-inline constexpr int kShapeCount = int(Shape::Background) + 1;
 
 // The tools of a drawing window, one numbering for the palette, the frame, the mouse tools,
 // the rubber bands and the record writer.
@@ -46,7 +45,7 @@ enum class Tool {
     Polyline,
     Arc,
     Chord,
-    Chart,
+    Chart, // stays last: new tools go before it
 };
 inline constexpr int kToolCount = int(Tool::Chart) + 1;
 

@@ -94,22 +94,23 @@ constexpr ToolBand kBands[] = {
     {Tool::Chart, nullptr},
 };
 
-// Looked up by position: every tool has its row, in the enumeration's order.
-constexpr bool bandsInToolOrder() {
-    if (std::size(kBands) != std::size_t(kToolCount)) return false;
-    for (int i = 0; i < kToolCount; ++i)
-        if (int(kBands[i].tool) != i) return false;
-    return true;
+constexpr bool everyToolOnce() {
+    for (int t = 0; t < kToolCount; ++t) {
+        int rows = 0;
+        for (const ToolBand& b : kBands)
+            rows += int(b.tool) == t;
+        if (rows != 1) return false;
+    }
+    return std::size(kBands) == std::size_t(kToolCount);
 }
-static_assert(bandsInToolOrder(), "one rubber band row per tool, in Tool order");
+static_assert(everyToolOnce(), "every tool has one rubber band row");
 
 } // namespace
 
 void DrawShape(Canvas& canvas, RubberBandState& state, QPoint p1, QPoint p2, PenMode mode) {
     canvas.setPenMode(mode);
-    const int at = int(state.tool);
-    if (at < 0 || at >= kToolCount) return;
-    if (const Band band = kBands[at].band) band(canvas, state, p1, p2);
+    for (const ToolBand& row : kBands)
+        if (row.tool == state.tool && row.band) row.band(canvas, state, p1, p2);
 }
 
 QRect bandReach(const RubberBandState& state, QPoint p1, QPoint p2, const PenState& pen) {
