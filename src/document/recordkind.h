@@ -49,6 +49,9 @@ enum class Tool {
 };
 inline constexpr int kToolCount = int(Tool::Chart) + 1;
 
+// What follows the box besides its corners, and so how a record moves, resizes, turns and
+// zooms: points move, turn and scale with it; pixels turn, and a resize may not grow them past
+// the size limit; a text's font follows the box's height and its box is fitted to the text.
 enum class Payload { None, Points, Text, Pixels, ChartData };
 
 // How the letters after a keyword's stem follow the drag that wrote it and the turns and
