@@ -87,10 +87,6 @@ static_assert(everyToolOnce(), "every tool has exactly one row");
 
 } // namespace
 
-std::span<const RecordKind> recordKinds() {
-    return kKinds;
-}
-
 const RecordKind* recordKind(QStringView keyword) {
     for (const RecordKind& k : kKinds)
         if (k.keyword.size() == keyword.size() && k.keyword == keyword) return &k;

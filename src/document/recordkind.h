@@ -93,8 +93,7 @@ struct ToolKind {
     QStringView glyph = {}; // the palette picture's name
 };
 
-// Every keyword, and the entry of one (exact, case-sensitive; null for a keyword no one knows).
-std::span<const RecordKind> recordKinds();
+// The entry of a keyword (exact, case-sensitive); null for a keyword no one knows.
 const RecordKind* recordKind(QStringView keyword);
 
 // Every tool in palette order: the buttons fill two columns, row by row, the tools without a
