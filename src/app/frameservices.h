@@ -1,6 +1,7 @@
 #pragma once
 
 #include "document/drawingattributes.h"
+#include "document/recordkind.h"
 
 #include <QString>
 #include <QStringList>
@@ -13,9 +14,9 @@ class RecoveryStore;
 class FrameServices {
 public:
     virtual ~FrameServices() = default;
-    // The palette's current style and tool code: a pure reading, as often as a window likes.
+    // The palette's current style and tool: a pure reading, as often as a window likes.
     virtual DrawingStyle currentStyle() const = 0;
-    virtual int currentToolCode() const = 0;
+    virtual Tool currentTool() const = 0;
     // Status bar panels: 0 hint and position, 1 shape size, 2 time.
     virtual void setStatusText(int panel, const QString& text) = 0;
     // The pen width spin box follows the window's pen width when the tool changes.
@@ -25,8 +26,5 @@ public:
     // Where drawing windows keep their recovery copies; none unless the program set one up.
     virtual RecoveryStore* recoveryStore() { return nullptr; }
 };
-
-// Tool index of a palette button (1..12) to a drawing window's tool code; -1 for none.
-int toolCodeForIndex(int toolIndex);
 
 } // namespace qel

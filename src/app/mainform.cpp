@@ -184,7 +184,7 @@ void TMainForm::FormShow() {
         FontName->addItems(families);
         FontName->setCurrentText(QStringLiteral("Arial"));
     }
-    CurrentTool = 1;
+    CurrentTool = Tool::Pointer;
     CurrentBrushStyle = 1;
     CurrentPenStyle = 0;
     for (int& m : PageMargins)
@@ -227,13 +227,8 @@ DrawingStyle TMainForm::currentStyle() const {
     return s;
 }
 
-int TMainForm::currentToolCode() const {
-    return toolCodeForIndex(CurrentTool);
-}
-
-int toolCodeForIndex(int toolIndex) {
-    static constexpr int kCodes[] = {-1, 4, 0, 1, 2, 3, 7, 5, 8, 6, 9, 10, 11};
-    return (toolIndex >= 1 && toolIndex <= 12) ? kCodes[toolIndex] : -1;
+Tool TMainForm::currentTool() const {
+    return CurrentTool;
 }
 
 void TMainForm::applyFontToggles(TMDIChild* child) {

@@ -40,7 +40,7 @@ public:
     ~TMainForm() override;
 
     // ---- frame state ----
-    int CurrentTool = 1;
+    Tool CurrentTool = Tool::Pointer;
     int CurrentPenStyle = 0;
     int CurrentBrushStyle = 1;
     QStringList ShapeClipboard;
@@ -51,7 +51,7 @@ public:
 
     // ---- FrameServices ----
     DrawingStyle currentStyle() const override;
-    int currentToolCode() const override;
+    Tool currentTool() const override;
     void setStatusText(int panel, const QString& text) override;
     void showPenWidth(int width) override;
     QStringList fontNames() const override;

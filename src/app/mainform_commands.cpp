@@ -184,14 +184,14 @@ void TMainForm::connectControls() {
                 [this] { applyToActive([this](TMDIChild& c) { applyFontToggles(&c); }); });
 
     // The palette's choices.
-    connect(palette_, &ToolPalette::toolChosen, this, [this](int index, int code) {
-        applyToActive([code](TMDIChild& c) {
-            if (code == ToolText)
+    connect(palette_, &ToolPalette::toolChosen, this, [this](Tool tool) {
+        applyToActive([tool](TMDIChild& c) {
+            if (tool == Tool::Text)
                 c.SetText();
             else
-                c.SetFrame(code);
+                c.SetFrame(tool);
         });
-        CurrentTool = index;
+        CurrentTool = tool;
     });
     connect(palette_, &ToolPalette::penStyleChosen, this, [this](int style) {
         applyToActive([style](TMDIChild& c) { c.SetPenStyle(style); });

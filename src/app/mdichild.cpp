@@ -20,7 +20,7 @@ namespace qel {
 
 TMDIChild::TMDIChild(FrameServices* frame, QWidget* parent)
     : QWidget(parent), frame_(frame), shown_(std::make_unique<ShownPage>()),
-      tool_(makeTool(ToolLine)) {
+      tool_(makeTool(Tool::Line)) {
     setObjectName(QStringLiteral("MDIChild"));
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("Sans nom"));
@@ -80,16 +80,15 @@ void TMDIChild::surfaceDrawn(const QRect& reach) {
     surface_->update();
 }
 
-void TMDIChild::SetIni(int toolIndex,
-                       int /*penWidth: the palette's value arrives by RestoreStyles*/, int penStyle,
-                       Colour penColour, Colour fillColour, int brushStyle) {
+void TMDIChild::SetIni(Tool tool, int /*penWidth: the palette's value arrives by RestoreStyles*/,
+                       int penStyle, Colour penColour, Colour fillColour, int brushStyle) {
     fileName_.clear();
     gridStep_ = 8;
     gridShown_ = true;
     style_.brush = {fillColour, brushStyle};
     style_.pen.colour = penColour;
     style_.pen.style = penStyle;
-    if (const int code = toolCodeForIndex(toolIndex); code >= 0) switchTool(code);
+    switchTool(tool);
     drawing_->resetExtent();
 }
 
@@ -100,13 +99,13 @@ void TMDIChild::SetPage(int left, int top, int right, int bottom, int enlargemen
 void TMDIChild::RestoreStyles() {
     if (!frame_) return;
     style_ = frame_->currentStyle();
-    switchTool(frame_->currentToolCode());
+    switchTool(frame_->currentTool());
 }
 
-void TMDIChild::switchTool(int code) {
-    if (code < 0 || code == tool_->code()) return;
+void TMDIChild::switchTool(Tool tool) {
+    if (tool == tool_->tool()) return;
     tool_->finish(*this);
-    tool_ = makeTool(code);
+    tool_ = makeTool(tool);
 }
 
 void TMDIChild::RedimForm() {
@@ -176,16 +175,16 @@ void TMDIChild::SetBrush(int style) {
     style_.brush.style = style;
 }
 
-void TMDIChild::SetFrame(int toolCode) {
+void TMDIChild::SetFrame(Tool tool) {
     tool_->finish(*this); // a polygon under way is written, as a double-click would
     if (HasSelection()) Deselectionne();
-    switchTool(toolCode);
+    switchTool(tool);
     surface_->setCursor(Qt::ArrowCursor);
     if (frame_) frame_->showPenWidth(style_.pen.width);
 }
 
 void TMDIChild::SetText() {
-    switchTool(ToolText);
+    switchTool(Tool::Text);
     surface_->setCursor(Qt::IBeamCursor);
 }
 

@@ -41,7 +41,7 @@ public:
     ~TMDIChild() override;
 
     // ---- lifecycle and style (mdichild.cpp) ----
-    void SetIni(int toolIndex, int penWidth, int penStyle, Colour penColour, Colour fillColour,
+    void SetIni(Tool tool, int penWidth, int penStyle, Colour penColour, Colour fillColour,
                 int brushStyle);
     void SetPage(int left, int top, int right, int bottom, int enlargement);
     void RestoreStyles();
@@ -50,7 +50,7 @@ public:
     void SetColors(Colour penColour, Colour fillColour);
     void SetPenStyle(int style);
     void SetBrush(int style);
-    void SetFrame(int toolCode);
+    void SetFrame(Tool tool);
     void SetText();
     void SetFontName(const QString& name);
     void SetFontSize(int points);
@@ -137,7 +137,7 @@ public:
     Drawing& drawing() { return *drawing_; }
     const Drawing& drawing() const { return *drawing_; }
     const DrawingStyle& style() const { return style_; }
-    int toolCode() const { return tool_->code(); }
+    Tool tool() const { return tool_->tool(); }
     const QString& fileName() const { return fileName_; }
     void setFileName(const QString& path) { fileName_ = path; }
     int gridStep() const { return gridStep_; }
@@ -172,7 +172,7 @@ private:
 
     void FormCreate();
     void drawingChanged(const DrawingChange& change);
-    void switchTool(int code);
+    void switchTool(Tool tool);
     void fitSurface();
     bool FormCloseQuery();
     void setCaption(const QString& caption);
@@ -199,7 +199,7 @@ private:
     DrawingSurface* surface_ = nullptr;
     QScrollArea* scroll_ = nullptr;
     std::unique_ptr<ShownPage> shown_;
-    std::unique_ptr<Tool> tool_;
+    std::unique_ptr<MouseTool> tool_;
     DrawingStyle style_;
     QString fileName_;
     int gridStep_ = 8;

@@ -103,7 +103,7 @@ void TMDIChild::pasteText(const QString& text) {
     canvas.setStyle(style_);
     const QSize extent = canvas.textExtent(line);
     ShapeDraft draft;
-    draft.tool = ToolText;
+    draft.tool = Tool::Text;
     draft.start = pastePoint();
     draft.end = draft.start + QPoint(extent.width(), extent.height());
     draft.text = line;
@@ -227,7 +227,7 @@ void TMDIChild::Histogramme() {
     // A new chart takes the central half of the page.
     const QSize page = drawing_->surface();
     ShapeDraft draft;
-    draft.tool = ToolChart;
+    draft.tool = Tool::Chart;
     draft.start = QPoint(page.width() / 4, page.height() / 4);
     draft.end = draft.start + QPoint(page.width() / 2, page.height() / 2);
     draft.text = *payload;

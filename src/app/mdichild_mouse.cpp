@@ -59,7 +59,7 @@ void TMDIChild::FormMouseUp(Qt::MouseButton button, Qt::KeyboardModifiers shift,
 void TMDIChild::PaintBox1Click() {
     // The release of a drag that moved or resized something is no click.
     if (selectionDrag_.active() && selectionDrag_.changed()) return;
-    if (tool_->code() == ToolPointer)
+    if (tool_->tool() == Tool::Pointer)
         pointerClick();
     else
         tool_->click(*this);

@@ -1,5 +1,7 @@
 #include "app/paletteglyphs.h"
 
+#include <algorithm>
+
 #include <QPainter>
 #include <QPainterPath>
 #include <QPixmap>
@@ -128,6 +130,45 @@ void brushSample(QPainter& p, int style) {
     p.drawRect(2, 2, 14, 14);
 }
 
+void line(QPainter& p) {
+    p.drawLine(QPointF(3, 16), QPointF(16, 3));
+}
+
+void rectangle(QPainter& p) {
+    p.setBrush(kFill);
+    p.drawRect(QRectF(2.5, 4.5, 14, 10));
+}
+
+void ellipse(QPainter& p) {
+    p.setBrush(kFill);
+    p.drawEllipse(QRectF(1.5, 4.5, 16, 10));
+}
+
+void roundRect(QPainter& p) {
+    p.setBrush(kFill);
+    p.drawRoundedRect(QRectF(2.5, 4.5, 14, 10), 4, 4);
+}
+
+struct ToolGlyph {
+    const char* name; // as the tool table names it
+    void (*draw)(QPainter&);
+};
+
+const ToolGlyph kToolGlyphs[] = {
+    {"pointer", pointer},
+    {"text", text},
+    {"picture", picture},
+    {"line", line},
+    {"arc", [](QPainter& p) { halfEllipse(p, false); }},
+    {"polyline", [](QPainter& p) { polyline(p, false); }},
+    {"polygon", [](QPainter& p) { polyline(p, true); }},
+    {"rectangle", rectangle},
+    {"ellipse", ellipse},
+    {"roundrect", roundRect},
+    {"freehand", freehand},
+    {"chord", [](QPainter& p) { halfEllipse(p, true); }},
+};
+
 } // namespace
 
 QIcon paletteGlyph(const QString& name) {
@@ -137,38 +178,19 @@ QIcon paletteGlyph(const QString& name) {
     p.setRenderHint(QPainter::Antialiasing);
     p.setPen(QPen(kInk, 1.3));
     p.setBrush(Qt::NoBrush);
-    if (name == QLatin1String("pointer")) {
-        pointer(p);
-    } else if (name == QLatin1String("text")) {
-        text(p);
-    } else if (name == QLatin1String("picture")) {
-        picture(p);
-    } else if (name == QLatin1String("line")) {
-        p.drawLine(QPointF(3, 16), QPointF(16, 3));
-    } else if (name == QLatin1String("arc")) {
-        halfEllipse(p, false);
-    } else if (name == QLatin1String("polyline")) {
-        polyline(p, false);
-    } else if (name == QLatin1String("polygon")) {
-        polyline(p, true);
-    } else if (name == QLatin1String("rectangle")) {
-        p.setBrush(kFill);
-        p.drawRect(QRectF(2.5, 4.5, 14, 10));
-    } else if (name == QLatin1String("ellipse")) {
-        p.setBrush(kFill);
-        p.drawEllipse(QRectF(1.5, 4.5, 16, 10));
-    } else if (name == QLatin1String("roundrect")) {
-        p.setBrush(kFill);
-        p.drawRoundedRect(QRectF(2.5, 4.5, 14, 10), 4, 4);
-    } else if (name == QLatin1String("freehand")) {
-        freehand(p);
-    } else if (name == QLatin1String("chord")) {
-        halfEllipse(p, true);
+    const auto tool =
+        std::find_if(std::begin(kToolGlyphs), std::end(kToolGlyphs),
+                     [&](const ToolGlyph& g) { return name == QLatin1String(g.name); });
+    if (tool != std::end(kToolGlyphs)) {
+        tool->draw(p);
     } else if (name.startsWith(QLatin1String("pen"))) {
         penSample(p, name.mid(3).toInt());
     } else if (name.startsWith(QLatin1String("brush"))) {
         brushSample(p, name.mid(5).toInt());
+    } else {
+        return {};
     }
+    p.end();
     return QIcon(pixmap);
 }
 

@@ -14,59 +14,38 @@ namespace {
 
 constexpr int kButtonSize = 25;
 constexpr int kColumnLeft[2] = {1, 26};
+constexpr int kGap = 5; // between the parts of the palette
 
-struct ToolEntry {
-    const char* name;
-    const char* hint; // UTF-8
-    const char* glyph;
-    int column; // 1 or 2
-    int top;
-    int index; // the frame's tool index
-    int code;  // the drawing window's tool code
-};
-
-const ToolEntry kTools[] = {
-    {"MoveButton", "Pointeur", "pointer", 1, 5, 1, 4},
-    {"TextButton", "Texte", "text", 2, 5, 9, 6},
-    {"PictButton", "Image", "picture", 1, 30, 6, 7},
-    {"LineButton", "Trait", "line", 2, 30, 2, 0},
-    {"ArcButton", "Arc", "arc", 1, 55, 11, 10},
-    {"PolylButton", "Ligne brisée", "polyline", 2, 55, 10, 9},
-    {"PolyButton", "Polygône", "polygon", 1, 80, 8, 8},
-    {"RectangleButton", "Rectangle", "rectangle", 2, 80, 3, 1},
-    {"EllipseButton", "Ellipse", "ellipse", 1, 105, 4, 2},
-    {"RoundRectButton", "Rectangle arrondi", "roundrect", 2, 105, 5, 3},
-    {"DrawButton", "Dessin libre", "freehand", 1, 130, 7, 5},
-    {"ChordButton", "Hémisphère", "chord", 2, 130, 12, 11},
-};
+// The height of a group of buttons in two columns.
+int groupHeight(int buttons) {
+    return kButtonSize * ((buttons + 1) / 2);
+}
 
 struct StyleEntry {
     const char* name;
     const char* hint;
     const char* what; // the buttons of a group share one hint: the name says which one it is
-    int column;
-    int top;
 };
 
 const StyleEntry kPens[] = {
-    {"SolidPen", "Style de trait", "continu", 1, 160},
-    {"DashPen", "Style de trait", "tirets", 2, 160},
-    {"DotPen", "Style de trait", "pointillés", 1, 185},
-    {"DashDotPen", "Style de trait", "tiret-point", 2, 185},
-    {"DashDotDotPen", "Style de trait", "tiret-point-point", 1, 210},
-    {"ClearPen", "Style de trait", "aucun", 2, 210},
+    {"SolidPen", "Style de trait", "continu"},
+    {"DashPen", "Style de trait", "tirets"},
+    {"DotPen", "Style de trait", "pointillés"},
+    {"DashDotPen", "Style de trait", "tiret-point"},
+    {"DashDotDotPen", "Style de trait", "tiret-point-point"},
+    {"ClearPen", "Style de trait", "aucun"},
 };
 
 // The first hint is spelt as the program has always shown it; its spoken name is not.
 const StyleEntry kBrushes[] = {
-    {"SolidBrush", "Moti de remplissage", "plein", 1, 318},
-    {"ClearBrush", "Motif de remplissage", "vide", 2, 318},
-    {"HorizontalBrush", "Motif de remplissage", "horizontal", 1, 343},
-    {"VerticalBrush", "Motif de remplissage", "vertical", 2, 343},
-    {"FDiagonalBrush", "Motif de remplissage", "diagonal descendant", 1, 368},
-    {"BDiagonalBrush", "Motif de remplissage", "diagonal montant", 2, 368},
-    {"CrossBrush", "Motif de remplissage", "quadrillé", 1, 393},
-    {"DiagCrossBrush", "Motif de remplissage", "quadrillé diagonal", 2, 393},
+    {"SolidBrush", "Moti de remplissage", "plein"},
+    {"ClearBrush", "Motif de remplissage", "vide"},
+    {"HorizontalBrush", "Motif de remplissage", "horizontal"},
+    {"VerticalBrush", "Motif de remplissage", "vertical"},
+    {"FDiagonalBrush", "Motif de remplissage", "diagonal descendant"},
+    {"BDiagonalBrush", "Motif de remplissage", "diagonal montant"},
+    {"CrossBrush", "Motif de remplissage", "quadrillé"},
+    {"DiagCrossBrush", "Motif de remplissage", "quadrillé diagonal"},
 };
 
 void describe(QWidget* w, const QString& hint) {
@@ -81,80 +60,83 @@ ToolPalette::ToolPalette(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("ToolPalette"));
     setAccessibleName(QStringLiteral("Outils"));
     setFixedWidth(54);
-    setMinimumHeight(420);
-    buildTools();
-    buildPenStyles();
+    int top = buildTools(kGap) + kGap;
+    top = buildPenStyles(top) + kGap;
 
     SpinEdit1 = new QSpinBox(this);
     SpinEdit1->setObjectName(QStringLiteral("SpinEdit1"));
     SpinEdit1->setRange(1, 100);
     SpinEdit1->setValue(1);
-    SpinEdit1->setGeometry(1, 240, 50, 24);
+    SpinEdit1->setGeometry(1, top, 50, 24);
     describe(SpinEdit1, QStringLiteral("Epaisseur de trait"));
     connect(SpinEdit1, &QSpinBox::valueChanged, this, &ToolPalette::penWidthChanged);
 
-    buildColours();
-    buildBrushStyles();
+    top = buildColours(top + 30) + 4;
+    setMinimumHeight(buildBrushStyles(top) + 2);
 }
 
 QToolButton* ToolPalette::addButton(const QString& name, const QString& hint, const QString& glyph,
-                                    int column, int top, QButtonGroup* group, int id) {
+                                    int top, QButtonGroup* group, int id) {
+    const int place = int(group->buttons().size());
     auto* b = new QToolButton(this);
     b->setObjectName(name);
     b->setCheckable(true);
     b->setAutoRaise(false);
     b->setIcon(paletteGlyph(glyph));
     b->setIconSize(QSize(19, 19));
-    b->setGeometry(kColumnLeft[column - 1], top, kButtonSize, kButtonSize);
+    b->setGeometry(kColumnLeft[place % 2], top + kButtonSize * (place / 2), kButtonSize,
+                   kButtonSize);
     describe(b, hint);
     group->addButton(b, id);
     return b;
 }
 
-void ToolPalette::buildTools() {
+int ToolPalette::buildTools(int top) {
     tools_ = new QButtonGroup(this);
     tools_->setExclusive(true);
-    for (const ToolEntry& t : kTools)
-        addButton(QString::fromLatin1(t.name), QString::fromUtf8(t.hint),
-                  QString::fromLatin1(t.glyph), t.column, t.top, tools_, t.index);
-    toolButton(1)->setChecked(true);
-    connect(tools_, &QButtonGroup::idClicked, this, [this](int index) {
-        for (const ToolEntry& t : kTools)
-            if (t.index == index) emit toolChosen(index, t.code);
-    });
+    for (const ToolKind& t : toolKinds())
+        if (!t.button.isEmpty())
+            addButton(t.button.toString(), t.hint.toString(), t.glyph.toString(), top, tools_,
+                      int(t.tool));
+    toolButton(Tool::Pointer)->setChecked(true);
+    connect(tools_, &QButtonGroup::idClicked, this,
+            [this](int id) { emit toolChosen(static_cast<Tool>(id)); });
+    return top + groupHeight(int(tools_->buttons().size()));
 }
 
-void ToolPalette::buildPenStyles() {
+int ToolPalette::buildPenStyles(int top) {
     pens_ = new QButtonGroup(this);
     pens_->setExclusive(true);
     for (int i = 0; i < int(std::size(kPens)); ++i) {
         const StyleEntry& e = kPens[i];
         QToolButton* b = addButton(QString::fromLatin1(e.name), QString::fromUtf8(e.hint),
-                                   QStringLiteral("pen%1").arg(i), e.column, e.top, pens_, i);
+                                   QStringLiteral("pen%1").arg(i), top, pens_, i);
         b->setAccessibleName(QStringLiteral("Style de trait : ") + QString::fromUtf8(e.what));
     }
     penStyleButton(0)->setChecked(true);
     connect(pens_, &QButtonGroup::idClicked, this, &ToolPalette::penStyleChosen);
+    return top + groupHeight(int(std::size(kPens)));
 }
 
-void ToolPalette::buildBrushStyles() {
+int ToolPalette::buildBrushStyles(int top) {
     brushes_ = new QButtonGroup(this);
     brushes_->setExclusive(true);
     for (int i = 0; i < int(std::size(kBrushes)); ++i) {
         const StyleEntry& e = kBrushes[i];
         QToolButton* b = addButton(QString::fromLatin1(e.name), QString::fromUtf8(e.hint),
-                                   QStringLiteral("brush%1").arg(i), e.column, e.top, brushes_, i);
+                                   QStringLiteral("brush%1").arg(i), top, brushes_, i);
         b->setAccessibleName(QStringLiteral("Motif de remplissage : ") + QString::fromUtf8(e.what));
     }
     brushStyleButton(1)->setChecked(true);
     connect(brushes_, &QButtonGroup::idClicked, this, &ToolPalette::brushStyleChosen);
+    return top + groupHeight(int(std::size(kBrushes)));
 }
 
-void ToolPalette::buildColours() {
+int ToolPalette::buildColours(int top) {
     auto* holder = new QFrame(this);
     holder->setObjectName(QStringLiteral("ColourPanels"));
     holder->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    holder->setGeometry(1, 270, 50, 44);
+    holder->setGeometry(1, top, 50, 44);
     // The fill colour sits behind, below and to the right of the pen colour.
     Backcolor = new ColourPanel(QStringLiteral("Backcolor"),
                                 QStringLiteral("Couleur de remplissage"), fillColour_, holder);
@@ -167,6 +149,7 @@ void ToolPalette::buildColours() {
     ForeColor->raise();
     connect(ForeColor, &ColourPanel::clicked, this, [this] { colourPanelClicked(ForeColor); });
     connect(Backcolor, &ColourPanel::clicked, this, [this] { colourPanelClicked(Backcolor); });
+    return top + holder->height();
 }
 
 void ToolPalette::colourPanelClicked(ColourPanel* panel) {
@@ -196,8 +179,8 @@ void ToolPalette::showPenWidth(int width) {
     SpinEdit1->setValue(width);
 }
 
-int ToolPalette::toolIndex() const {
-    return tools_->checkedId();
+Tool ToolPalette::tool() const {
+    return static_cast<Tool>(tools_->checkedId());
 }
 int ToolPalette::penStyle() const {
     return pens_->checkedId();
@@ -205,8 +188,8 @@ int ToolPalette::penStyle() const {
 int ToolPalette::brushStyle() const {
     return brushes_->checkedId();
 }
-QToolButton* ToolPalette::toolButton(int toolIndex) const {
-    return qobject_cast<QToolButton*>(tools_->button(toolIndex));
+QToolButton* ToolPalette::toolButton(Tool tool) const {
+    return qobject_cast<QToolButton*>(tools_->button(int(tool)));
 }
 QToolButton* ToolPalette::penStyleButton(int style) const {
     return qobject_cast<QToolButton*>(pens_->button(style));

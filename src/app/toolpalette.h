@@ -1,6 +1,7 @@
 #pragma once
 
 #include "document/colour.h"
+#include "document/recordkind.h"
 
 #include <QWidget>
 
@@ -30,11 +31,12 @@ public:
     void showPenWidth(int width);
     // Every control that needs an open drawing window.
     QList<QWidget*> documentControls() const;
-    // The pressed buttons: tool index 1..12, pen style 0..5, brush style 0..7.
-    int toolIndex() const;
+    // The pressed buttons: a tool with a button, pen style 0..5, brush style 0..7.
+    Tool tool() const;
     int penStyle() const;
     int brushStyle() const;
-    QToolButton* toolButton(int toolIndex) const;
+    // The button of a tool; null for a tool without one.
+    QToolButton* toolButton(Tool tool) const;
     QToolButton* penStyleButton(int style) const;
     QToolButton* brushStyleButton(int style) const;
 
@@ -43,7 +45,7 @@ public:
     ColourPanel* Backcolor = nullptr;
 
 signals:
-    void toolChosen(int toolIndex, int toolCode); // tool code 6 means SetText
+    void toolChosen(Tool tool);
     void penStyleChosen(int style);
     void brushStyleChosen(int style);
     void penWidthChanged(int width);
@@ -51,12 +53,14 @@ signals:
     void coloursApplied(Colour pen, Colour fill);
 
 private:
-    void buildTools();
-    void buildPenStyles();
-    void buildColours();
-    void buildBrushStyles();
-    QToolButton* addButton(const QString& name, const QString& hint, const QString& glyph,
-                           int column, int top, QButtonGroup* group, int id);
+    // Each part is laid out from the top given and answers where the next one starts.
+    int buildTools(int top);
+    int buildPenStyles(int top);
+    int buildColours(int top);
+    int buildBrushStyles(int top);
+    // The buttons of a group fill two columns, row by row, from the top of the group.
+    QToolButton* addButton(const QString& name, const QString& hint, const QString& glyph, int top,
+                           QButtonGroup* group, int id);
     void colourPanelClicked(ColourPanel* panel);
 
     QButtonGroup* tools_ = nullptr;

@@ -13,54 +13,28 @@ QPoint clamped(QPoint p) {
     return {clampCoordinate(p.x()), clampCoordinate(p.y())};
 }
 
-bool collectsPoints(int tool) {
-    return tool == ToolPolygon || tool == ToolPolyline || tool == ToolFreehand;
+Payload payloadOf(Tool tool) {
+    const RecordKind* kind = kindOfTool(tool);
+    return kind ? kind->payload : Payload::None;
 }
 
-// LINE/LINEU, ARCx and CHORDx take their variant from the drag put in left-to-right order.
-QString directedKeyword(const ShapeDraft& d) {
-    QPoint s = d.start;
-    QPoint e = d.end;
-    bool concave = d.concave;
-    if (s.x() > e.x()) {
-        std::swap(s, e);
-        concave = !concave;
-    }
-    const bool rising = s.y() > e.y();
-    if (d.tool == ToolLine) return lineKeyword(rising);
-    return halfEllipseKeyword(d.tool == ToolArc ? Shape::Arc : Shape::Chord, concave, rising);
-}
-
-// The keyword a tool writes; empty for a tool that writes no record.
+// The keyword a tool writes; empty for a tool that writes no record. Lines, arcs and chords take
+// their variant from the drag put in left-to-right order; a picture's from its format.
 QString keywordFor(const ShapeDraft& d) {
-    switch (d.tool) {
-    case ToolLine:
-    case ToolArc:
-    case ToolChord:
-        return directedKeyword(d);
-    case ToolRectangle:
-        return QStringLiteral("RECT");
-    case ToolEllipse:
-        return QStringLiteral("ELLIPSE");
-    case ToolRoundRect:
-        return QStringLiteral("ROUNDRECT");
-    case ToolFreehand:
-        return QStringLiteral("DRAW");
-    case ToolText:
-        return QStringLiteral("TEXT");
-    case ToolPicture:
+    const RecordKind* first = kindOfTool(d.tool);
+    if (!first) return {};
+    if (first->payload == Payload::Pixels)
         return d.pictureKind == 1   ? QStringLiteral("BITMAP")
                : d.pictureKind == 2 ? QStringLiteral("META")
                                     : QString();
-    case ToolPolygon:
-        return QStringLiteral("POLYG");
-    case ToolPolyline:
-        return QStringLiteral("POLYL");
-    case ToolChart:
-        return QStringLiteral("CHART");
-    default:
-        return {};
+    QPoint s = d.start;
+    QPoint e = d.end;
+    bool lower = d.concave;
+    if (s.x() > e.x()) {
+        std::swap(s, e);
+        lower = !lower;
     }
+    return variantOf(*first, lower, s.y() > e.y()).keyword.toString();
 }
 
 } // namespace
@@ -69,7 +43,7 @@ QString GetRect(const ShapeDraft& d, QPoint& start) {
     int maxX = d.end.x();
     int maxY = d.end.y();
     QString payload;
-    if (collectsPoints(d.tool) && d.points && d.points->count() > 0) {
+    if (payloadOf(d.tool) == Payload::Points && d.points && d.points->count() > 0) {
         const int n = std::min(d.points->count(), kMaxReadPoints);
         payload.reserve(6 * n);
         for (int i = 0; i < n; ++i) {
@@ -82,7 +56,7 @@ QString GetRect(const ShapeDraft& d, QPoint& start) {
             payload += hexField(c.x(), 3) + hexField(c.y(), 3);
         }
     }
-    if (d.tool == ToolPicture && d.picture) payload = encodePixels(*d.picture);
+    if (payloadOf(d.tool) == Payload::Pixels && d.picture) payload = encodePixels(*d.picture);
     const Box box = normalisedBox(clamped(start), clamped(QPoint(maxX, maxY)));
     return encodeBox(box) + payload;
 }

@@ -3,6 +3,7 @@
 // Building the record of a shape the user has just drawn, from the drag and the tool.
 
 #include "document/record.h"
+#include "document/recordkind.h"
 
 #include <QImage>
 #include <QPoint>
@@ -10,27 +11,10 @@
 
 namespace qel {
 
-// Tool codes of a drawing window.
-enum ToolCode : int {
-    ToolLine = 0,
-    ToolRectangle = 1,
-    ToolEllipse = 2,
-    ToolRoundRect = 3,
-    ToolPointer = 4,
-    ToolFreehand = 5,
-    ToolText = 6,
-    ToolPicture = 7,
-    ToolPolygon = 8,
-    ToolPolyline = 9,
-    ToolArc = 10,
-    ToolChord = 11,
-    ToolChart = 12,
-};
-
 constexpr int kMinShapeSize = 5; // |dx| + |dy| of a drag below this stores nothing
 
 struct ShapeDraft {
-    int tool = ToolLine;
+    Tool tool = Tool::Line;
     QPoint start;            // mouse-down point
     QPoint end;              // release point
     bool concave = false;    // Ctrl was held with the left button at the press

@@ -18,7 +18,7 @@ void TextTool::click(ToolHost& host) {
     const QSize extent = canvas.textExtent(text);
 
     ShapeDraft draft;
-    draft.tool = ToolText;
+    draft.tool = Tool::Text;
     draft.start = start_;
     draft.end = start_ + QPoint(extent.width(), extent.height());
     draft.text = text;
@@ -40,7 +40,7 @@ bool insertPicture(ToolHost& host, QPoint at, const InsertedPicture& picture) {
         return false;
     }
     ShapeDraft draft;
-    draft.tool = ToolPicture;
+    draft.tool = Tool::Picture;
     draft.start = at;
     draft.end = at + QPoint(picture.image.width(), picture.image.height());
     draft.picture = &picture.image;

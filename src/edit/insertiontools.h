@@ -7,9 +7,9 @@
 namespace qel {
 
 // The text tool: a click asks for one line of text and writes it where the press was.
-class TextTool final : public Tool {
+class TextTool final : public MouseTool {
 public:
-    TextTool() : Tool(ToolText) {}
+    TextTool() : MouseTool(Tool::Text) {}
     void press(ToolHost& host, const PointerInput& in) override;
     void click(ToolHost& host) override;
 
@@ -19,9 +19,9 @@ private:
 
 // The picture tool: a click asks for a picture file and places it at its own size where the
 // press was; pictures over the size limit are refused.
-class PictureTool final : public Tool {
+class PictureTool final : public MouseTool {
 public:
-    PictureTool() : Tool(ToolPicture) {}
+    PictureTool() : MouseTool(Tool::Picture) {}
     void press(ToolHost& host, const PointerInput& in) override;
     void click(ToolHost& host) override;
 

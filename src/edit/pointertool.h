@@ -5,9 +5,9 @@
 namespace qel {
 
 // The pointer: it writes no record.
-class PointerTool final : public Tool {
+class PointerTool final : public MouseTool {
 public:
-    PointerTool() : Tool(ToolPointer) {}
+    PointerTool() : MouseTool(Tool::Pointer) {}
 };
 
 } // namespace qel

@@ -12,7 +12,7 @@ void PolygonTool::press(ToolHost& host, const PointerInput& in) {
 }
 
 void PolygonTool::band(ToolHost& host, PenMode mode) {
-    RubberBandState state{code(), false, start_, end_, &points_};
+    RubberBandState state{tool(), false, start_, end_, &points_};
     Canvas& canvas = host.surfaceCanvas();
     DrawShape(canvas, state, start_, end_, mode);
     host.surfaceDrawn(bandReach(state, start_, end_, canvas.pen()));
@@ -29,7 +29,7 @@ void PolygonTool::release(ToolHost& host, const PointerInput& in) {
     if (!dragging_) return;
     dragging_ = false;
     // The shape so far stays drawn in copy mode, so the user sees it grow click by click.
-    if (code() != ToolPolyline) band(host, PenMode::NotXor);
+    if (tool() != Tool::Polyline) band(host, PenMode::NotXor);
     end_ = in.pos;
     band(host, PenMode::Copy);
     // A press that was not a click (released off the surface) writes what it has.
@@ -56,7 +56,7 @@ void PolygonTool::doubleClick(ToolHost& host) {
 
 void PolygonTool::write(ToolHost& host) {
     ShapeDraft draft;
-    draft.tool = code();
+    draft.tool = tool();
     draft.start = start_;
     draft.end = end_;
     draft.multiClick = open_;

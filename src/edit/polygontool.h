@@ -7,9 +7,9 @@ namespace qel {
 
 // Polygon and polyline: the first click opens the shape, each further click adds a vertex
 // (299 at most), a double-click or a change of tool writes it.
-class PolygonTool final : public Tool {
+class PolygonTool final : public MouseTool {
 public:
-    explicit PolygonTool(int code) : Tool(code) {}
+    explicit PolygonTool(Tool tool) : MouseTool(tool) {}
 
     void press(ToolHost& host, const PointerInput& in) override;
     void move(ToolHost& host, QPoint to) override;

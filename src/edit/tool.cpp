@@ -20,26 +20,21 @@ QPoint clampedTo(QPoint p, QSize surface) {
 
 } // namespace
 
-std::unique_ptr<Tool> makeTool(int code) {
-    switch (code) {
-    case ToolLine:
-    case ToolRectangle:
-    case ToolEllipse:
-    case ToolRoundRect:
-    case ToolFreehand:
-    case ToolArc:
-    case ToolChord:
-        return std::make_unique<DragTool>(code);
-    case ToolPolygon:
-    case ToolPolyline:
-        return std::make_unique<PolygonTool>(code);
-    case ToolText:
+std::unique_ptr<MouseTool> makeTool(Tool tool) {
+    switch (toolKind(tool).gesture) {
+    case Gesture::Drag:
+        return std::make_unique<DragTool>(tool);
+    case Gesture::Clicks:
+        return std::make_unique<PolygonTool>(tool);
+    case Gesture::TypedText:
         return std::make_unique<TextTool>();
-    case ToolPicture:
+    case Gesture::Picture:
         return std::make_unique<PictureTool>();
-    default:
-        return std::make_unique<PointerTool>();
+    case Gesture::Select:
+    case Gesture::Dialog:
+        break;
     }
+    return std::make_unique<PointerTool>();
 }
 
 std::optional<QPoint> EcritForme(ToolHost& host, ShapeDraft draft) {

@@ -48,11 +48,11 @@ public:
     virtual void showWarning(const QString& text) = 0;
 };
 
-class Tool {
+class MouseTool {
 public:
-    explicit Tool(int code) : code_(code) {}
-    virtual ~Tool() = default;
-    int code() const { return code_; }
+    explicit MouseTool(Tool tool) : tool_(tool) {}
+    virtual ~MouseTool() = default;
+    Tool tool() const { return tool_; }
 
     virtual void press(ToolHost&, const PointerInput&) {}
     virtual void move(ToolHost&, QPoint) {}
@@ -65,11 +65,11 @@ public:
     virtual void finish(ToolHost&) {}
 
 private:
-    int code_;
+    Tool tool_;
 };
 
-// The tool for a tool code (0..12); the pointer for codes without a tool of their own.
-std::unique_ptr<Tool> makeTool(int code);
+// The mouse tool for a tool's gesture; the pointer for a tool without one of its own.
+std::unique_ptr<MouseTool> makeTool(Tool tool);
 
 // The record writer: builds the record of a finished shape, clamped to the surface, and appends
 // it to the drawing through its one door. Answers the start point as the writer lowered it, or

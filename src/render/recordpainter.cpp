@@ -148,98 +148,124 @@ bool RecordPainter::paint(const ParsedRecord& record) {
     state_.DecodedRect = *box;
     if (options_.reportSize) options_.reportSize(*box);
 
-    const Box& r = *box;
-    const Box s = sortedBox(r);
-    const QRect sorted(QPoint(s.left, s.top), QPoint(s.right, s.bottom));
-    const QStringView payload = v.payload();
+    const Box s = sortedBox(*box);
+    const Drawn d{
+        record,      *kind, *box, s, QRect(QPoint(s.left, s.top), QPoint(s.right, s.bottom)),
+        v.payload(), arrow};
+    // One painter per shape; every shape has its case.
     switch (kind->shape) {
     case Shape::Polygon:
     case Shape::Polyline:
-    case Shape::Freehand: {
-        if (cull_) {
-            // The points, not the coordinate block, say where the figure lies.
-            std::optional<QRect> points = record.points;
-            if (options_.mapping || !record.pointsRead) {
-                SetArray(payload, state_.Points);
-                if (options_.mapping) options_.mapping->map(state_.Points);
-                points = pointBounds(state_.Points);
-            }
-            if (!points || outside(penReach(*points, 0))) break;
-        }
-        SetArray(payload, state_.Points);
-        if (options_.mapping) options_.mapping->map(state_.Points);
-        if (state_.Points.count() == 0) break;
-        if (kind->shape == Shape::Polygon)
-            canvas_.polygon(state_.Points.data(), state_.Points.count());
-        else
-            canvas_.polyline(state_.Points.data(), state_.Points.count());
+    case Shape::Freehand:
+        paintPoints(d);
         break;
-    }
-    case Shape::Line: {
-        const QPoint from(r.left, kind->rising ? r.bottom : r.top);
-        const QPoint to(r.right, kind->rising ? r.top : r.bottom);
-        if (outside(penReach(QRect(from, to).normalized(), arrow))) break;
-        canvas_.line(from, to);
-        if (arrow) arrowheads(arrow, from, QPointF(from - to), to, QPointF(to - from));
+    case Shape::Line:
+        paintLine(d);
         break;
-    }
     case Shape::Rect:
+        if (!outside(penReach(d.sorted, 0))) canvas_.rectangle(s.left, s.top, s.right, s.bottom);
+        break;
     case Shape::Ellipse:
+        if (!outside(penReach(d.sorted, 0))) canvas_.ellipse(s.left, s.top, s.right, s.bottom);
+        break;
     case Shape::RoundRect:
-        if (outside(penReach(sorted, 0))) break;
-        if (kind->shape == Shape::Rect)
-            canvas_.rectangle(s.left, s.top, s.right, s.bottom);
-        else if (kind->shape == Shape::Ellipse)
-            canvas_.ellipse(s.left, s.top, s.right, s.bottom);
-        else
-            canvas_.roundRect(s.left, s.top, s.right, s.bottom, std::abs((r.left - r.right) / 2),
-                              std::abs((r.top - r.bottom) / 2));
+        paintRoundRect(d);
         break;
     case Shape::Arc:
-    case Shape::Chord: {
-        // L runs from the diagonal's first corner to its second, H the other way; U takes the
-        // ascending diagonal.
-        const QPoint a(r.left, kind->rising ? r.bottom : r.top);
-        const QPoint b(r.right, kind->rising ? r.top : r.bottom);
-        const QPoint from = kind->lower ? a : b;
-        const QPoint to = kind->lower ? b : a;
-        if (outside(penReach(sorted, kind->shape == Shape::Arc ? arrow : 0))) break;
-        if (kind->shape == Shape::Arc) {
-            canvas_.arc(s.left, s.top, s.right, s.bottom, from.x(), from.y(), to.x(), to.y());
-            if (arrow) arcArrowheads(arrow, s, from, to);
-        } else {
-            canvas_.chord(s.left, s.top, s.right, s.bottom, from.x(), from.y(), to.x(), to.y());
-        }
+    case Shape::Chord:
+        paintHalfEllipse(d);
         break;
-    }
-    case Shape::Text: {
-        const QString text = payload.toString();
-        if (options_.transparentText) canvas_.setBrushStyle(1);
-        if (!cull_ || !outside(canvas_.textInk(r.left, r.top, text)))
-            canvas_.textOut(r.left, r.top, text);
-        if (options_.keepShapeText) state_.ShapeText = text;
+    case Shape::Text:
+        paintText(d);
         break;
-    }
     case Shape::Picture:
-        if (outside(sorted.adjusted(-1, -1, 1, 1))) break;
-        paintPicture(r, payload);
+        if (!outside(d.sorted.adjusted(-1, -1, 1, 1))) paintPicture(d.r, d.payload);
         break;
-    case Shape::Chart: {
-        // Labels may run out sideways; rows are what bound a chart, with room for the labels
-        // under its axis and the pen.
-        const int reach = s.bottom - s.top + canvas_.pen().width + 16;
-        if (outside(QRect(QPoint(kEverywhere.left(), s.top - reach),
-                          QPoint(kEverywhere.right(), s.bottom + reach)))) {
-            chartLeavesCanvas(canvas_, r.left, r.top, r.right, r.bottom);
-            break;
-        }
-        DrawChart(canvas_, r.left, r.top, r.right, r.bottom, payload);
+    case Shape::Chart:
+        paintChart(d);
         break;
-    }
-    default:
+    case Shape::Background: // painted above, before any box is read
         break;
     }
     return true;
+}
+
+void RecordPainter::paintPoints(const Drawn& d) {
+    if (cull_) {
+        // The points, not the coordinate block, say where the figure lies.
+        std::optional<QRect> points = d.record.points;
+        if (options_.mapping || !d.record.pointsRead) {
+            SetArray(d.payload, state_.Points);
+            if (options_.mapping) options_.mapping->map(state_.Points);
+            points = pointBounds(state_.Points);
+        }
+        if (!points || outside(penReach(*points, 0))) return;
+    }
+    SetArray(d.payload, state_.Points);
+    if (options_.mapping) options_.mapping->map(state_.Points);
+    if (state_.Points.count() == 0) return;
+    if (d.kind.shape == Shape::Polygon)
+        canvas_.polygon(state_.Points.data(), state_.Points.count());
+    else
+        canvas_.polyline(state_.Points.data(), state_.Points.count());
+}
+
+void RecordPainter::paintLine(const Drawn& d) {
+    const Box& r = d.r;
+    const QPoint from(r.left, d.kind.rising ? r.bottom : r.top);
+    const QPoint to(r.right, d.kind.rising ? r.top : r.bottom);
+    if (outside(penReach(QRect(from, to).normalized(), d.arrow))) return;
+    canvas_.line(from, to);
+    if (d.arrow) arrowheads(d.arrow, from, QPointF(from - to), to, QPointF(to - from));
+}
+
+void RecordPainter::paintRoundRect(const Drawn& d) {
+    const Box& r = d.r;
+    const Box& s = d.s;
+    if (outside(penReach(d.sorted, 0))) return;
+    canvas_.roundRect(s.left, s.top, s.right, s.bottom, std::abs((r.left - r.right) / 2),
+                      std::abs((r.top - r.bottom) / 2));
+}
+
+void RecordPainter::paintHalfEllipse(const Drawn& d) {
+    const Box& r = d.r;
+    const Box& s = d.s;
+    // L runs from the diagonal's first corner to its second, H the other way; U takes the
+    // ascending diagonal.
+    const QPoint a(r.left, d.kind.rising ? r.bottom : r.top);
+    const QPoint b(r.right, d.kind.rising ? r.top : r.bottom);
+    const QPoint from = d.kind.lower ? a : b;
+    const QPoint to = d.kind.lower ? b : a;
+    const bool arc = d.kind.shape == Shape::Arc;
+    if (outside(penReach(d.sorted, arc ? d.arrow : 0))) return;
+    if (arc) {
+        canvas_.arc(s.left, s.top, s.right, s.bottom, from.x(), from.y(), to.x(), to.y());
+        if (d.arrow) arcArrowheads(d.arrow, s, from, to);
+    } else {
+        canvas_.chord(s.left, s.top, s.right, s.bottom, from.x(), from.y(), to.x(), to.y());
+    }
+}
+
+void RecordPainter::paintText(const Drawn& d) {
+    const QString text = d.payload.toString();
+    if (options_.transparentText) canvas_.setBrushStyle(1);
+    if (!cull_ || !outside(canvas_.textInk(d.r.left, d.r.top, text)))
+        canvas_.textOut(d.r.left, d.r.top, text);
+    if (options_.keepShapeText) state_.ShapeText = text;
+}
+
+void RecordPainter::paintChart(const Drawn& d) {
+    const Box& r = d.r;
+    const Box& s = d.s;
+    // Labels may run out sideways; rows are what bound a chart, with room for the labels under
+    // its axis and the pen.
+    const int reach = s.bottom - s.top + canvas_.pen().width + 16;
+    if (outside(QRect(QPoint(kEverywhere.left(), s.top - reach),
+                      QPoint(kEverywhere.right(), s.bottom + reach)))) {
+        chartLeavesCanvas(canvas_, r.left, r.top, r.right, r.bottom);
+        return;
+    }
+    DrawChart(canvas_, r.left, r.top, r.right, r.bottom, d.payload);
 }
 
 QRect RecordPainter::penReach(const QRect& path, int arrow) const {

@@ -49,6 +49,24 @@ private:
     void applyDecoded(const Style& style);
     bool outside(const QRect& reach) const { return cull_ && !cull_->intersects(reach); }
     QRect penReach(const QRect& path, int arrow) const;
+    // A record about to be painted: its kind, its box as stored and sorted, its payload and
+    // arrowheads.
+    struct Drawn {
+        const ParsedRecord& record;
+        const RecordKind& kind;
+        Box r;
+        Box s;
+        QRect sorted;
+        QStringView payload;
+        int arrow;
+    };
+    // The painters of the shapes; those of one canvas call are written in place.
+    void paintPoints(const Drawn& d);
+    void paintLine(const Drawn& d);
+    void paintRoundRect(const Drawn& d);
+    void paintHalfEllipse(const Drawn& d);
+    void paintText(const Drawn& d);
+    void paintChart(const Drawn& d);
     void paintPicture(const Box& box, QStringView payload);
     void arrowheads(int code, QPointF start, QPointF startDir, QPointF end, QPointF endDir);
     void arcArrowheads(int code, const Box& box, QPoint from, QPoint to);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "document/record.h"
+#include "document/recordkind.h"
 #include "render/canvas.h"
 
 #include <QPoint>
@@ -10,7 +11,7 @@ namespace qel {
 
 // What the drawing window's mouse state tells the rubber-band painter.
 struct RubberBandState {
-    int toolCode = 0;
+    Tool tool = Tool::Line;
     bool concaveArc = false;
     QPoint start;                  // StartX, StartY: the mouse-down point
     QPoint end;                    // EndX, EndY: the last mouse point

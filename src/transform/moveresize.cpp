@@ -173,7 +173,7 @@ std::optional<QString> RedimXY(const QString& line, int dx, int dy, int handle, 
     adjust(parts->box, handle, dx, dy);
     const Payload payload = parts->kind ? parts->kind->payload : Payload::None;
     if (payload == Payload::Points && !RedimPoly(*parts, handle, dx, dy)) return std::nullopt;
-    if (parts->keyword == u"TEXT" && text) RedimText(*parts, *text);
+    if (payload == Payload::Text && text) RedimText(*parts, *text);
     if (payload == Payload::Pixels) {
         const qint64 next = area(parts->box);
         if (next > kMaxPictureArea && next > oldArea) return std::nullopt;
@@ -184,7 +184,8 @@ std::optional<QString> RedimXY(const QString& line, int dx, int dy, int handle, 
 
 std::optional<QString> Recadre(const QString& line, const TextMeasure& measure) {
     std::optional<RecordParts> parts = readParts(line);
-    if (!parts || parts->keyword != u"TEXT" || !measure) return std::nullopt;
+    if (!parts || !parts->kind || parts->kind->payload != Payload::Text || !measure)
+        return std::nullopt;
     const QSize extent = measure(fontOfStyle(parts->style()), parts->payload);
     Box& b = parts->box;
     const Box fitted{b.left, b.top, b.left + extent.width(), b.top + extent.height()};

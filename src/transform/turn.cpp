@@ -11,9 +11,9 @@ using Status = TurnResult::Status;
 // The new variant of a line, arc or chord keyword.
 QString turnedKeyword(const RecordParts& p, Turn turn) {
     const RecordKind* k = p.kind;
-    if (!k) return p.keyword;
-    if (k->shape == Shape::Line) return turn == Turn::Half ? p.keyword : lineKeyword(!k->rising);
-    if (k->shape != Shape::Arc && k->shape != Shape::Chord) return p.keyword;
+    if (!k || k->variant == Variant::Fixed) return p.keyword;
+    if (k->variant == Variant::Diagonal)
+        return turn == Turn::Half ? p.keyword : variantOf(*k, false, !k->rising).keyword.toString();
     bool lower = k->lower, rising = k->rising;
     switch (turn) {
     case Turn::MirrorH:
@@ -35,7 +35,7 @@ QString turnedKeyword(const RecordParts& p, Turn turn) {
         rising = !rising;
         break;
     }
-    return halfEllipseKeyword(k->shape, lower, rising);
+    return variantOf(*k, lower, rising).keyword.toString();
 }
 
 QPoint turnedPoint(QPoint p, const Box& b, Turn turn) {

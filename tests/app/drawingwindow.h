@@ -19,21 +19,7 @@
 
 namespace qel::testing {
 
-// Palette tool indexes, as the frame numbers its tool buttons.
-enum PaletteTool {
-    Pointer = 1,
-    Line = 2,
-    Rectangle = 3,
-    Ellipse = 4,
-    RoundRect = 5,
-    Picture = 6,
-    Freehand = 7,
-    Polygon = 8,
-    Text = 9,
-    Polyline = 10,
-    Arc = 11,
-    Chord = 12,
-};
+using qel::Tool;
 
 struct DrawingWindow {
     TMainForm frame;
@@ -56,7 +42,7 @@ struct DrawingWindow {
     }
 
     ToolPalette& palette() { return *frame.toolPalette(); }
-    void pickTool(int index) { QTest::mouseClick(palette().toolButton(index), Qt::LeftButton); }
+    void pickTool(Tool tool) { QTest::mouseClick(palette().toolButton(tool), Qt::LeftButton); }
 
     void press(QPoint p, Qt::KeyboardModifiers mods = {}) {
         QTest::mousePress(surface, Qt::LeftButton, mods, p);

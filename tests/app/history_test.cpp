@@ -17,7 +17,7 @@ TEST(History, UndoAndRedoStepThroughShapesAndFollowTheMenu) {
     QAction* undo = w.frame.action(QStringLiteral("EditUndoItem"));
     QAction* redo = w.frame.action(QStringLiteral("EditRedoItem"));
     EXPECT_FALSE(undo->isEnabled());
-    w.pickTool(Rectangle);
+    w.pickTool(Tool::Rect);
     for (int i = 0; i < 3; ++i)
         w.drag({10 + 30 * i, 10}, {30 + 30 * i, 40});
     EXPECT_TRUE(undo->isEnabled());

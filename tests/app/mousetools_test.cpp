@@ -18,7 +18,7 @@ using namespace qel::testing;
 
 struct DragCase {
     const char* what;
-    int tool;
+    Tool tool;
     QPoint from, to;
     Qt::KeyboardModifiers mods;
     const char* body; // nullptr: nothing stored
@@ -43,38 +43,48 @@ TEST_P(DragRecords, StoreTheShapeDrawn) {
 }
 
 const DragCase kDrags[] = {
-    {"3 right 2 down", Rectangle, {40, 40}, {43, 42}, {}, "RECT 02802802B02A"},
-    {"click", Rectangle, {40, 40}, {40, 40}, {}, nullptr},
-    {"4 pixels", Rectangle, {40, 40}, {42, 42}, {}, nullptr},
-    {"rectangle up left", Rectangle, {200, 100}, {16, 32}, {}, "RECT 0100200C8064"},
-    {"line rising leftwards", Line, {10, 90}, {60, 20}, {}, "LINEU 00A01403C05A"},
-    {"line falling leftwards", Line, {60, 20}, {10, 90}, {}, "LINEU 00A01403C05A"},
-    {"line falling", Line, {10, 20}, {60, 90}, {}, "LINE 00A01403C05A"},
-    {"line horizontal", Line, {10, 20}, {60, 20}, {}, "LINE 00A01403C014"},
-    {"ellipse", Ellipse, {30, 30}, {90, 70}, {}, "ELLIPSE 01E01E05A046"},
-    {"rounded", RoundRect, {90, 70}, {30, 30}, {}, "ROUNDRECT 01E01E05A046"},
-    {"convex arc falling", Arc, {20, 20}, {80, 60}, {}, "ARCH 01401405003C"},
+    {"3 right 2 down", Tool::Rect, {40, 40}, {43, 42}, {}, "RECT 02802802B02A"},
+    {"click", Tool::Rect, {40, 40}, {40, 40}, {}, nullptr},
+    {"4 pixels", Tool::Rect, {40, 40}, {42, 42}, {}, nullptr},
+    {"rectangle up left", Tool::Rect, {200, 100}, {16, 32}, {}, "RECT 0100200C8064"},
+    {"line rising leftwards", Tool::Line, {10, 90}, {60, 20}, {}, "LINEU 00A01403C05A"},
+    {"line falling leftwards", Tool::Line, {60, 20}, {10, 90}, {}, "LINEU 00A01403C05A"},
+    {"line falling", Tool::Line, {10, 20}, {60, 90}, {}, "LINE 00A01403C05A"},
+    {"line horizontal", Tool::Line, {10, 20}, {60, 20}, {}, "LINE 00A01403C014"},
+    {"ellipse", Tool::Ellipse, {30, 30}, {90, 70}, {}, "ELLIPSE 01E01E05A046"},
+    {"rounded", Tool::RoundRect, {90, 70}, {30, 30}, {}, "ROUNDRECT 01E01E05A046"},
+    {"convex arc falling", Tool::Arc, {20, 20}, {80, 60}, {}, "ARCH 01401405003C"},
     {"concave arc upper right to lower left",
-     Arc,
+     Tool::Arc,
      {80, 20},
      {20, 60},
      Qt::ControlModifier,
      "ARCHU 01401405003C"},
-    {"convex arc upper right to lower left", Arc, {80, 20}, {20, 60}, {}, "ARCLU 01401405003C"},
+    {"convex arc upper right to lower left",
+     Tool::Arc,
+     {80, 20},
+     {20, 60},
+     {},
+     "ARCLU 01401405003C"},
     {"concave chord falling",
-     Chord,
+     Tool::Chord,
      {20, 20},
      {80, 60},
      Qt::ControlModifier,
      "CHORDL 01401405003C"},
-    {"past the right and bottom edges", Rectangle, {300, 200}, {500, 400}, {}, "RECT 12C0C81750FC"},
-    {"pointer", Pointer, {20, 20}, {80, 60}, {}, nullptr},
+    {"past the right and bottom edges",
+     Tool::Rect,
+     {300, 200},
+     {500, 400},
+     {},
+     "RECT 12C0C81750FC"},
+    {"pointer", Tool::Pointer, {20, 20}, {80, 60}, {}, nullptr},
 };
 
 INSTANTIATE_TEST_SUITE_P(MouseTools, DragRecords, ::testing::ValuesIn(kDrags));
 
 struct ClickedPoints {
-    int tool;
+    Tool tool;
     const char* body;
 };
 
@@ -92,15 +102,16 @@ TEST_P(ClickedShapes, DoubleClickStoresTheClickedPoints) {
     EXPECT_EQ(bodyOf(w.shapes()[0]), QString::fromLatin1(GetParam().body));
 }
 
-INSTANTIATE_TEST_SUITE_P(MouseTools, ClickedShapes,
-                         ::testing::Values(ClickedPoints{Polygon, "POLYG 014014064078014014064"
-                                                                  "01E05A07801E06E"},
-                                           ClickedPoints{Polyline, "POLYL 014014064078014014064"
-                                                                   "01E05A07801E06E"}));
+INSTANTIATE_TEST_SUITE_P(
+    MouseTools, ClickedShapes,
+    ::testing::Values(ClickedPoints{Tool::Polygon, "POLYG 014014064078014014064"
+                                                   "01E05A07801E06E"},
+                      ClickedPoints{Tool::Polyline, "POLYL 014014064078014014064"
+                                                    "01E05A07801E06E"}));
 
 TEST(MouseTools, PolygonStartedByADoubleClickHasOneVertex) {
     DrawingWindow w;
-    w.pickTool(Polygon);
+    w.pickTool(Tool::Polygon);
     w.doubleClick({50, 60});
     ASSERT_EQ(w.shapes().size(), 1);
     EXPECT_EQ(bodyOf(w.shapes()[0]), "POLYG 03203C03203C03203C");
@@ -108,17 +119,17 @@ TEST(MouseTools, PolygonStartedByADoubleClickHasOneVertex) {
 
 TEST(MouseTools, ChangingToolFinishesAnOpenPolyline) {
     DrawingWindow w;
-    w.pickTool(Polyline);
+    w.pickTool(Tool::Polyline);
     w.click({20, 20});
     w.click({60, 20});
-    w.pickTool(Rectangle);
+    w.pickTool(Tool::Rect);
     ASSERT_EQ(w.shapes().size(), 1);
     EXPECT_TRUE(bodyOf(w.shapes()[0]).startsWith("POLYL "));
 }
 
 TEST(MouseTools, LongFreehandStrokeStopsAt299Points) {
     DrawingWindow w;
-    w.pickTool(Freehand);
+    w.pickTool(Tool::Freehand);
     w.press({10, 10});
     for (int i = 0; i < 400; ++i)
         w.moveTo({10 + i % 300, 10 + (i / 3) % 200});
@@ -132,7 +143,7 @@ TEST(MouseTools, LongFreehandStrokeStopsAt299Points) {
 
 TEST(MouseTools, ShortFreehandStrokeKeepsEveryPoint) {
     DrawingWindow w;
-    w.pickTool(Freehand);
+    w.pickTool(Tool::Freehand);
     w.press({10, 10});
     w.moveTo({20, 15});
     w.release({20, 15});
@@ -167,7 +178,7 @@ TEST_P(TextRecords, BoxIsTheTextExtentInTheCurrentFont) {
     w.frame.SpinEdit2->setValue(c.size);
     w.frame.FontName->setCurrentText(QString::fromLatin1(c.fontName));
     if (c.bold) QTest::mouseClick(w.frame.BoldButton, Qt::LeftButton);
-    w.pickTool(Text);
+    w.pickTool(Tool::Text);
     w.click({30, 40});
     ASSERT_EQ(w.shapes().size(), 1);
 
@@ -192,7 +203,7 @@ TEST(MouseTools, CancelledOrEmptyTextStoresNothing) {
          {std::optional<QString>(), std::optional(QString())}) {
         DrawingWindow w;
         TextAnswer answer(typed);
-        w.pickTool(Text);
+        w.pickTool(Tool::Text);
         w.click({30, 40});
         EXPECT_TRUE(w.shapes().isEmpty());
     }
@@ -202,7 +213,7 @@ TEST(MouseTools, CancelledOrEmptyTextStoresNothing) {
 
 TEST(MouseTools, RecordCarriesThePaletteStyle) {
     DrawingWindow w;
-    w.pickTool(Rectangle);
+    w.pickTool(Tool::Rect);
     w.drag({10, 10}, {60, 40});
     // Brush style and colour, pen style, width and colour, font colour, size and style, name.
     EXPECT_EQ(styleOf(w.shapes().value(0)), "1"
@@ -243,7 +254,7 @@ TEST(MouseTools, RecordCarriesThePaletteStyle) {
 // ---- rubber band ----
 
 struct BandCase {
-    int tool;
+    Tool tool;
     Qt::KeyboardModifiers mods;
     int brush;
     int pen;
@@ -272,7 +283,7 @@ TEST_P(RubberBand, ErasingAndRedrawingRestoresEveryPixel) {
     w.palette().SpinEdit1->setValue(c.width);
     QTest::mouseClick(w.frame.colourStrip()->swatch(5), Qt::LeftButton);
     // Something under the band: a filled shape and the grid.
-    w.pickTool(Ellipse);
+    w.pickTool(Tool::Ellipse);
     w.drag({40, 30}, {160, 120});
     w.pickTool(c.tool);
     const QImage before = w.child->surfaceImage().copy();
@@ -290,15 +301,17 @@ TEST_P(RubberBand, ErasingAndRedrawingRestoresEveryPixel) {
     EXPECT_TRUE(w.child->surfaceImage() == live) << differences(w.child->surfaceImage(), live);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    MouseTools, RubberBand,
-    ::testing::Values(BandCase{Rectangle, {}, 1, 1, 1}, BandCase{Rectangle, {}, 0, 0, 5},
-                      BandCase{Ellipse, {}, 6, 2, 1}, BandCase{RoundRect, {}, 2, 0, 3},
-                      BandCase{Arc, {}, 1, 0, 1}, BandCase{Arc, Qt::ControlModifier, 1, 3, 1},
-                      BandCase{Chord, {}, 7, 0, 2}));
+INSTANTIATE_TEST_SUITE_P(MouseTools, RubberBand,
+                         ::testing::Values(BandCase{Tool::Rect, {}, 1, 1, 1},
+                                           BandCase{Tool::Rect, {}, 0, 0, 5},
+                                           BandCase{Tool::Ellipse, {}, 6, 2, 1},
+                                           BandCase{Tool::RoundRect, {}, 2, 0, 3},
+                                           BandCase{Tool::Arc, {}, 1, 0, 1},
+                                           BandCase{Tool::Arc, Qt::ControlModifier, 1, 3, 1},
+                                           BandCase{Tool::Chord, {}, 7, 0, 2}));
 // The first move erases a band of zero length at the press point, which must draw nothing.
 INSTANTIATE_TEST_SUITE_P(ZeroLengthLine, RubberBand,
-                         ::testing::Values(BandCase{Line, {}, 1, 0, 1}));
+                         ::testing::Values(BandCase{Tool::Line, {}, 1, 0, 1}));
 
 // ---- high-density screen ----
 
@@ -349,7 +362,7 @@ TEST(MouseTools, FreshShapeIsUndoneFromTheMenuAndTheToolbar) {
     for (const bool fromToolbar : {false, true}) {
         DrawingWindow w;
         const QImage blank = w.child->surfaceImage().copy();
-        w.pickTool(Rectangle);
+        w.pickTool(Tool::Rect);
         w.drag({20, 20}, {80, 60});
         ASSERT_EQ(w.shapes().size(), 1);
         EXPECT_NE(w.child->surfaceImage(), blank);
@@ -389,7 +402,7 @@ TEST(MouseTools, PictureAboveTheSizeLimitIsRefused) {
         return std::optional<qel::FileChoice>({file.path, 0});
     });
     DrawingWindow w;
-    w.pickTool(Picture);
+    w.pickTool(Tool::Picture);
     w.click({10, 10});
     EXPECT_EQ(messages.texts, QStringList{"Image trop grande"});
     EXPECT_TRUE(w.shapes().isEmpty());
@@ -407,7 +420,7 @@ TEST(MouseTools, SmallBitmapIsStoredWithItsPixels) {
         return std::optional<qel::FileChoice>({file.path, 0});
     });
     DrawingWindow w;
-    w.pickTool(Picture);
+    w.pickTool(Tool::Picture);
     w.click({50, 60});
     EXPECT_TRUE(messages.texts.isEmpty());
     ASSERT_EQ(w.shapes().size(), 1);
@@ -423,7 +436,7 @@ TEST(MouseTools, CancelledPictureDialogStoresNothing) {
     qel::ScopedFileChooserHook chooser(
         [](const qel::FileRequest&) { return std::optional<qel::FileChoice>(); });
     DrawingWindow w;
-    w.pickTool(Picture);
+    w.pickTool(Tool::Picture);
     w.click({50, 60});
     EXPECT_TRUE(w.shapes().isEmpty());
 }
@@ -432,7 +445,7 @@ TEST(MouseTools, CancelledPictureDialogStoresNothing) {
 
 TEST(MouseTools, StatusBarShowsPositionAndDrawingSize) {
     DrawingWindow w;
-    w.pickTool(Rectangle);
+    w.pickTool(Tool::Rect);
     w.press({15, 25});
     EXPECT_EQ(w.frame.statusText(0), "Position : (15,25)");
     w.moveTo({70, 45});

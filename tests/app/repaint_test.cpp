@@ -35,7 +35,8 @@ TEST(WindowRepaint, WhatTheWindowShowsIsAWholeRepaint) {
     auto near = [&](QPoint p) {
         return p + QPoint(random.bounded(-50, 50), random.bounded(-50, 50));
     };
-    const int dragTools[] = {Line, Rectangle, Ellipse, RoundRect, Freehand, Arc, Chord};
+    const Tool dragTools[] = {Tool::Line,     Tool::Rect, Tool::Ellipse, Tool::RoundRect,
+                              Tool::Freehand, Tool::Arc,  Tool::Chord};
     const char* commands[] = {"EditDeleteItem",  "FrontItem",     "BackItem",     "UpOneItem",
                               "DownOneItem",     "EditUndoItem",  "EditRedoItem", "SelectAllItem",
                               "DeselectAllItem", "GroupItem",     "UngroupItem",  "LockItem",
@@ -51,7 +52,7 @@ TEST(WindowRepaint, WhatTheWindowShowsIsAWholeRepaint) {
             break;
         }
         case 1: { // a polygon or a polyline, click by click
-            w.pickTool(random.bounded(2) ? Polygon : Polyline);
+            w.pickTool(random.bounded(2) ? Tool::Polygon : Tool::Polyline);
             QPoint at = point();
             for (int i = random.bounded(2, 5); i > 0; --i)
                 w.click(at = near(at));
@@ -59,7 +60,7 @@ TEST(WindowRepaint, WhatTheWindowShowsIsAWholeRepaint) {
             break;
         }
         case 2: // a pick, one more with Ctrl, or a drag of what a press picked
-            w.pickTool(Pointer);
+            w.pickTool(Tool::Pointer);
             if (random.bounded(3) == 0) {
                 const QPoint from = point();
                 w.drag(from, near(from));

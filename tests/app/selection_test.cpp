@@ -14,7 +14,7 @@ const QString& S = kStyle;
 // A drawing loaded with the pointer tool chosen.
 struct Selecting : LoadedWindow {
     explicit Selecting(std::initializer_list<QString> shapes, QSize page = {640, 480}) {
-        pickTool(Pointer);
+        pickTool(Tool::Pointer);
         load(shapes, page);
     }
 };
@@ -81,10 +81,10 @@ TEST(SelectionWindow, DragsMoveAndResizeTheSelection) {
 
 TEST(SelectionWindow, OneUndoPutsADraggedShapeBack) {
     DrawingWindow w;
-    w.pickTool(Rectangle);
+    w.pickTool(Tool::Rect);
     w.drag({20, 20}, {80, 60});
     const QString drawn = w.shapes().first();
-    w.pickTool(Pointer);
+    w.pickTool(Tool::Pointer);
     w.click({50, 40});
     w.drag({50, 40}, {70, 50}, {}, 20);
     EXPECT_NE(w.shapes().first().mid(1), drawn.mid(1));

@@ -24,7 +24,7 @@ const QString S = QStringLiteral("\t100FFFFFF00100000000000000000C0Arial");
 
 TEST(TransformWindow, SavingWhileZoomedWritesTheTrueSize) {
     DrawingWindow w;
-    w.pickTool(Rectangle);
+    w.pickTool(Tool::Rect);
     w.drag({20, 20}, {60, 50});
     w.drag({100, 100}, {120, 130});
     const QString first = w.shapes().first();

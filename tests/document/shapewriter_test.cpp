@@ -11,7 +11,7 @@ QString bodyOf(const WrittenShape& w) {
     return w.record.mid(2, tab - 2);
 }
 
-ShapeDraft drag(int tool, QPoint from, QPoint to, bool concave = false) {
+ShapeDraft drag(Tool tool, QPoint from, QPoint to, bool concave = false) {
     ShapeDraft d;
     d.tool = tool;
     d.start = from;
@@ -23,25 +23,25 @@ ShapeDraft drag(int tool, QPoint from, QPoint to, bool concave = false) {
 
 TEST(ShapeWriter, KeywordAndBlockFollowTheDrag) {
     struct Case {
-        int tool;
+        Tool tool;
         QPoint from, to;
         bool concave;
         const char* body;
     } cases[] = {
-        {ToolRectangle, {200, 100}, {16, 32}, false, "RECT 0100200C8064"},
-        {ToolLine, {10, 90}, {60, 20}, false, "LINEU 00A01403C05A"},
-        {ToolLine, {60, 20}, {10, 90}, false, "LINEU 00A01403C05A"},
-        {ToolLine, {10, 20}, {60, 90}, false, "LINE 00A01403C05A"},
-        {ToolLine, {60, 90}, {10, 20}, false, "LINE 00A01403C05A"},
-        {ToolLine, {10, 20}, {60, 20}, false, "LINE 00A01403C014"},
-        {ToolArc, {60, 20}, {10, 90}, true, "ARCHU 00A01403C05A"},
-        {ToolArc, {60, 20}, {10, 90}, false, "ARCLU 00A01403C05A"},
-        {ToolArc, {10, 20}, {60, 90}, true, "ARCL 00A01403C05A"},
-        {ToolArc, {10, 20}, {60, 90}, false, "ARCH 00A01403C05A"},
-        {ToolChord, {10, 90}, {60, 20}, false, "CHORDHU 00A01403C05A"},
-        {ToolChord, {60, 90}, {10, 20}, false, "CHORDL 00A01403C05A"},
-        {ToolEllipse, {0, 0}, {3, 2}, false, "ELLIPSE 000000003002"},
-        {ToolRoundRect, {5, 5}, {50, 50}, false, "ROUNDRECT 005005032032"},
+        {Tool::Rect, {200, 100}, {16, 32}, false, "RECT 0100200C8064"},
+        {Tool::Line, {10, 90}, {60, 20}, false, "LINEU 00A01403C05A"},
+        {Tool::Line, {60, 20}, {10, 90}, false, "LINEU 00A01403C05A"},
+        {Tool::Line, {10, 20}, {60, 90}, false, "LINE 00A01403C05A"},
+        {Tool::Line, {60, 90}, {10, 20}, false, "LINE 00A01403C05A"},
+        {Tool::Line, {10, 20}, {60, 20}, false, "LINE 00A01403C014"},
+        {Tool::Arc, {60, 20}, {10, 90}, true, "ARCHU 00A01403C05A"},
+        {Tool::Arc, {60, 20}, {10, 90}, false, "ARCLU 00A01403C05A"},
+        {Tool::Arc, {10, 20}, {60, 90}, true, "ARCL 00A01403C05A"},
+        {Tool::Arc, {10, 20}, {60, 90}, false, "ARCH 00A01403C05A"},
+        {Tool::Chord, {10, 90}, {60, 20}, false, "CHORDHU 00A01403C05A"},
+        {Tool::Chord, {60, 90}, {10, 20}, false, "CHORDL 00A01403C05A"},
+        {Tool::Ellipse, {0, 0}, {3, 2}, false, "ELLIPSE 000000003002"},
+        {Tool::RoundRect, {5, 5}, {50, 50}, false, "ROUNDRECT 005005032032"},
     };
     for (const Case& c : cases) {
         const WrittenShape w = writeShape(drag(c.tool, c.from, c.to, c.concave));
@@ -53,10 +53,10 @@ TEST(ShapeWriter, KeywordAndBlockFollowTheDrag) {
 }
 
 TEST(ShapeWriter, ShortDragsAreRefused) {
-    EXPECT_TRUE(writeShape(drag(ToolLine, {10, 10}, {14, 10})).refused);
-    EXPECT_FALSE(writeShape(drag(ToolLine, {10, 10}, {15, 10})).refused);
-    EXPECT_TRUE(writeShape(drag(ToolRectangle, {10, 10}, {10, 10})).refused);
-    EXPECT_FALSE(writeShape(drag(ToolRectangle, {10, 10}, {13, 12})).refused);
+    EXPECT_TRUE(writeShape(drag(Tool::Line, {10, 10}, {14, 10})).refused);
+    EXPECT_FALSE(writeShape(drag(Tool::Line, {10, 10}, {15, 10})).refused);
+    EXPECT_TRUE(writeShape(drag(Tool::Rect, {10, 10}, {10, 10})).refused);
+    EXPECT_FALSE(writeShape(drag(Tool::Rect, {10, 10}, {13, 12})).refused);
 }
 
 TEST(ShapeWriter, PointShapesWidenTheBoxAndLowerTheStart) {
@@ -64,7 +64,7 @@ TEST(ShapeWriter, PointShapesWidenTheBoxAndLowerTheStart) {
     const QPoint vertices[] = {{30, 40}, {5, 60}, {90, 8}, {50, 50}};
     for (const QPoint& p : vertices)
         pts.points[++pts.last] = p;
-    ShapeDraft d = drag(ToolPolygon, {30, 40}, {50, 50});
+    ShapeDraft d = drag(Tool::Polygon, {30, 40}, {50, 50});
     d.multiClick = true;
     d.points = &pts;
     const WrittenShape w = writeShape(d);
@@ -74,21 +74,21 @@ TEST(ShapeWriter, PointShapesWidenTheBoxAndLowerTheStart) {
     // A polygon finished at once keeps its single vertex even though the "drag" is empty.
     PointBuffer one;
     one.points[++one.last] = QPoint(7, 7);
-    ShapeDraft single = drag(ToolPolyline, {7, 7}, {7, 7});
+    ShapeDraft single = drag(Tool::Polyline, {7, 7}, {7, 7});
     single.multiClick = true;
     single.points = &one;
     EXPECT_EQ(bodyOf(writeShape(single)), QStringLiteral("POLYL 007007007007007007"));
 }
 
 TEST(ShapeWriter, TextPictureAndBodiesTooShortToKeep) {
-    ShapeDraft text = drag(ToolText, {10, 10}, {60, 25});
+    ShapeDraft text = drag(Tool::Text, {10, 10}, {60, 25});
     text.text = QStringLiteral("a\tb");
     EXPECT_EQ(bodyOf(writeShape(text)), QStringLiteral("TEXT 00A00A03C019a b"));
 
     QImage picture(2, 1, QImage::Format_RGB32);
     picture.setPixel(0, 0, qRgb(255, 0, 0));
     picture.setPixel(1, 0, qRgb(0, 0, 255));
-    ShapeDraft pict = drag(ToolPicture, {0, 0}, {2, 1});
+    ShapeDraft pict = drag(Tool::Picture, {0, 0}, {2, 1});
     pict.picture = &picture;
     pict.pictureKind = 1;
     EXPECT_TRUE(writeShape(pict).refused); // 2 x 1 is shorter than the minimum drag
@@ -101,13 +101,13 @@ TEST(ShapeWriter, TextPictureAndBodiesTooShortToKeep) {
     EXPECT_FALSE(none.refused);
     EXPECT_TRUE(none.record.isEmpty());
 
-    const WrittenShape pointer = writeShape(drag(ToolPointer, {0, 0}, {50, 50}));
+    const WrittenShape pointer = writeShape(drag(Tool::Pointer, {0, 0}, {50, 50}));
     EXPECT_FALSE(pointer.refused);
     EXPECT_TRUE(pointer.record.isEmpty());
 }
 
 TEST(ShapeWriter, CoordinatesOutsideTheFieldRangeAreClamped) {
-    const WrittenShape w = writeShape(drag(ToolRectangle, {-20, 5000}, {100, 100}));
+    const WrittenShape w = writeShape(drag(Tool::Rect, {-20, 5000}, {100, 100}));
     EXPECT_EQ(bodyOf(w), QStringLiteral("RECT 000064064FFF"));
 }
 

@@ -109,22 +109,22 @@ TEST(Grid, DotsAtEveryMultipleOfTheStepInsideTheSurface) {
 
 TEST(RubberBand, ToolsDrawTheirFigureInTheGivenMode) {
     struct Case {
-        int tool;
+        Tool tool;
         bool concave;
         const char* expected;
     };
     const Case cases[] = {
-        {0, false, "line 60,20 10,50 |b0:ffffff p0,1:000000 notxor"},
-        {1, false, "rect 10,20,60,50 |b0:ffffff p0,1:000000 notxor"},
-        {4, false, "rect 10,20,60,50 |b0:ffffff p0,1:000000 notxor"},
-        {2, false, "ellipse 10,20,60,50 |b0:ffffff p0,1:000000 notxor"},
-        {3, false, "roundrect 10,20,60,50 25x15 |b0:ffffff p0,1:000000 notxor"},
-        {10, true, "arc 10,20,60,50 60,20 10,50 |b0:ffffff p0,1:000000 notxor"},
-        {10, false, "arc 10,20,60,50 10,50 60,20 |b0:ffffff p0,1:000000 notxor"},
-        {11, true, "chord 10,20,60,50 60,20 10,50 |b0:ffffff p0,1:000000 notxor"},
-        {6, false, ""},
-        {7, false, ""},
-        {12, false, ""},
+        {Tool::Line, false, "line 60,20 10,50 |b0:ffffff p0,1:000000 notxor"},
+        {Tool::Rect, false, "rect 10,20,60,50 |b0:ffffff p0,1:000000 notxor"},
+        {Tool::Pointer, false, "rect 10,20,60,50 |b0:ffffff p0,1:000000 notxor"},
+        {Tool::Ellipse, false, "ellipse 10,20,60,50 |b0:ffffff p0,1:000000 notxor"},
+        {Tool::RoundRect, false, "roundrect 10,20,60,50 25x15 |b0:ffffff p0,1:000000 notxor"},
+        {Tool::Arc, true, "arc 10,20,60,50 60,20 10,50 |b0:ffffff p0,1:000000 notxor"},
+        {Tool::Arc, false, "arc 10,20,60,50 10,50 60,20 |b0:ffffff p0,1:000000 notxor"},
+        {Tool::Chord, true, "chord 10,20,60,50 60,20 10,50 |b0:ffffff p0,1:000000 notxor"},
+        {Tool::Text, false, ""},
+        {Tool::Picture, false, ""},
+        {Tool::Chart, false, ""},
     };
     for (const Case& c : cases) {
         CallCanvas canvas;
@@ -132,14 +132,14 @@ TEST(RubberBand, ToolsDrawTheirFigureInTheGivenMode) {
         PointBuffer points;
         RubberBandState state{c.tool, c.concave, {60, 20}, {10, 50}, &points};
         DrawShape(canvas, state, {60, 20}, {10, 50}, PenMode::NotXor);
-        EXPECT_EQ(canvas.calls.join(u'|').toStdString(), c.expected) << "tool " << c.tool;
+        EXPECT_EQ(canvas.calls.join(u'|').toStdString(), c.expected) << "tool " << int(c.tool);
     }
 }
 
 TEST(RubberBand, FreeHandCollectsAtMost299Points) {
     CallCanvas canvas;
     PointBuffer points;
-    RubberBandState state{5, false, {1, 1}, {7, 9}, &points};
+    RubberBandState state{Tool::Freehand, false, {1, 1}, {7, 9}, &points};
     DrawShape(canvas, state, {1, 1}, {7, 9}, PenMode::Copy);
     EXPECT_EQ(points.last, 0);
     EXPECT_EQ(canvas.calls.value(0).toStdString(), "polyline 7,9");
@@ -156,7 +156,7 @@ TEST(RubberBand, PolylineWritesTheStartPastTheLastPoint) {
     PointBuffer points;
     points.points[0] = {5, 5};
     points.last = 0;
-    RubberBandState state{9, false, {30, 40}, {50, 60}, &points};
+    RubberBandState state{Tool::Polyline, false, {30, 40}, {50, 60}, &points};
     DrawShape(canvas, state, {30, 40}, {50, 60}, PenMode::NotXor);
     EXPECT_EQ(points.last, 0);
     EXPECT_EQ(points.points[1], QPoint(30, 40));
