@@ -3,9 +3,9 @@
 #include "app/drawingsurface.h"
 #include "app/recoverycopy.h"
 #include "app/shownpage.h"
+#include "dialogs/textinput.h"
 #include "document/drawing.h"
 #include "document/shapelist.h"
-#include "dialogs/textinput.h"
 #include "platform/messages.h"
 #include "render/canvas.h"
 

@@ -322,9 +322,9 @@ TEST(HighDensityScreen, PagePaintedAtScreenPixelsShapesStoredInPagePixels) {
     DrawingWindow w;
     if (w.surface->devicePixelRatioF() != 2) GTEST_SKIP() << "needs tests/data/screens.json";
     w.child->SetGrille(false);
-    w.pickTool(Rectangle);
+    w.pickTool(Tool::Rect);
     w.drag({50, 50}, {150, 100});
-    w.pickTool(Ellipse);
+    w.pickTool(Tool::Ellipse);
     w.drag({170, 40}, {330, 200});
     ASSERT_EQ(w.shapes().size(), 2);
     EXPECT_EQ(bodyOf(w.shapes()[0]), QStringLiteral("RECT 032032096064"));

@@ -2,10 +2,10 @@
 
 #include "app/drawingwindow.h"
 
+#include "dialogs/transformdialogs.h"
 #include "platform/filechooser.h"
 #include "platform/messages.h"
 #include "platform/modalhook.h"
-#include "dialogs/transformdialogs.h"
 
 #include <QCheckBox>
 #include <QFile>
