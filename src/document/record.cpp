@@ -92,10 +92,6 @@ void setGroup(QString& line, int group) {
     if (line.size() >= 2) line[1] = QChar(u'0' + std::clamp(group, 0, 9));
 }
 
-QStringView recordBody(QStringView stored) {
-    return stored.size() > 2 ? stored.mid(2) : QStringView();
-}
-
 QString withMarksOf(const QString& record, QStringView other) {
     const QStringView marks = other.left(2);
     if (QStringView(record).left(2) == marks) return record;

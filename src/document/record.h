@@ -64,7 +64,13 @@ void setMark(QString& line, QChar mark);
 void setGroup(QString& line, int group);
 // The record after its state mark and group digit, as the painter reads it; empty when the line
 // holds no more than its prefix.
-QStringView recordBody(QStringView stored);
+inline QStringView recordBody(QStringView stored) {
+    return stored.size() > 2 ? stored.mid(2) : QStringView();
+}
+// The body of the empty background, which paints nothing.
+inline bool isBlankBody(QStringView body) {
+    return body == u"BLANK";
+}
 // The record with the state mark and group digit of another line.
 QString withMarksOf(const QString& record, QStringView other);
 // Whether a list item can be a shape: a TAB stands at character 16 or later.

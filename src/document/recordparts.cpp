@@ -55,7 +55,8 @@ QString writeParts(const RecordParts& p) {
 }
 
 QString withArrowAndStyle(QStringView line, QStringView arrow, QStringView style) {
-    const qsizetype tab = line.indexOf(kTab);
+    // The TAB is looked for after the prefix, as splitRecord does.
+    const qsizetype tab = line.size() > 2 ? line.indexOf(kTab, 2) : -1;
     const QStringView body = tab >= 0 ? line.left(tab) : line;
     QString out;
     out.reserve(body.size() + 1 + arrow.size() + style.size());
@@ -64,6 +65,26 @@ QString withArrowAndStyle(QStringView line, QStringView arrow, QStringView style
     out += arrow;
     out += style;
     return out;
+}
+
+QString withPayload(QStringView line, QStringView payload) {
+    const qsizetype tab = line.size() > 2 ? line.indexOf(kTab, 2) : -1;
+    const qsizetype bodyEnd = tab >= 0 ? tab : line.size();
+    const RecordView v = splitRecord(line);
+    // A coordinate block cut short keeps what it has, and the payload follows it.
+    const qsizetype at =
+        v.data.data() ? std::min<qsizetype>(v.data.data() - line.data() + 12, bodyEnd) : bodyEnd;
+    QString out;
+    out.reserve(line.size() + payload.size());
+    out += line.left(at);
+    out += payload;
+    out += line.mid(bodyEnd);
+    return out;
+}
+
+bool isShape(QStringView line, Shape shape) {
+    const RecordKind* kind = recordKind(splitRecord(line).keyword);
+    return kind && kind->shape == shape;
 }
 
 std::optional<std::vector<QPoint>> readPoints(QStringView payload) {

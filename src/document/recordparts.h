@@ -39,6 +39,12 @@ QString writeParts(const RecordParts& parts);
 // without one); the rest as stored.
 QString withArrowAndStyle(QStringView line, QStringView arrow, QStringView style);
 
+// The stored line with its payload replaced; the rest as stored. An empty line gives the payload
+// alone.
+QString withPayload(QStringView line, QStringView payload);
+// Whether the stored line is a record of that shape.
+bool isShape(QStringView line, Shape shape);
+
 // Whether a value fits the three-digit coordinate fields.
 inline bool fitsCoordinate(int v) {
     return v >= 0 && v <= kMaxCoordinate;
