@@ -100,10 +100,6 @@ QString withMarksOf(const QString& record, QStringView other) {
     return out;
 }
 
-bool hasStyleTab(QStringView item) {
-    return item.indexOf(kTab) >= 15;
-}
-
 RecordView splitBody(QStringView text) {
     RecordView view;
     QStringView body = text;

@@ -74,7 +74,9 @@ inline bool isBlankBody(QStringView body) {
 // The record with the state mark and group digit of another line.
 QString withMarksOf(const QString& record, QStringView other);
 // Whether a list item can be a shape: a TAB stands at character 16 or later.
-bool hasStyleTab(QStringView item);
+inline bool hasStyleTab(QStringView item) {
+    return item.indexOf(kTab) >= 15;
+}
 
 // ---- splitting ----
 
