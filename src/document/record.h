@@ -80,7 +80,10 @@ inline bool hasStyleTab(QStringView item) {
 
 // ---- splitting ----
 
-// Views into a record given without its two leading characters (keyword first).
+// Views into a record given without its two leading characters (keyword first). This is the one
+// reading of record text: the record value (recordparts.h), the painter and its cache, the
+// reach and the dialogs all start from it (storedBox below is its shortcut for hit testing),
+// and nothing outside document/ slices a line.
 struct RecordView {
     QStringView keyword; // empty when the body holds no space
     QStringView data;    // after the keyword's space: coordinate block then payload
