@@ -5,17 +5,18 @@
 #include "app/mdichild.h"
 #include "app/repaintonce.h"
 
-#include "document/drawing.h"
 #include "dialogs/backgrounddialog.h"
 #include "dialogs/chartdialog.h"
-#include "edit/clipboardformats.h"
-#include "edit/editcommands.h"
-#include "edit/insertiontools.h"
 #include "dialogs/modifydialog.h"
 #include "dialogs/objectlistdialog.h"
 #include "dialogs/propertiesdialog.h"
-#include "edit/selection.h"
 #include "dialogs/supportdialog.h"
+#include "document/drawing.h"
+#include "document/recordparts.h"
+#include "edit/clipboardformats.h"
+#include "edit/editcommands.h"
+#include "edit/insertiontools.h"
+#include "edit/selection.h"
 #include "platform/messages.h"
 #include "render/canvas.h"
 
@@ -66,7 +67,7 @@ void TMDIChild::pasteRecords(const QStringList& records) {
     int refused = 0;
     QStringList pasted = zoom_.atCurrentSize(records, &refused);
     for (QString& line : pasted)
-        line[0] = u'*';
+        setMark(line, kSelectedMark);
     drawing_->apply([&](QStringList& lines) {
         clearSelection(lines);
         qel::Coller(lines, pasted);
@@ -180,7 +181,7 @@ void TMDIChild::Modifier(const QStringList& fontNames) {
         }
     const QString line = lines[index];
     std::optional<QString> changed;
-    if (QStringView(line).mid(2, 5) == u"CHART")
+    if (isShape(line, Shape::Chart))
         changed = editChart(this, line);
     else if (TModif::canModify(line))
         changed = modifyRecord(this, line, fontNames);

@@ -1,8 +1,8 @@
 #include "dialogs/backgrounddialog.h"
 
-#include "document/record.h"
 #include "dialogs/gradientdialog.h"
 #include "dialogs/patterndialog.h"
+#include "document/record.h"
 #include "platform/colourchooser.h"
 #include "platform/modalhook.h"
 #include "render/painter_canvas.h"
@@ -25,8 +25,7 @@ constexpr std::array<QStringView, 5> kKeywords{u"BLANK", u"FILLRECT", u"SHAPE", 
 int kindOf(QStringView record) {
     const RecordView v = splitRecord(record);
     // " 0BLANK" has no space, so no keyword of its own.
-    const QStringView keyword =
-        v.keyword.isEmpty() && record.size() > 2 ? record.mid(2) : v.keyword;
+    const QStringView keyword = v.keyword.isEmpty() ? recordBody(record) : v.keyword;
     for (std::size_t k = 1; k < kKeywords.size(); ++k)
         if (keyword == kKeywords[k]) return int(k);
     return 0;
@@ -193,8 +192,7 @@ void TFond::paintPreview() {
     if (current_.size() > 2) {
         PainterCanvas canvas(shown_);
         PaintState state;
-        DessinForme(canvas, QStringView(current_).mid(2), PaintOptions::screen(kPreviewSize),
-                    state);
+        DessinForme(canvas, recordBody(current_), PaintOptions::screen(kPreviewSize), state);
     }
     PaintBox1->setPixmap(QPixmap::fromImage(shown_));
 }

@@ -1,7 +1,7 @@
 #include "dialogs/chartdialog.h"
 
 #include "document/chartdata.h"
-#include "document/record.h"
+#include "document/recordparts.h"
 #include "platform/messages.h"
 #include "platform/modalhook.h"
 
@@ -20,7 +20,6 @@ namespace {
 
 constexpr int kColumns = 2 + kChartMaxCategories; // titles, legends, 32 categories
 constexpr int kRows = 2 + kChartMaxSeries;        // titles, labels, 4 series
-constexpr int kHeadLength = 20;                   // " 0CHART " and the coordinate block
 constexpr int kCellLength = 10;
 
 // The key filter: at most 10 characters in a cell, only digits in a value cell. Pasting goes
@@ -107,8 +106,7 @@ THisto::THisto(QWidget* parent) : QDialog(parent) {
 
 void THisto::Init(const QString& storedLine) {
     setResult(QDialog::Rejected);
-    head_.clear();
-    tail_.clear();
+    line_ = storedLine;
     payload_.clear();
     StringGrid1->clearContents();
     for (int r = 0; r < kRows - 1; ++r)
@@ -121,13 +119,7 @@ void THisto::Init(const QString& storedLine) {
     StringGrid1->setCurrentCell(0, 1);
 
     if (storedLine.isEmpty()) return;
-    const qsizetype tab = storedLine.indexOf(kTab);
-    const qsizetype bodyEnd = tab >= 0 ? tab : storedLine.size();
-    head_ = storedLine.left(std::min<qsizetype>(kHeadLength, bodyEnd));
-    // The whole tail is kept: cutting a long style field would lose its font name.
-    if (tab >= 0) tail_ = storedLine.mid(tab);
-    const ChartData data =
-        readChart(QStringView(storedLine).mid(head_.size(), bodyEnd - head_.size()));
+    const ChartData data = readChart(splitRecord(storedLine).payload());
     if (!data.complete) return;
     const ChartTable table = chartTable(data);
     for (int k = 0; k < kChartMaxSeries; ++k) {
@@ -182,12 +174,13 @@ void THisto::accept() {
 }
 
 void THisto::Result(QString& out) const {
-    out =
-        result() == QDialog::Accepted && !payload_.isEmpty() ? head_ + payload_ + tail_ : QString();
+    // The rest of the line is kept as stored: cutting a long style field would lose its font.
+    out = result() == QDialog::Accepted && !payload_.isEmpty() ? withPayload(line_, payload_)
+                                                               : QString();
 }
 
 std::optional<QString> editChart(QWidget* parent, const QString& storedLine) {
-    if (!storedLine.isEmpty() && splitRecord(storedLine).keyword != u"CHART") return std::nullopt;
+    if (!storedLine.isEmpty() && !isShape(storedLine, Shape::Chart)) return std::nullopt;
     THisto dialog(parent);
     dialog.Init(storedLine);
     runModal(dialog);

@@ -38,8 +38,7 @@ public slots:
     void accept() override;
 
 private:
-    QString head_;    // mark, group digit, keyword and coordinate block of an edited chart
-    QString tail_;    // its TAB and style field
+    QString line_;    // the chart edited, or empty for a new one
     QString payload_; // built when "OK" was accepted
 };
 

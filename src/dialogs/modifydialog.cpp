@@ -1,10 +1,11 @@
 #include "dialogs/modifydialog.h"
 
-#include "document/recordkind.h"
 #include "dialogs/colourswatch.h"
-#include "platform/modalhook.h"
 #include "dialogs/styleglyphs.h"
+#include "document/recordkind.h"
+#include "document/recordparts.h"
 #include "platform/colourchooser.h"
+#include "platform/modalhook.h"
 
 #include <QButtonGroup>
 #include <QComboBox>
@@ -34,14 +35,6 @@ const std::array<const char*, 6> kPenNames{
 const std::array<const char*, 4> kArrowNames{"Sans pointe", "Pointe au début", "Pointe à la fin",
                                              "Pointe aux deux bouts"};
 
-// Where each sub-field stands in a style field, and how wide it is.
-struct Span {
-    int at, width;
-};
-constexpr std::array<Span, 8> kSpans{
-    {{0, 1}, {1, 8}, {9, 1}, {10, 2}, {12, 8}, {20, 8}, {28, 2}, {30, 1}}};
-constexpr int kNameAt = 31;
-
 // What an unreadable sub-field counts as: every number 0, no font name.
 Style emptyStyle() {
     Style s;
@@ -55,41 +48,6 @@ Style emptyStyle() {
     s.fontStyle = 0;
     s.fontName.clear();
     return s;
-}
-
-qint64 valueOf(const Style& s, int field) {
-    switch (field) {
-    case 0:
-        return s.brushStyle;
-    case 1:
-        return s.brushColour;
-    case 2:
-        return s.penStyle;
-    case 3:
-        return s.penWidth;
-    case 4:
-        return s.penColour;
-    case 5:
-        return s.fontColour;
-    case 6:
-        return s.fontSize;
-    default:
-        return s.fontStyle;
-    }
-}
-
-QString formatted(const Style& s, int field) {
-    switch (field) {
-    case 1:
-    case 4:
-    case 5:
-        return hexColour(Colour(valueOf(s, field)));
-    case 3:
-    case 6:
-        return hexField(valueOf(s, field), 2);
-    default:
-        return QString::number(valueOf(s, field));
-    }
 }
 
 // Checks the button of an exclusive group, or none when the value has no button.
@@ -387,21 +345,14 @@ void TModif::Initfont(const QStringList& fontNames) {
 void TModif::Init(const QString& line) {
     setResult(QDialog::Rejected);
     line_ = line;
-    const qsizetype tab = line.indexOf(kTab);
-    body_ = tab >= 0 ? line.left(tab) : line;
-    styleText_ = tab >= 0 ? line.mid(tab + 1) : QString();
-    arrowText_.clear();
-    if (styleText_.startsWith(u'>')) {
-        arrowText_ = styleText_.left(2);
-        styleText_ = styleText_.mid(2);
-    }
-    loadedArrow_ = 0;
-    if (arrowText_.size() == 2 && arrowText_[1] >= u'1' && arrowText_[1] <= u'3')
-        loadedArrow_ = arrowText_[1].unicode() - u'0';
-    else if (!arrowText_.isEmpty())
+    const RecordView view = splitRecord(line);
+    arrowText_ = view.arrow.toString();
+    styleText_ = view.style.toString();
+    loadedArrow_ = arrowCode(view.arrow);
+    if (loadedArrow_ == 0 && !arrowText_.isEmpty())
         loadedArrow_ = -1; // a code with no button: none is shown pressed
 
-    const RecordKind* kind = recordKind(splitRecord(line).keyword);
+    const RecordKind* kind = recordKind(view.keyword);
     editable_ = kind && kind->modifyPage >= 0;
     loaded_ = emptyStyle();
     if (editable_) applyStyleField(styleText_, loaded_);
@@ -462,7 +413,7 @@ bool TModif::changed(Field field) const {
     if (!touched_.test(field)) return false;
     if (field == Arrow) return arrow_ != loadedArrow_;
     if (field == FontName) return current_.fontName != loaded_.fontName;
-    return valueOf(current_, field) != valueOf(loaded_, field);
+    return styleValue(current_, StyleField(field)) != styleValue(loaded_, StyleField(field));
 }
 
 // The stored characters of every sub-field the user left alone, the new value of the others.
@@ -473,24 +424,14 @@ QString TModif::rewrittenLine() const {
         any = any || changed(Field(f));
     if (!editable_ || !any) return line_;
 
-    QString style;
-    for (int f = 0; f < int(kSpans.size()); ++f) {
-        const Span span = kSpans[f];
-        if (changed(Field(f)))
-            style += formatted(current_, f);
-        else if (styleText_.size() >= span.at + span.width)
-            style += styleText_.mid(span.at, span.width);
-        else
-            style += formatted(loaded_, f);
-    }
-    if (changed(FontName))
-        style += current_.fontName;
-    else if (styleText_.size() > kNameAt)
-        style += styleText_.mid(kNameAt);
-
+    static_assert(int(FontName) == int(StyleField::FontName) && FontName + 1 == kStyleFields);
+    unsigned fields = 0;
+    for (int f = 0; f < kStyleFields; ++f)
+        if (changed(Field(f))) fields |= 1u << f;
+    const QString style = patchedStyle(styleText_, loaded_, current_, fields);
     QString arrow = arrowText_;
     if (changed(Arrow)) arrow = arrow_ > 0 ? QStringLiteral(">%1").arg(arrow_) : QString();
-    return body_ + kTab + arrow + style;
+    return withArrowAndStyle(line_, arrow, style);
 }
 
 void TModif::Result(QString& out) const {

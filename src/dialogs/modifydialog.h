@@ -102,7 +102,6 @@ private:
     QString rewrittenLine() const;
 
     QString line_;
-    QString body_;      // up to the first TAB
     QString arrowText_; // ">" and its digit as stored, or empty
     QString styleText_; // after the arrowhead code
     bool editable_ = false;

@@ -1,5 +1,6 @@
 #include "dialogs/propertiesdialog.h"
 
+#include "document/record.h"
 #include "platform/modalhook.h"
 
 #include <QDate>
@@ -57,12 +58,8 @@ QLabel* TAttributs::addValue(QFormLayout* form, const QString& caption) {
 
 int TAttributs::groupCount(const QStringList& shapeList) {
     int largest = 0;
-    for (qsizetype i = 1; i < shapeList.size(); ++i) {
-        const QString& line = shapeList[i];
-        if (line.size() < 2) continue;
-        const QChar g = line[1];
-        if (g >= u'0' && g <= u'9') largest = std::max(largest, g.unicode() - u'0');
-    }
+    for (qsizetype i = 1; i < shapeList.size(); ++i)
+        largest = std::max(largest, groupOf(shapeList[i]));
     return largest;
 }
 

@@ -78,6 +78,28 @@ QString headerLine(int pageWidth, int pageHeight) {
     return hexField(pageWidth, 3) + hexField(pageHeight, 3);
 }
 
+int groupOf(QStringView line) {
+    if (line.size() < 2) return 0;
+    const char16_t g = line[1].unicode();
+    return g >= u'1' && g <= u'9' ? g - u'0' : 0;
+}
+
+void setMark(QString& line, QChar mark) {
+    if (!line.isEmpty()) line[0] = mark;
+}
+
+void setGroup(QString& line, int group) {
+    if (line.size() >= 2) line[1] = QChar(u'0' + std::clamp(group, 0, 9));
+}
+
+QString withMarksOf(const QString& record, QStringView other) {
+    const QStringView marks = other.left(2);
+    if (QStringView(record).left(2) == marks) return record;
+    QString out = marks.toString();
+    out += recordBody(record);
+    return out;
+}
+
 RecordView splitBody(QStringView text) {
     RecordView view;
     QStringView body = text;
@@ -101,7 +123,7 @@ RecordView splitBody(QStringView text) {
 }
 
 RecordView splitRecord(QStringView stored) {
-    return splitBody(stored.size() > 2 ? stored.mid(2) : QStringView());
+    return splitBody(recordBody(stored));
 }
 
 int arrowCode(QStringView arrow) {
@@ -120,6 +142,18 @@ std::optional<Box> decodeBox(QStringView data) {
         v[i] = *n;
     }
     return Box{v[0], v[1], v[2], v[3]};
+}
+
+std::optional<Box> storedBox(QStringView line) {
+    // Every click tests every record: the keyword's blank is found by hand, before any TAB,
+    // so that a long point list or picture is not read to its end.
+    const qsizetype n = line.size();
+    const QChar* c = line.data();
+    qsizetype space = 2;
+    while (space < n && c[space] != u' ' && c[space] != kTab)
+        ++space;
+    if (space == 2 || space + 13 > n || c[space] != u' ') return std::nullopt;
+    return decodeBox(QStringView(c + space + 1, 12));
 }
 
 QString encodeBox(const Box& box) {
@@ -222,6 +256,72 @@ void applyStyleField(QStringView f, Style& s) {
         s.fontName = QString();
     else if (s.fontName != name)
         s.fontName = name.toString();
+}
+
+namespace {
+
+// Where each numeric sub-field stands in a style field, and how wide it is; the font name
+// follows them.
+struct Span {
+    int at, width;
+};
+constexpr std::array<Span, 8> kSpans{
+    {{0, 1}, {1, 8}, {9, 1}, {10, 2}, {12, 8}, {20, 8}, {28, 2}, {30, 1}}};
+constexpr int kNameAt = 31;
+
+QString formattedField(const Style& s, StyleField f) {
+    switch (f) {
+    case StyleField::BrushColour:
+    case StyleField::PenColour:
+    case StyleField::FontColour:
+        return hexColour(Colour(styleValue(s, f)));
+    case StyleField::PenWidth:
+    case StyleField::FontSize:
+        return hexField(styleValue(s, f), 2);
+    default:
+        return QString::number(styleValue(s, f));
+    }
+}
+
+} // namespace
+
+qint64 styleValue(const Style& s, StyleField field) {
+    switch (field) {
+    case StyleField::BrushStyle:
+        return s.brushStyle;
+    case StyleField::BrushColour:
+        return s.brushColour;
+    case StyleField::PenStyle:
+        return s.penStyle;
+    case StyleField::PenWidth:
+        return s.penWidth;
+    case StyleField::PenColour:
+        return s.penColour;
+    case StyleField::FontColour:
+        return s.fontColour;
+    case StyleField::FontSize:
+        return s.fontSize;
+    default:
+        return s.fontStyle;
+    }
+}
+
+QString patchedStyle(QStringView stored, const Style& loaded, const Style& next, unsigned changed) {
+    QString style;
+    for (int f = 0; f < int(kSpans.size()); ++f) {
+        const Span span = kSpans[std::size_t(f)];
+        if (changed & (1u << f))
+            style += formattedField(next, StyleField(f));
+        else if (stored.size() >= span.at + span.width)
+            style += stored.mid(span.at, span.width);
+        else
+            style += formattedField(loaded, StyleField(f));
+    }
+    if (changed & (1u << int(StyleField::FontName)))
+        style += next.fontName;
+    else if (stored.size() > kNameAt)
+        style += stored.mid(kNameAt);
+    return style;
 }
 
 int fontStyleCode(bool bold, bool italic, bool underline, bool strikeOut) {
@@ -342,9 +442,7 @@ int Verifie(QStringList& list) {
     if (list.size() < 3) return 0;
     // One pass that moves the kept items down: removing each bad item where it stands would
     // shift the rest of the list every time.
-    const auto invalid = [](const QString& item) {
-        return item.indexOf(kTab) < 15; // no TAB (-1), or before character 16
-    };
+    const auto invalid = [](const QString& item) { return !hasStyleTab(item); };
     const auto kept = std::remove_if(list.begin() + 2, list.end(), invalid);
     const int dropped = int(list.end() - kept);
     list.erase(kept, list.end());

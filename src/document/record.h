@@ -40,9 +40,50 @@ int clampCoordinate(int v);
 
 QString headerLine(int pageWidth, int pageHeight);
 
+// ---- state mark and group digit ----
+
+// The first character of a stored record: "*" selects, "#" locks, anything else is neither.
+constexpr QChar kSelectedMark = u'*';
+constexpr QChar kLockedMark = u'#';
+constexpr QChar kPlainMark = u' ';
+
+inline bool isSelected(QStringView line) {
+    return line.size() >= 2 && line[0] == kSelectedMark;
+}
+inline bool isLocked(QStringView line) {
+    return !line.isEmpty() && line[0] == kLockedMark;
+}
+inline QChar markOf(QStringView line) {
+    return line.isEmpty() ? QChar() : line[0];
+}
+// The group digit; a character that is no digit counts as no group.
+int groupOf(QStringView line);
+// Each leaves an empty line as it is.
+void setMark(QString& line, QChar mark);
+// Group 0 is none; 1..9 name a group.
+void setGroup(QString& line, int group);
+// The record after its state mark and group digit, as the painter reads it; empty when the line
+// holds no more than its prefix.
+inline QStringView recordBody(QStringView stored) {
+    return stored.size() > 2 ? stored.mid(2) : QStringView();
+}
+// The body of the empty background, which paints nothing.
+inline bool isBlankBody(QStringView body) {
+    return body == u"BLANK";
+}
+// The record with the state mark and group digit of another line.
+QString withMarksOf(const QString& record, QStringView other);
+// Whether a list item can be a shape: a TAB stands at character 16 or later.
+inline bool hasStyleTab(QStringView item) {
+    return item.indexOf(kTab) >= 15;
+}
+
 // ---- splitting ----
 
-// Views into a record given without its two leading characters (keyword first).
+// Views into a record given without its two leading characters (keyword first). This is the one
+// reading of record text: the record value (recordparts.h), the painter and its cache, the
+// reach and the dialogs all start from it (storedBox below is its shortcut for hit testing),
+// and nothing outside document/ slices a line.
 struct RecordView {
     QStringView keyword; // empty when the body holds no space
     QStringView data;    // after the keyword's space: coordinate block then payload
@@ -67,6 +108,9 @@ struct Box {
 };
 // The coordinate block at the start of data; fails when a field is missing or not hex.
 std::optional<Box> decodeBox(QStringView data);
+// The coordinate block of a stored record (state mark first), found without reading the rest of
+// the line: a keyword, a blank and twelve hexadecimal digits before any TAB; nothing otherwise.
+std::optional<Box> storedBox(QStringView stored);
 // Fields are clamped to 0..4095 so that they keep their three digits.
 QString encodeBox(const Box& box);
 Box normalisedBox(QPoint a, QPoint b);
@@ -103,6 +147,25 @@ struct Style {
 };
 // The fixed-width text of a style field; pen width and font size clamped to 0..255.
 QString formatStyle(const Style& style);
+// The sub-fields of a style field in their stored order.
+enum class StyleField {
+    BrushStyle,
+    BrushColour,
+    PenStyle,
+    PenWidth,
+    PenColour,
+    FontColour,
+    FontSize,
+    FontStyle,
+    FontName
+};
+constexpr int kStyleFields = 9;
+// The number a sub-field holds (not the font name).
+qint64 styleValue(const Style& style, StyleField field);
+// A stored style field with the sub-fields named in `changed` (bit i for StyleField i) written
+// from `next`; the others keep their stored characters, or, when the stored field is too short
+// to hold them, are written from `loaded`.
+QString patchedStyle(QStringView stored, const Style& loaded, const Style& next, unsigned changed);
 // Applies each sub-field by itself: one that does not convert counts as 0; a style code out
 // of range leaves that attribute as it was.
 void applyStyleField(QStringView field, Style& style);

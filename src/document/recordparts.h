@@ -1,8 +1,9 @@
 #pragma once
 
-// A stored record taken apart for editing and put back together: the operations that rewrite
-// records (moves, resizes, mirrors, turns, zoom) change the box and the payload and carry the
-// rest over verbatim.
+// A stored record read into a value, changed and written back: the operations that rewrite
+// records (moves, resizes, mirrors, turns, zoom, the modify dialog) change the box, the payload
+// or the style and carry the rest over verbatim, so that writing an unchanged value gives the
+// stored line back character for character.
 
 #include "document/record.h"
 #include "document/recordkind.h"
@@ -15,22 +16,34 @@
 namespace qel {
 
 struct RecordParts {
-    QChar mark = u' ';
+    QChar mark = kPlainMark;
     QChar group = u'0';
     QString keyword;
     Box box; // as stored: a resize may leave it inverted
     QString payload;
-    QString tail; // from the TAB on (TAB, arrowhead code, style field); empty without a TAB
+    bool hasTab = false; // without a TAB there is neither arrowhead code nor style field
+    QString arrow;       // ">" and its digit as stored, or empty
+    QString style;       // the style field after any arrowhead code
     const RecordKind* kind = nullptr; // null for a keyword no one knows
 
-    // The style field after any arrowhead code.
-    QStringView style() const;
+    Payload payloadKind() const { return kind ? kind->payload : Payload::None; }
 };
 
 // Nothing when the line cannot be edited: shorter than its prefix, no blank before the TAB, or
-// a coordinate block of fewer than twelve hexadecimal digits.
+// a coordinate block of fewer than twelve hexadecimal digits. Read through splitRecord, as the
+// painter reads it.
 std::optional<RecordParts> readParts(const QString& line);
 QString writeParts(const RecordParts& parts);
+
+// The stored line with its arrowhead code and style field replaced (a TAB is added to a line
+// without one); the rest as stored.
+QString withArrowAndStyle(QStringView line, QStringView arrow, QStringView style);
+
+// The stored line with its payload replaced; the rest as stored. An empty line gives the payload
+// alone.
+QString withPayload(QStringView line, QStringView payload);
+// Whether the stored line is a record of that shape.
+bool isShape(QStringView line, Shape shape);
 
 // Whether a value fits the three-digit coordinate fields.
 inline bool fitsCoordinate(int v) {
@@ -46,10 +59,41 @@ inline bool fitsCoordinates(const Box& b) {
 std::optional<std::vector<QPoint>> readPoints(QStringView payload);
 QString writePoints(const std::vector<QPoint>& points);
 
-// The font size of a style field (characters 29 and 30, after any arrowhead code); nothing when
-// the field is too short or the digits do not read.
+// The font size of a style field (characters 29 and 30); nothing when the field is too short
+// or the digits do not read.
 std::optional<int> fontSizeOf(QStringView style);
-// The tail with its font size replaced; the same tail when the style field is too short.
-QString withFontSize(const QString& tail, int size);
+// The style field with its font size replaced; as it was when too short to hold one.
+QString withFontSize(const QString& style, int size);
+
+// ---- coordinates rewritten in place ----
+
+// Each coordinate becomes v * scale rounded half to even, plus dx or dy; a scale other than 1
+// also scales a text's font size.
+struct CoordinateStep {
+    double scale = 1.0;
+    int dx = 0, dy = 0;
+};
+struct Rewritten {
+    enum class Status { Done, Unreadable, OutOfRange } status = Status::Done;
+    QString line;
+};
+// Moves and zoom steps rewrite every record of a drawing at each step: the box, the points of
+// a point list and a text's font size are rewritten digit by digit in a copy of the line, and a
+// broken last point goes. Unreadable when a field does not read; OutOfRange when a value would
+// leave its field.
+Rewritten rewriteCoordinates(const QString& line, const CoordinateStep& step);
+
+// ---- pixel blocks as stored ----
+
+// The cells of a pixel block (six characters each, column-major), to be rearranged without
+// being decoded; nothing when the block holds fewer cells than its size says.
+struct PixelCells {
+    int width = 0, height = 0;
+    QStringView cells;
+    QStringView at(int x, int y) const { return cells.mid((qsizetype(x) * height + y) * 6, 6); }
+};
+std::optional<PixelCells> pixelCells(QStringView payload);
+// The size that starts a pixel block.
+QString pixelBlockSize(int width, int height);
 
 } // namespace qel

@@ -81,7 +81,7 @@ ClipboardContent readClipboard(const QMimeData* data) {
     if (data->hasFormat(records)) {
         // Only what reads as shape records comes in: a TAB late enough, a prefix.
         for (const QString& line : QString::fromUtf8(data->data(records)).split(u'\n'))
-            if (line.indexOf(kTab) >= 15) content.records << line;
+            if (hasStyleTab(line)) content.records << line;
         if (!content.records.isEmpty()) return content;
     }
     if (data->hasImage()) {

@@ -14,7 +14,7 @@ QStringList Copier(const QStringList& lines) {
     for (qsizetype i = kFirstShape; i < lines.size(); ++i)
         if (isSelected(lines[i])) {
             QString copy = lines[i];
-            copy[0] = u' ';
+            setMark(copy, kPlainMark);
             out << copy;
         }
     return out;
@@ -74,22 +74,22 @@ std::optional<int> nextGroup(const QStringList& lines) {
 
 void Grouper(QStringList& lines, int group) {
     for (qsizetype i = kFirstShape; i < lines.size(); ++i)
-        if (isSelected(lines[i])) lines[i][1] = QChar(u'0' + group);
+        if (isSelected(lines[i])) setGroup(lines[i], group);
 }
 
 void Separer(QStringList& lines) {
     for (qsizetype i = kFirstShape; i < lines.size(); ++i)
-        if (isSelected(lines[i])) lines[i][1] = u'0';
+        if (isSelected(lines[i])) setGroup(lines[i], 0);
 }
 
 void Verrouiller(QStringList& lines) {
     for (qsizetype i = kFirstShape; i < lines.size(); ++i)
-        if (isSelected(lines[i])) lines[i][0] = u'#';
+        if (isSelected(lines[i])) setMark(lines[i], kLockedMark);
 }
 
 void Deverrouiller(QStringList& lines) {
     for (qsizetype i = kFirstShape; i < lines.size(); ++i)
-        if (lines[i].size() >= 2 && lines[i][0] != u' ') lines[i][0] = u' ';
+        if (lines[i].size() >= 2 && markOf(lines[i]) != kPlainMark) setMark(lines[i], kPlainMark);
 }
 
 void Effacer(QStringList& lines, QSize page) {
@@ -113,7 +113,7 @@ std::optional<QSize> Recadrer(QStringList& lines, int gridStep) {
         if (!b) continue;
         take(b->left, b->top, b->right, b->bottom);
         const std::optional<RecordParts> parts = readParts(lines[i]);
-        if (parts && parts->kind && parts->kind->payload == Payload::Points)
+        if (parts && parts->payloadKind() == Payload::Points)
             if (const auto points = readPoints(parts->payload))
                 for (const QPoint& p : *points)
                     take(p.x(), p.y(), p.x(), p.y());

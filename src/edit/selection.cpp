@@ -4,21 +4,8 @@
 
 namespace qel {
 
-int groupOf(const QString& line) {
-    if (line.size() < 2) return 0;
-    const char16_t g = line[1].unicode();
-    return g >= u'1' && g <= u'9' ? g - u'0' : 0;
-}
-
 std::optional<Box> hitBox(const QString& line) {
-    // Every click tests every record: find the keyword's blank by hand, before any TAB.
-    const qsizetype n = line.size();
-    const QChar* c = line.constData();
-    qsizetype space = 2;
-    while (space < n && c[space] != u' ' && c[space] != kTab)
-        ++space;
-    if (space == 2 || space + 13 > n || c[space] != u' ') return std::nullopt;
-    const std::optional<Box> b = decodeBox(QStringView(c + space + 1, 12));
+    const std::optional<Box> b = storedBox(line);
     if (!b) return std::nullopt;
     return Box{std::min(b->left, b->right), std::min(b->top, b->bottom),
                std::max(b->left, b->right), std::max(b->top, b->bottom)};
@@ -48,7 +35,7 @@ void selectGroupOf(QStringList& lines, const QString& member) {
     if (g == 0) return;
     for (qsizetype i = kFirstShape; i < lines.size(); ++i)
         if (lines[i].size() >= 2 && groupOf(lines[i]) == g && !isLocked(lines[i]))
-            lines[i][0] = u'*';
+            setMark(lines[i], kSelectedMark);
 }
 
 } // namespace
@@ -57,26 +44,26 @@ bool Selectionne(QStringList& lines, QPoint p) {
     const qsizetype pick = frontmostAt(lines, p);
     if (pick < 0) return false;
     QString& line = lines[pick];
-    line[0] = line[0] == u'*' ? u' ' : u'*';
+    setMark(line, isSelected(line) ? kPlainMark : kSelectedMark);
     selectGroupOf(lines, lines[pick]);
     return true;
 }
 
 void selectLine(QStringList& lines, qsizetype index) {
     if (index < kFirstShape || index >= lines.size() || lines[index].size() < 2) return;
-    if (!isLocked(lines[index])) lines[index][0] = u'*';
+    if (!isLocked(lines[index])) setMark(lines[index], kSelectedMark);
     selectGroupOf(lines, lines[index]);
 }
 
 void clearSelection(QStringList& lines) {
     for (qsizetype i = kFirstShape; i < lines.size(); ++i)
-        if (isSelected(lines[i])) lines[i][0] = u' ';
+        if (isSelected(lines[i])) setMark(lines[i], kPlainMark);
 }
 
 void ToutSel(QStringList& lines) {
     for (qsizetype i = kFirstShape; i < lines.size(); ++i)
         if (lines[i].size() >= 2 && !isLocked(lines[i]) && !isSelected(lines[i]))
-            lines[i][0] = u'*';
+            setMark(lines[i], kSelectedMark);
 }
 
 bool hasSelection(const QStringList& lines) {

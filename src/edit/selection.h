@@ -15,14 +15,7 @@ namespace qel {
 
 constexpr qsizetype kFirstShape = 2;
 
-inline bool isSelected(const QString& line) {
-    return line.size() >= 2 && line[0] == u'*';
-}
-inline bool isLocked(const QString& line) {
-    return !line.isEmpty() && line[0] == u'#';
-}
-// The group digit; a character that is no digit counts as no group.
-int groupOf(const QString& line);
+// isSelected, isLocked and groupOf read the marks: see document/record.h.
 
 // The record's box put right way round; nothing when the line cannot be read.
 std::optional<Box> hitBox(const QString& line);

@@ -30,10 +30,8 @@ void Affsel(Canvas& canvas, const QStringList& lines) {
     } else {
         for (qsizetype i = kFirstShape; i < lines.size(); ++i) {
             if (!isSelected(lines[i])) continue;
-            const RecordView v = splitRecord(lines[i]);
             // Frames follow the record as stored; one that cannot be read has no frame.
-            if (const std::optional<Box> b = decodeBox(v.data); b && !v.keyword.isEmpty())
-                RectSel(canvas, *b);
+            if (const std::optional<Box> b = storedBox(lines[i])) RectSel(canvas, *b);
         }
     }
     canvas.setPen(pen);

@@ -54,6 +54,12 @@ FontState chartFont(FontState font, int h8) {
 
 } // namespace
 
+QRect chartReach(int top, int bottom, int penWidth) {
+    const int reach = bottom - top + 1 + penWidth + 16;
+    return QRect(QPoint(kEverywhere.left(), top - reach),
+                 QPoint(kEverywhere.right(), bottom + reach));
+}
+
 void chartLeavesCanvas(Canvas& canvas, int, int top, int, int bottom) {
     canvas.setPenColour(kBlack);
     canvas.setBrush({kWhite, 0});

@@ -20,7 +20,7 @@ std::optional<QRect> pointBounds(const PointBuffer& points) {
 
 ParsedRecord parseRecord(QStringView body, bool kept) {
     ParsedRecord r;
-    if (body == u"BLANK") {
+    if (isBlankBody(body)) {
         r.blank = true;
         return r;
     }
@@ -67,8 +67,7 @@ RecordCache::Reading RecordCache::read(const QStringList& lines, qsizetype from,
             if (found != entries_.end())
                 known[std::size_t(i)] = &found->second;
             else
-                fresh[std::size_t(job)].emplace_back(
-                    i, parseRecord(line.size() > 2 ? QStringView(line).mid(2) : QStringView()));
+                fresh[std::size_t(job)].emplace_back(i, parseRecord(recordBody(line)));
         }
     };
     if (jobs > 1)

@@ -257,11 +257,7 @@ void RecordPainter::paintText(const Drawn& d) {
 void RecordPainter::paintChart(const Drawn& d) {
     const Box& r = d.r;
     const Box& s = d.s;
-    // Labels may run out sideways; rows are what bound a chart, with room for the labels under
-    // its axis and the pen.
-    const int reach = s.bottom - s.top + canvas_.pen().width + 16;
-    if (outside(QRect(QPoint(kEverywhere.left(), s.top - reach),
-                      QPoint(kEverywhere.right(), s.bottom + reach)))) {
+    if (outside(chartReach(s.top, s.bottom, canvas_.pen().width))) {
         chartLeavesCanvas(canvas_, r.left, r.top, r.right, r.bottom);
         return;
     }
@@ -333,9 +329,8 @@ int RecordPainter::paintRecords(const std::vector<const ParsedRecord*>& records)
 int RecordPainter::paintList(const QStringList& shapeList, qsizetype from) {
     int failed = 0;
     for (qsizetype i = std::max<qsizetype>(from, 0); i < shapeList.size(); ++i) {
-        const QString& item = shapeList[i];
-        const QStringView body = item.size() > 2 ? QStringView(item).mid(2) : QStringView();
-        if (body == u"BLANK") continue;
+        const QStringView body = recordBody(shapeList[i]);
+        if (isBlankBody(body)) continue;
         if (!DessinForme(body)) ++failed;
     }
     return failed;

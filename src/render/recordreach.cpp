@@ -2,6 +2,7 @@
 
 #include "document/record.h"
 #include "document/recordkind.h"
+#include "render/chart.h"
 #include "render/painter_canvas.h"
 #include "render/recordpainter.h"
 #include "render/textcache.h"
@@ -83,11 +84,8 @@ QRect recordReach(QStringView stored, const PaintOptions& options) {
         return textReach(r, v.payload().toString(), style, options);
     case Shape::Picture:
         return sorted.adjusted(-1, -1, 1, 1);
-    case Shape::Chart: {
-        const int reach = sorted.height() + pen.width + 16;
-        return QRect(QPoint(kEverywhere.left(), sorted.top() - reach),
-                     QPoint(kEverywhere.right(), sorted.bottom() + reach));
-    }
+    case Shape::Chart:
+        return chartReach(sorted.top(), sorted.bottom(), pen.width);
     default:
         return grownByPen(sorted, pen, 0);
     }

@@ -6,18 +6,10 @@
 
 namespace qel {
 
-namespace {
-
-bool selected(const QString& line) {
-    return line.size() >= 2 && line[0] == u'*';
-}
-
-} // namespace
-
 bool moveSelection(QStringList& lines, int dx, int dy) {
     QStringList next = lines;
     for (qsizetype i = 2; i < next.size(); ++i) {
-        if (!selected(next[i])) continue;
+        if (!isSelected(next[i])) continue;
         const std::optional<QString> moved = MoveXY(next[i], dx, dy);
         if (!moved) return false;
         next[i] = *moved;
@@ -29,7 +21,7 @@ bool moveSelection(QStringList& lines, int dx, int dy) {
 bool resizeSelection(QStringList& lines, int dw, int dh, const TextMeasure& measure) {
     QStringList next = lines;
     for (qsizetype i = 2; i < next.size(); ++i) {
-        if (!selected(next[i])) continue;
+        if (!isSelected(next[i])) continue;
         TextResize text{measure};
         const std::optional<QString> resized = RedimXY(next[i], dw, dh, 4, &text);
         if (!resized) return false;
@@ -52,10 +44,9 @@ int gridOffset(int v, int step) {
 int alignToGrid(QStringList& lines, int step) {
     int refused = 0;
     for (qsizetype i = 2; i < lines.size(); ++i) {
-        if (!selected(lines[i])) continue;
-        const RecordView v = splitRecord(lines[i]);
-        const std::optional<Box> b = decodeBox(v.data);
-        if (!b || v.keyword.isEmpty()) continue;
+        if (!isSelected(lines[i])) continue;
+        const std::optional<Box> b = storedBox(lines[i]);
+        if (!b) continue;
         const int dx = gridOffset(std::min(b->left, b->right), step);
         const int dy = gridOffset(std::min(b->top, b->bottom), step);
         if (dx == 0 && dy == 0) continue;

@@ -62,34 +62,32 @@ Box turnedBox(const Box& b, Turn turn) {
     return {b.left, b.bottom - w, b.left + h, b.bottom};
 }
 
-// Column-major pixels, six digits each, after their size.
+// Column-major pixels, six digits each, after their size: the stored cells are rearranged.
 Status turnPixels(QString& payload, Turn turn) {
-    const std::optional<int> w = parseHex(QStringView(payload).left(3));
-    const std::optional<int> h = parseHex(QStringView(payload).mid(3, 3));
-    if (!w || !h || payload.size() < 6 + qsizetype(*w) * *h * 6) return Status::Malformed;
-    const QStringView pixels = QStringView(payload).mid(6);
-    auto at = [&](int x, int y) { return pixels.mid((qsizetype(x) * *h + y) * 6, 6); };
+    const std::optional<PixelCells> cells = pixelCells(payload);
+    if (!cells) return Status::Malformed;
+    const int w = cells->width, h = cells->height;
     const bool quarter = turn == Turn::Left || turn == Turn::Right;
-    const int nw = quarter ? *h : *w, nh = quarter ? *w : *h;
-    QString out = hexField(nw, 3) + hexField(nh, 3);
+    const int nw = quarter ? h : w, nh = quarter ? w : h;
+    QString out = pixelBlockSize(nw, nh);
     out.reserve(6 + qsizetype(nw) * nh * 6);
     for (int u = 0; u < nw; ++u)
         for (int v = 0; v < nh; ++v) {
             switch (turn) {
             case Turn::MirrorH:
-                out += at(u, *h - 1 - v);
+                out += cells->at(u, h - 1 - v);
                 break;
             case Turn::MirrorV:
-                out += at(*w - 1 - u, v);
+                out += cells->at(w - 1 - u, v);
                 break;
             case Turn::Half:
-                out += at(*w - 1 - u, *h - 1 - v);
+                out += cells->at(w - 1 - u, h - 1 - v);
                 break;
             case Turn::Left:
-                out += at(*w - 1 - v, u);
+                out += cells->at(w - 1 - v, u);
                 break;
             case Turn::Right:
-                out += at(v, *h - 1 - u);
+                out += cells->at(v, h - 1 - u);
                 break;
             }
         }
@@ -101,9 +99,9 @@ Status turnPixels(QString& payload, Turn turn) {
 
 TurnResult turnRecord(const QString& line, Turn turn) {
     std::optional<RecordParts> parts = readParts(line);
-    if (!parts || parts->tail.isEmpty()) return {Status::Malformed, {}};
+    if (!parts || !parts->hasTab) return {Status::Malformed, {}};
     const Box box = parts->box;
-    const Payload payload = parts->kind ? parts->kind->payload : Payload::None;
+    const Payload payload = parts->payloadKind();
     if (payload == Payload::Points) {
         std::optional<std::vector<QPoint>> points = readPoints(parts->payload);
         if (!points) return {Status::Malformed, {}};
@@ -124,7 +122,7 @@ TurnResult turnRecord(const QString& line, Turn turn) {
 int turnSelection(QStringList& lines, Turn turn) {
     int refused = 0;
     for (qsizetype i = 2; i < lines.size(); ++i) {
-        if (lines[i].size() < 2 || lines[i][0] != u'*') continue;
+        if (!isSelected(lines[i])) continue;
         const TurnResult r = turnRecord(lines[i], turn);
         if (r.status == Status::Done)
             lines[i] = r.line;

@@ -11,62 +11,21 @@ namespace {
 
 using Status = ScaleResult::Status;
 
-int scaled(int v, double step) {
-    return int(std::nearbyint(v * step));
-}
-
-void putHex(QChar* at, int v, int width) {
-    static constexpr char16_t kDigits[] = u"0123456789ABCDEF";
-    for (int i = width - 1; i >= 0; --i, v >>= 4)
-        at[i] = QChar(kDigits[v & 15]);
-}
-
 constexpr int kMaxSurfaceSide = 4096;
 
 } // namespace
 
-// Every record is rescaled at each zoom step, so the digits are rewritten in place.
 ScaleResult Echelle(const QString& line, double step) {
-    const qsizetype tab = line.indexOf(kTab, 2);
-    const qsizetype headEnd = tab >= 0 ? tab : line.size();
-    const qsizetype space = line.indexOf(u' ', 2);
-    if (line.size() < 2 || space < 0 || space + 13 > headEnd) return {Status::Unreadable, {}};
-    const QStringView view(line);
-    const RecordKind* kind = recordKind(view.mid(2, space - 2));
-    const bool points = kind && kind->payload == Payload::Points;
-    const bool text = kind && kind->shape == Shape::Text;
-    std::optional<int> size;
-    const qsizetype sizeAt = tab < 0 ? -1 : tab + (view.mid(tab + 1, 1) == u">" ? 3 : 1) + 28;
-    if (text && sizeAt > 0 && sizeAt + 2 <= line.size()) size = parseHex(view.mid(sizeAt, 2));
-
-    QString out = line;
-    QChar* d = out.data();
-    auto rescale = [&](qsizetype at) {
-        const std::optional<int> v = parseHex(view.mid(at, 3));
-        if (!v) return 1; // unreadable
-        const int next = scaled(*v, step);
-        if (!fitsCoordinate(next)) return 2; // out of the fields
-        putHex(d + at, next, 3);
-        return 0;
-    };
-    for (int i = 0; i < 4; ++i)
-        if (const int bad = rescale(space + 1 + 3 * i))
-            return {bad == 1 ? Status::Unreadable : Status::OutOfRange, {}};
-    qsizetype end = headEnd;
-    if (points) {
-        qsizetype at = space + 13;
-        for (; at + 6 <= headEnd; at += 3)
-            if (const int bad = rescale(at))
-                return {bad == 1 ? Status::Unreadable : Status::OutOfRange, {}};
-        end = at;
+    Rewritten r = rewriteCoordinates(line, {step, 0, 0});
+    switch (r.status) {
+    case Rewritten::Status::Done:
+        return {Status::Done, std::move(r.line)};
+    case Rewritten::Status::Unreadable:
+        return {Status::Unreadable, {}};
+    case Rewritten::Status::OutOfRange:
+        break;
     }
-    if (size) {
-        const int next = scaled(*size, step);
-        if (next > 255) return {Status::OutOfRange, {}};
-        putHex(d + sizeAt, next, 2);
-    }
-    if (end < headEnd) out.remove(end, headEnd - end); // a broken last point goes
-    return {Status::Done, out};
+    return {Status::OutOfRange, {}};
 }
 
 int Zoom::findKnown(const QString& line) const {
@@ -74,17 +33,14 @@ int Zoom::findKnown(const QString& line) const {
         if (known_[*it].zoomed.size() == line.size()) return *it;
     if (byBody_.isEmpty())
         for (int i = 0; i < int(known_.size()); ++i)
-            byBody_.insert(known_[i].zoomed.mid(2), i);
-    return byBody_.value(line.mid(2), -1);
+            byBody_.insert(recordBody(known_[i].zoomed).toString(), i);
+    return byBody_.value(recordBody(line).toString(), -1);
 }
 
 QString Zoom::initialOf(const QString& line) const {
     if (factor_ == 1.0 || line.size() < 2) return line;
-    if (const int k = findKnown(line); k >= 0) {
-        const QString& initial = known_[std::size_t(k)].initial;
-        if (QStringView(initial).left(2) == QStringView(line).left(2)) return initial;
-        return line.left(2) + initial.mid(2);
-    }
+    if (const int k = findKnown(line); k >= 0)
+        return withMarksOf(known_[std::size_t(k)].initial, line);
     // Edited or added while zoomed: scaled back, rounding.
     const ScaleResult r = Echelle(line, 1.0 / factor_);
     return r.status == Status::Done ? r.line : line;

@@ -1,4 +1,5 @@
 #include "document/record.h"
+#include "document/recordparts.h"
 
 #include <gtest/gtest.h>
 
@@ -50,25 +51,66 @@ TEST(Splitting, KeywordDataArrowAndStyle) {
     EXPECT_EQ(s.brushStyle, 1);
 }
 
-TEST(Splitting, TextWithSpacesAndEmptyText) {
-    const RecordView v =
-        splitRecord(QStringLiteral(" 0TEXT 010010050050un deux  trois\t") + kStyle);
-    EXPECT_EQ(v.keyword, u"TEXT");
-    EXPECT_EQ(v.payload(), u"un deux  trois");
-
-    const RecordView empty = splitRecord(QStringLiteral(" 0TEXT 010010050050\t") + kStyle);
-    EXPECT_TRUE(empty.payload().isEmpty());
-    EXPECT_EQ((QStringView(u"TEXT ").size() + empty.data.size()), 17);
-}
-
-TEST(Splitting, WithoutTabOrSpace) {
-    const RecordView noTab = splitRecord(QStringLiteral(" 0RECT 010010050050"));
-    EXPECT_FALSE(noTab.hasTab);
-    EXPECT_EQ(noTab.keyword, u"RECT");
-    EXPECT_TRUE(noTab.style.isEmpty());
-
-    const RecordView blank = splitRecord(kBlankBackground);
-    EXPECT_TRUE(blank.keyword.isEmpty());
+// Every kind and hostile lines: what reads writes back character for character, what does not
+// read is refused, and the marks, box, payload, arrow and style land where the painter finds them.
+TEST(RecordValue, ReadThenWriteGivesTheSameLine) {
+    const QString S = QStringLiteral("\t") + kStyle;
+    struct Case {
+        QString line;
+        bool reads;
+        const char* keyword = "";
+        const char* payload = "";
+        const char* arrow = "";
+        QString written = {}; // when not the line itself
+    } cases[] = {
+        {"*3LINE 010010050050\t>2" + kStyle, true, "LINE", "", ">2"},
+        {" 0LINEU 050010010050" + S, true, "LINEU"},
+        {"#0RECT 0100200C8064" + S, true, "RECT"},
+        {" 0ELLIPSE 0100200C8064" + S, true, "ELLIPSE"},
+        {" 0ROUNDRECT 0100200C8064" + S, true, "ROUNDRECT"},
+        {" 0ARCLU 0100200C8064\t>3" + kStyle, true, "ARCLU", "", ">3"},
+        {" 0CHORDH 0100200C8064" + S, true, "CHORDH"},
+        {" 0TEXT 010010050050un  deux\t" + S, true, "TEXT", "un  deux"},
+        {" 0TEXT 010010050050" + S, true, "TEXT"},
+        {" 0DRAW 001001003003001001003003001" + S, true, "DRAW", "001001003003001"},
+        {" 0POLYG 001001003003001005" + S, true, "POLYG", "001005"},
+        {" 0POLYL 00a00b00c00d00e00f" + S, true, "POLYL", "00e00f", "",
+         " 0POLYL 00A00B00C00D00e00f" + S}, // a box is written in upper case
+        {" 0BITMAP 000000002002002002FFFFFF000000ABCDEF123456" + S, true, "BITMAP",
+         "002002FFFFFF000000ABCDEF123456"},
+        {" 0META 000000001001001001FF" + S, true, "META", "001001FF"},
+        {" 0CHART 000000064064" + QStringLiteral("1Serie     000001\x01\x02Jan       ") + S, true,
+         "CHART", "1Serie     000001\x01\x02Jan       "},
+        {" 0FILLRECT 000000068090\tS", true, "FILLRECT"},
+        {" 0UNKNOWN 000000001001" + S, true, "UNKNOWN"},
+        {" 0 000000001001" + S, true},
+        {" 0RECT 0100200C8064", true, "RECT"},
+        {" 0RECT 0100200C8064\t", true, "RECT"},
+        {" 0LINE 010010050050\t>", true, "LINE", "", ">"},
+        {" 0LINE 010010050050\t>9x\ty", true, "LINE", "", ">9"},
+        {" 0RECT 0100200C806", false},
+        {" 0RECT 0100200C80G4" + S, false},
+        {" 0RECT\t 0100200C8064", false},
+        {kBlankBackground, false},
+        {"*", false},
+        {"", false},
+    };
+    for (const Case& c : cases) {
+        const std::optional<RecordParts> parts = readParts(c.line);
+        ASSERT_EQ(parts.has_value(), c.reads) << qPrintable(c.line);
+        if (!parts) continue;
+        EXPECT_EQ(writeParts(*parts), c.written.isEmpty() ? c.line : c.written);
+        const RecordView v = splitRecord(c.line);
+        EXPECT_EQ(parts->mark, c.line[0]);
+        EXPECT_EQ(parts->group, c.line[1]);
+        EXPECT_EQ(parts->keyword, QString::fromLatin1(c.keyword));
+        EXPECT_EQ(parts->box, decodeBox(v.data));
+        EXPECT_EQ(parts->payload, QString::fromLatin1(c.payload)) << qPrintable(c.line);
+        EXPECT_EQ(parts->arrow, QString::fromLatin1(c.arrow));
+        EXPECT_EQ(parts->style, v.style);
+        EXPECT_EQ(parts->kind, recordKind(parts->keyword));
+        EXPECT_EQ(storedBox(c.line), c.keyword[0] ? std::optional(parts->box) : std::nullopt);
+    }
 }
 
 TEST(Boxes, DecodeEncodeAndFailures) {

@@ -36,6 +36,12 @@ TEST(Zoom, StepsRewriteTheRecordsAndComeBackExactly) {
     EXPECT_EQ(d.lines(), initial) << "odd values come back too";
     EXPECT_FALSE(d.isModified()) << "zoom is a view";
     EXPECT_FALSE(zoom.ZInit(d)) << "at the initial size there is nothing to do";
+    EXPECT_EQ(Echelle(" 0POLYL 001002003004001002003004F" + S, 2.0).line,
+              " 0POLYL 002004006008002004006008" + S)
+        << "every coordinate of a point list, a broken last point dropped";
+    EXPECT_EQ(Echelle(" 0TEXT 001001002002a" + S.left(29) + "0C0", 2.0).line,
+              " 0TEXT 002002004004a" + S.left(29) + "180")
+        << "a style field without a font name still holds a size";
 }
 
 TEST(Zoom, AStepThatWouldOverflowIsRefusedWhole) {
