@@ -4,11 +4,6 @@
 
 namespace qel {
 
-bool isBackgroundKeyword(QStringView k) {
-    return k == u"FILLRECT" || k == u"SHAPE" || k == u"COLOR" || k == u"COLORU" || k == u"MOSAIC" ||
-           k == u"BLANK";
-}
-
 Colour gradientColour(Colour start, int step, int band) {
     const long long red = (long long)redOf(start) + (long long)step * band;
     return (start & 0xFFFF00u) | Colour(std::clamp(red, 0LL, 255LL));

@@ -15,9 +15,6 @@ enum class BandHeight {
     FromLastRow, // (H - 1) / 50: the page renderer's target rectangle
 };
 
-// True for the keywords that only a background record carries.
-bool isBackgroundKeyword(QStringView keyword);
-
 // The colour of gradient band `band` (0..49) from `start`, moving `step` (+5 or -5) per band.
 // Only the red component moves, and it stops at 0 or 255: carrying into green would turn a red
 // gradient near-black halfway down. A system-colour tag in the high byte is dropped first.
