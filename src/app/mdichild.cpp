@@ -5,6 +5,7 @@
 #include "app/shownpage.h"
 #include "document/drawing.h"
 #include "document/shapelist.h"
+#include "edit/hitindex.h"
 #include "edit/textinput.h"
 #include "platform/messages.h"
 #include "render/canvas.h"
@@ -20,7 +21,7 @@ namespace qel {
 
 TMDIChild::TMDIChild(FrameServices* frame, QWidget* parent)
     : QWidget(parent), frame_(frame), shown_(std::make_unique<ShownPage>()),
-      tool_(makeTool(ToolLine)) {
+      hits_(std::make_unique<HitIndex>()), tool_(makeTool(ToolLine)) {
     setObjectName(QStringLiteral("MDIChild"));
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("Sans nom"));

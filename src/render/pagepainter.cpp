@@ -4,11 +4,13 @@
 #include "document/recordkind.h"
 #include "render/bandworkers.h"
 #include "render/grid.h"
+#include "render/pageindex.h"
 #include "render/painter_canvas.h"
 #include "render/picturecache.h"
 #include "render/recordcache.h"
 #include "render/recordpainter.h"
 #include "render/recordreach.h"
+#include "render/statecanvas.h"
 #include "render/textcache.h"
 
 #include <algorithm>
@@ -126,6 +128,17 @@ int paintPage(QImage& target, const QStringList& lines, const PaintOptions& opti
     if (!shared.records) shared.records = &ownRecords;
     // Every record read once, by every thread at once, for all bands.
     const RecordCache::Reading reading = shared.records->read(lines, 1, threads);
+    // The same lines painted the same way before: each band visits only the records that may
+    // reach it. Otherwise the first band notes what the next painting needs for that.
+    const std::optional<PageIndex::Key> key =
+        PageIndex::keyFor(shared, what.startStyle.value_or(StateCanvas().style()));
+    const PageIndex* index =
+        key && reading.index && reading.index->key == *key ? reading.index.get() : nullptr;
+    std::unique_ptr<PageIndex> trace;
+    if (key && !index) {
+        trace = std::make_unique<PageIndex>();
+        trace->key = *key;
+    }
 
     std::vector<int> edges{area.top(), area.top() + area.height()};
     if (bands > 1) {
@@ -155,8 +168,10 @@ int paintPage(QImage& target, const QStringList& lines, const PaintOptions& opti
         if (band > 0) own.reportSize = nullptr; // heard once, on the calling thread
         BandResult& result = results[std::size_t(band)];
         RecordPainter painter(canvas, own, result.state);
-        if (bands > 1 || what.damaged) painter.cullTo(canvas.area());
-        result.undrawable = painter.paintRecords(reading.records);
+        if (bands > 1 || what.damaged || index) painter.cullTo(canvas.area());
+        result.undrawable =
+            index ? painter.paintIndexed(reading.records, *index)
+                  : painter.paintRecords(reading.records, band == 0 ? trace.get() : nullptr);
         result.style = canvas.style();
         if (what.bandTimes) {
             timespec ended{};
@@ -170,6 +185,10 @@ int paintPage(QImage& target, const QStringList& lines, const PaintOptions& opti
     else
         BandWorkers::shared().run(bands, paintBand);
 
+    if (trace) {
+        trace->finish(reading.records);
+        reading.index = std::move(trace);
+    }
     if (what.endStyle) *what.endStyle = results.front().style;
     if (what.bandTimes) {
         what.bandTimes->clear();
