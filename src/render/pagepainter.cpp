@@ -135,7 +135,8 @@ int paintPage(QImage& target, const QStringList& lines, const PaintOptions& opti
     const PageIndex* index =
         key && reading.index && reading.index->key == *key ? reading.index.get() : nullptr;
     std::unique_ptr<PageIndex> trace;
-    if (key && !index) {
+    // Noted only where the caller keeps the records: a one-off export would throw it away.
+    if (key && !index && options.records) {
         trace = std::make_unique<PageIndex>();
         trace->key = *key;
     }
