@@ -38,7 +38,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const QSize page(std::clamp(declared.width(), 1, 40), std::clamp(declared.height(), 1, 100));
 
     qel::PictureCache pictures;
-    qel::TextCache texts;
+    // Texts laid out once for every execution, as a window keeps them between repaints.
+    static qel::TextCache texts;
     qel::RecordCache records;
     const qel::PaintOptions options = qel::PaintOptions::page(page, &pictures, &texts, &records);
     qel::PagePaint what;
