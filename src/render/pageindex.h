@@ -44,6 +44,16 @@ struct PageIndex {
     // Once a traced pass has filled reach, checkpoints, end and undrawable: files the reaches
     // and works out where each record's pass starts.
     void finish(const std::vector<const ParsedRecord*>& records);
+    // Follows records changed at the given positions, when each, before and after, sets the
+    // whole style and the record after it does too: nothing else then depends on it. Answers
+    // false when it cannot, the index then being of no use.
+    bool update(const std::vector<const ParsedRecord*>& records, const std::vector<int>& changed,
+                const PaintOptions& options);
+
+private:
+    enum Trait : unsigned char { SetsAll = 1, Background = 2, Undrawable = 4 };
+    unsigned char traitsOf(const ParsedRecord& record) const;
+    std::vector<unsigned char> traits_; // per record
 };
 
 } // namespace qel

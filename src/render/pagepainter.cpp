@@ -132,8 +132,14 @@ int paintPage(QImage& target, const QStringList& lines, const PaintOptions& opti
     // reach it. Otherwise the first band notes what the next painting needs for that.
     const std::optional<PageIndex::Key> key =
         PageIndex::keyFor(shared, what.startStyle.value_or(StateCanvas().style()));
-    const PageIndex* index =
-        key && reading.index && reading.index->key == *key ? reading.index.get() : nullptr;
+    const PageIndex* index = nullptr;
+    if (key && reading.index && reading.index->key == *key &&
+        (reading.changed.empty() ||
+         reading.index->update(reading.records, reading.changed, shared)))
+        index = reading.index.get();
+    else
+        reading.index.reset();
+    reading.changed.clear();
     std::unique_ptr<PageIndex> trace;
     // Noted only where the caller keeps the records: a one-off export would throw it away.
     if (key && !index && options.records) {

@@ -52,13 +52,18 @@ RecordCache::~RecordCache() = default;
 RecordCache::Reading RecordCache::read(const QStringList& lines, qsizetype from, int jobs) {
     std::unique_lock guard(lock_);
     from = std::max<qsizetype>(from, 0);
-    if (from == from_ && lines.isSharedWith(lines_)) return {std::move(guard), records_, index_};
-    index_.reset();
+    if (from == from_ && lines.isSharedWith(lines_))
+        return {std::move(guard), records_, index_, changed_};
     const qsizetype n = std::max<qsizetype>(lines.size() - from, 0);
-    // Lines no longer in the drawing go once they outnumber the drawing's.
-    if (entries_.size() > std::size_t(2 * n + 1024))
+    // Lines no longer in the drawing go once they outnumber the drawing's: those of the last
+    // reading stay. They are marked only then, not at every reading: a mark is a visit to memory
+    // far apart for every line.
+    if (entries_.size() > std::size_t(2 * n + 1024)) {
+        ++reading_;
+        for (Entry* e : last_)
+            e->reading = reading_;
         std::erase_if(entries_, [&](const auto& e) { return e.second.reading != reading_; });
-    ++reading_;
+    }
 
     std::vector<Entry*> known(std::size_t(n), nullptr);
     // A line of the last reading whose characters lie where they did is the same line.
@@ -99,15 +104,22 @@ RecordCache::Reading RecordCache::read(const QStringList& lines, qsizetype from,
             entry.record = std::move(record);
             known[std::size_t(i)] = &entry;
         }
+    // An index follows a few changed records in as many lines; other changes drop it.
+    constexpr std::size_t kFollowed = 64;
+    const bool follow = index_ && from == from_ && std::size_t(n) == records_.size();
+    if (!follow) index_.reset();
     records_.resize(std::size_t(n));
     for (qsizetype i = 0; i < n; ++i) {
-        known[std::size_t(i)]->reading = reading_;
-        records_[std::size_t(i)] = &known[std::size_t(i)]->record;
+        const ParsedRecord* record = &known[std::size_t(i)]->record;
+        if (follow && records_[std::size_t(i)] != record) changed_.push_back(int(i));
+        records_[std::size_t(i)] = record;
     }
+    if (changed_.size() > kFollowed) index_.reset();
+    if (!index_) changed_.clear();
     lines_ = lines;
     from_ = from;
     last_ = std::move(known);
-    return {std::move(guard), records_, index_};
+    return {std::move(guard), records_, index_, changed_};
 }
 
 } // namespace qel

@@ -50,9 +50,11 @@ public:
     struct Reading {
         std::unique_lock<std::mutex> hold;
         const std::vector<const ParsedRecord*>& records;
-        // What a pass over these very lines taught, kept for the next painting of them; a
-        // reading of other lines starts without.
+        // What a pass over these lines taught, kept for the next painting of them, and the
+        // positions whose records changed since (a few, in as many lines); a reading of other
+        // lines starts without.
         std::unique_ptr<PageIndex>& index;
+        std::vector<int>& changed;
     };
     Reading read(const QStringList& lines, qsizetype from, int jobs);
     int count() const { return int(entries_.size()); }
@@ -83,6 +85,7 @@ private:
     std::vector<Entry*> last_;
     std::vector<const ParsedRecord*> records_;
     std::unique_ptr<PageIndex> index_;
+    std::vector<int> changed_;
 };
 
 } // namespace qel

@@ -356,6 +356,19 @@ int RecordPainter::paintRecords(const std::vector<const ParsedRecord*>& records,
     return failed;
 }
 
+QRect RecordPainter::reachOf(const ParsedRecord& record) {
+    QRect reach;
+    const std::optional<QRect> cull = cull_;
+    cull_ = QRect(); // nowhere: every figure is left out once its reach is noted
+    reach_ = &reach;
+    reporting_ = false;
+    paint(record);
+    reporting_ = true;
+    reach_ = nullptr;
+    cull_ = cull;
+    return reach;
+}
+
 int RecordPainter::paintIndexed(const std::vector<const ParsedRecord*>& records,
                                 const PageIndex& index) {
     if (options_.reportSize)

@@ -44,6 +44,8 @@ public:
     // of a traced pass over the same records says may reach it (and those a style comes from).
     // The canvas is left as the whole pass leaves it; every box is reported.
     int paintIndexed(const std::vector<const ParsedRecord*>& records, const PageIndex& index);
+    // Where the record may draw, as a traced pass notes it; nothing is drawn, the style passes.
+    QRect reachOf(const ParsedRecord& record);
 
     // Applies a style field (without arrowhead code) to the canvas.
     void SetStyles(QStringView field);
