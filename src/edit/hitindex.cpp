@@ -47,10 +47,8 @@ void HitIndex::follow(const QStringList& lines) {
 
 qsizetype HitIndex::frontmostAt(const QStringList& lines, QPoint p) {
     follow(lines);
-    return grid_.highestAt(p, [&](int i) {
-        // The box first: it lies in the index, the line's mark elsewhere in memory.
-        return boxes_[std::size_t(i)].contains(p) && i < lines.size() && !isLocked(lines[i]);
-    });
+    // The grid tests the boxes; only a record under the point has its mark read.
+    return grid_.highestAt(p, [&](int i) { return i < lines.size() && !isLocked(lines[i]); });
 }
 
 } // namespace qel

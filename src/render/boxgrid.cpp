@@ -4,12 +4,19 @@
 
 namespace qel {
 
+namespace {
+
+bool before(const auto& filed, int index) {
+    return filed.index < index;
+}
+
+} // namespace
+
 void BoxGrid::reset(const QRect& bounds, int cell) {
     bounds_ = bounds;
     cell_ = std::max(cell, 1);
     columns_ = bounds.isEmpty() ? 0 : (bounds.width() + cell_ - 1) / cell_;
     rows_ = bounds.isEmpty() ? 0 : (bounds.height() + cell_ - 1) / cell_;
-    count_ = 0;
     cells_.assign(std::size_t(columns_) * std::size_t(rows_), {});
     large_.clear();
 }
@@ -35,44 +42,33 @@ bool BoxGrid::cellsOf(const QRect& box, QRect& cells) const {
     return true;
 }
 
-void BoxGrid::put(std::vector<int>& list, int index) {
-    if (list.empty() || list.back() < index)
-        list.push_back(index);
-    else if (const auto at = std::lower_bound(list.begin(), list.end(), index);
-             at == list.end() || *at != index)
-        list.insert(at, index);
+void BoxGrid::put(List& list, int index, const QRect& box) {
+    if (list.empty() || list.back().index < index)
+        list.push_back({index, box});
+    else if (const auto at = std::lower_bound(list.begin(), list.end(), index, before<Filed>);
+             at == list.end() || at->index != index)
+        list.insert(at, {index, box});
 }
 
-void BoxGrid::take(std::vector<int>& list, int index) {
-    const auto at = std::lower_bound(list.begin(), list.end(), index);
-    if (at != list.end() && *at == index) list.erase(at);
+void BoxGrid::take(List& list, int index) {
+    const auto at = std::lower_bound(list.begin(), list.end(), index, before<Filed>);
+    if (at != list.end() && at->index == index) list.erase(at);
 }
 
 void BoxGrid::insert(int index, const QRect& box) {
     QRect cells;
     if (!cellsOf(box, cells)) return;
-    ++count_;
-    if (cells.width() * cells.height() > kLargeCells) {
-        const auto at = std::lower_bound(large_.begin(), large_.end(), index,
-                                         [](const Large& l, int i) { return l.index < i; });
-        large_.insert(at, {index, box.normalized()});
-        return;
-    }
+    const QRect filed = box.normalized();
+    if (cells.width() * cells.height() > kLargeCells) return put(large_, index, filed);
     for (int row = cells.top(); row <= cells.bottom(); ++row)
         for (int column = cells.left(); column <= cells.right(); ++column)
-            put(cells_[std::size_t(row * columns_ + column)], index);
+            put(cells_[std::size_t(row * columns_ + column)], index, filed);
 }
 
 void BoxGrid::remove(int index, const QRect& box) {
     QRect cells;
     if (!cellsOf(box, cells)) return;
-    --count_;
-    if (cells.width() * cells.height() > kLargeCells) {
-        const auto at = std::lower_bound(large_.begin(), large_.end(), index,
-                                         [](const Large& l, int i) { return l.index < i; });
-        if (at != large_.end() && at->index == index) large_.erase(at);
-        return;
-    }
+    if (cells.width() * cells.height() > kLargeCells) return take(large_, index);
     for (int row = cells.top(); row <= cells.bottom(); ++row)
         for (int column = cells.left(); column <= cells.right(); ++column)
             take(cells_[std::size_t(row * columns_ + column)], index);
@@ -80,15 +76,16 @@ void BoxGrid::remove(int index, const QRect& box) {
 
 void BoxGrid::query(const QRect& area, std::vector<int>& out) const {
     out.clear();
+    auto add = [&](const List& list) {
+        for (const Filed& f : list)
+            if (f.box.intersects(area)) out.push_back(f.index);
+    };
     QRect cells;
     if (cellsOf(area, cells))
         for (int row = cells.top(); row <= cells.bottom(); ++row)
-            for (int column = cells.left(); column <= cells.right(); ++column) {
-                const std::vector<int>& list = cells_[std::size_t(row * columns_ + column)];
-                out.insert(out.end(), list.begin(), list.end());
-            }
-    for (const Large& l : large_)
-        if (l.box.intersects(area)) out.push_back(l.index);
+            for (int column = cells.left(); column <= cells.right(); ++column)
+                add(cells_[std::size_t(row * columns_ + column)]);
+    add(large_);
     if (out.size() < 4096) {
         std::sort(out.begin(), out.end());
         out.erase(std::unique(out.begin(), out.end()), out.end());

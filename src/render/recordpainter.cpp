@@ -380,7 +380,6 @@ int RecordPainter::paintIndexed(const std::vector<const ParsedRecord*>& records,
     if (cull_) index.grid.query(*cull_, reaching);
     int next = -1; // the record whose style the canvas now holds, as one pass gives it
     for (const int j : reaching) {
-        if (!cull_->intersects(index.reach[std::size_t(j)])) continue;
         const int start = index.from[std::size_t(j)];
         if (next < start || next > j) {
             canvas_.setStyle(index.checkpoints[std::size_t(start / PageIndex::kEvery)]);
