@@ -124,11 +124,12 @@ void BM_Page_Mixed10000_Kind(benchmark::State& s) {
 }
 BENCHMARK(BM_Page_Mixed10000_Kind)->DenseRange(0, 19)->Unit(benchmark::kMillisecond);
 
-// Button-up after dragging one small, selected shape of the 10,000-shape drawing by 12 pixels,
-// as the window does it: the area the change covers found, the old marks taken off, that area
-// repainted, the marks drawn again. The shape goes back and forth.
-void BM_Page_MoveOneShape10000(benchmark::State& state) {
-    QStringList before = mixed(10000);
+// Button-up after dragging one small, selected shape of the 10,000- or 100,000-shape drawing by
+// 12 pixels, as the window does it: the area the change covers found, the old marks taken off,
+// that area repainted (the page's index following the moved record), the marks drawn again.
+// The shape goes back and forth.
+void BM_Page_MoveOneShape(benchmark::State& state) {
+    QStringList before = mixed(int(state.range(0)));
     qsizetype moved = -1;
     for (qsizetype i = before.size() / 2; i < before.size() && moved < 0; ++i)
         if (before[i].mid(2).startsWith(u"RECT ")) moved = i;
@@ -151,7 +152,11 @@ void BM_Page_MoveOneShape10000(benchmark::State& state) {
             shown.paintChanges(image, canvas, there ? after : before, look, nullptr));
     }
 }
-BENCHMARK(BM_Page_MoveOneShape10000)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_Page_MoveOneShape)
+    ->Arg(10000)
+    ->Arg(100000)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
 
 // Its two parts: finding the area, painting it.
 void BM_Page_ChangedArea10000(benchmark::State& state) {
@@ -164,13 +169,30 @@ void BM_Page_ChangedArea10000(benchmark::State& state) {
 }
 BENCHMARK(BM_Page_ChangedArea10000)->Unit(benchmark::kMillisecond);
 
-void BM_Page_Damaged10000(benchmark::State& state) {
-    WarmPage page(mixed(10000), 0);
-    page.what.damaged = QRect(700, 500, 60, 60);
+// A 60 x 60 area of the 10,000- and 100,000-shape drawings repainted (a rubber band taken off):
+// the records that may reach it, found in the index of the drawing's boxes.
+void BM_Page_Damaged(benchmark::State& state) {
+    const QStringList& list = mixed(int(state.range(0)));
+    WarmPage page(list, 0);
+    const QRect area(700, 500, 60, 60);
+    page.what.damaged = area;
     for (auto _ : state)
-        benchmark::DoNotOptimize(page.repaint(mixed(10000)));
+        benchmark::DoNotOptimize(page.repaint(list));
+    // The shapes whose box or points meet the area: those a repaint of it has to paint.
+    int meeting = 0;
+    for (qsizetype i = 2; i < list.size(); ++i) {
+        const ParsedRecord r = parseRecord(QStringView(list[i]).mid(2));
+        const std::optional<QRect> box =
+            r.points ? r.points
+            : r.box  ? std::optional(QRect(QPoint(r.box->left, r.box->top),
+                                           QPoint(r.box->right, r.box->bottom))
+                                         .normalized())
+                     : std::nullopt;
+        meeting += box && box->intersects(area);
+    }
+    state.counters["shapes_meeting"] = meeting;
 }
-BENCHMARK(BM_Page_Damaged10000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Page_Damaged)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
 
 // The whole repaint of the 10,000-shape drawing on a screen of 1 or 2 pixels per page pixel
 // (second argument), on one thread or one band per core (third argument, 0): at 2 the page has

@@ -1,28 +1,67 @@
 // Load, paint and save: the bytes are loaded as a drawing file, painted by the page renderer
-// (the one record painter) on a page clamped to 256 x 256 so that executions stay cheap, and the
-// list is saved as text again.
+// (the one record painter) on a small page, 40 x 100 at most, cut into two bands so that
+// executions stay cheap, and the list is saved as text again. The page is painted three times
+// with the same caches: whole, whole again from the index the first pass noted, then only an
+// area drawn over; the three must agree to the pixel.
 #include "document/drawingfile.h"
-#include "render/ecran.h"
+#include "render/pagepainter.h"
+#include "render/picturecache.h"
+#include "render/recordcache.h"
+#include "render/textcache.h"
 
 #include <QGuiApplication>
 #include <algorithm>
 #include <cstdint>
+#include <cstdio>
+#include <cstdlib>
 
 extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
-    static QGuiApplication app(*argc, *argv); // fonts for text records
+    static QGuiApplication app(*argc, *argv); // fonts for text records, set up once
     return 0;
 }
+
+namespace {
+
+void check(bool ok, const char* what) {
+    if (ok) return;
+    std::fprintf(stderr, "painter_fuzzer: %s\n", what);
+    std::abort();
+}
+
+} // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const QByteArray bytes(reinterpret_cast<const char*>(data), qsizetype(size));
     const qel::DecodedDrawing drawing = qel::decodeDrawing(bytes);
-    const QSize page = drawing.pageSize.value_or(QSize(256, 256));
-    qel::TEcran ecran;
-    ecran.Init3(std::min(page.width(), 256), std::min(page.height(), 256), 200, drawing.lines);
-    const QImage painted = ecran.renderPage();
-    volatile unsigned sink = painted.isNull() ? 0 : painted.pixel(0, 0);
-    (void)sink;
+    const QSize declared = drawing.pageSize.value_or(QSize(40, 100));
+    const QSize page(std::clamp(declared.width(), 1, 40), std::clamp(declared.height(), 1, 100));
+
+    qel::PictureCache pictures;
+    // Texts laid out once for every execution, as a window keeps them between repaints.
+    static qel::TextCache texts;
+    qel::RecordCache records;
+    const qel::PaintOptions options = qel::PaintOptions::page(page, &pictures, &texts, &records);
+    qel::PagePaint what;
+    what.threads = 2;
+    QImage whole(page, QImage::Format_RGB32);
+    const int undrawable = qel::paintPage(whole, drawing.lines, options, what);
+
+    QImage again(page, QImage::Format_RGB32);
+    check(qel::paintPage(again, drawing.lines, options, what) == undrawable,
+          "the index counts other undrawable records");
+    check(again == whole, "a page painted from its index differs");
+
+    const QRect area(int(size % 37), int(size % 53), 1 + int(size % 41), 1 + int(size % 29));
+    again.fill(Qt::magenta);
+    what.damaged = area;
+    what.clearWhite = true;
+    qel::paintPage(again, drawing.lines, options, what);
+    // An empty rectangle would copy the whole image.
+    const QRect compared = area & whole.rect();
+    check(compared.isEmpty() || again.copy(compared) == whole.copy(compared),
+          "an area repainted differs");
+
     volatile qsizetype saved = qel::encodeDrawing(drawing.lines).size();
     (void)saved;
     return 0;

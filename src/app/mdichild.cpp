@@ -6,6 +6,7 @@
 #include "dialogs/textinput.h"
 #include "document/drawing.h"
 #include "document/shapelist.h"
+#include "edit/hitindex.h"
 #include "platform/messages.h"
 #include "render/canvas.h"
 
@@ -20,7 +21,7 @@ namespace qel {
 
 TMDIChild::TMDIChild(FrameServices* frame, QWidget* parent)
     : QWidget(parent), frame_(frame), shown_(std::make_unique<ShownPage>()),
-      tool_(makeTool(Tool::Line)) {
+      hits_(std::make_unique<HitIndex>()), tool_(makeTool(Tool::Line)) {
     setObjectName(QStringLiteral("MDIChild"));
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("Sans nom"));

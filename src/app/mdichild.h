@@ -22,6 +22,7 @@ class Canvas;
 class Drawing;
 class DrawingSurface;
 class ShownPage;
+class HitIndex;
 class RecoveryCopy;
 struct DrawingChange;
 
@@ -199,6 +200,7 @@ private:
     DrawingSurface* surface_ = nullptr;
     QScrollArea* scroll_ = nullptr;
     std::unique_ptr<ShownPage> shown_;
+    std::unique_ptr<HitIndex> hits_; // the boxes of the drawing's records, for clicks
     std::unique_ptr<MouseTool> tool_;
     DrawingStyle style_;
     QString fileName_;

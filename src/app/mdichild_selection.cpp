@@ -38,7 +38,7 @@ void TMDIChild::pointerClick() {
     // A plain click replaces the selection; with Ctrl it adds or toggles.
     if (!pressWithCtrl_) Deselectionne();
     const QPoint at = pressPoint_;
-    drawing_->apply([at](QStringList& lines) { Selectionne(lines, at); },
+    drawing_->apply([this, at](QStringList& lines) { Selectionne(lines, at, hits_.get()); },
                     Drawing::Effect::Selection);
 }
 

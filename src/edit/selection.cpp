@@ -1,5 +1,7 @@
 #include "edit/selection.h"
 
+#include "edit/hitindex.h"
+
 #include <algorithm>
 
 namespace qel {
@@ -40,8 +42,8 @@ void selectGroupOf(QStringList& lines, const QString& member) {
 
 } // namespace
 
-bool Selectionne(QStringList& lines, QPoint p) {
-    const qsizetype pick = frontmostAt(lines, p);
+bool Selectionne(QStringList& lines, QPoint p, HitIndex* index) {
+    const qsizetype pick = index ? index->frontmostAt(lines, p) : frontmostAt(lines, p);
     if (pick < 0) return false;
     QString& line = lines[pick];
     setMark(line, isSelected(line) ? kPlainMark : kSelectedMark);

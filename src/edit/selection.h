@@ -13,6 +13,8 @@
 
 namespace qel {
 
+class HitIndex;
+
 constexpr qsizetype kFirstShape = 2;
 
 // isSelected, isLocked and groupOf read the marks: see document/record.h.
@@ -26,8 +28,9 @@ bool Insel(const QString& line, QPoint p);
 qsizetype frontmostAt(const QStringList& lines, QPoint p);
 
 // A pick at the point: the record's mark toggles, and when it belongs to a group every
-// unlocked member is selected. Answers whether something was picked.
-bool Selectionne(QStringList& lines, QPoint p);
+// unlocked member is selected. Answers whether something was picked. A window passes the index
+// it keeps of its drawing's boxes.
+bool Selectionne(QStringList& lines, QPoint p, HitIndex* index = nullptr);
 // One record selected by its index, with its group; a locked record stays locked.
 void selectLine(QStringList& lines, qsizetype index);
 // Every mark that is not a lock is cleared.

@@ -5,6 +5,7 @@
 #include "render/canvas.h"
 
 #include <algorithm>
+#include <vector>
 
 namespace qel {
 
@@ -25,11 +26,22 @@ void RectSel(Canvas& canvas, const Box& b) {
 void Affsel(Canvas& canvas, const QStringList& lines) {
     const PenState pen = canvas.pen();
     const BrushState brush = canvas.brush();
-    if (selectedCount(lines) > kMaxSeparateFrames) {
+    // One pass finds the selected lines while they are few enough for a frame each. Each line's
+    // text lies apart from the others: asking for it a few lines ahead keeps a large drawing
+    // from waiting on memory at every line.
+    constexpr qsizetype kAhead = 8;
+    std::vector<qsizetype> selected;
+    bool many = false;
+    for (qsizetype i = kFirstShape; i < lines.size() && !many; ++i) {
+        if (i + kAhead < lines.size()) __builtin_prefetch(lines[i + kAhead].constData());
+        if (!isSelected(lines[i])) continue;
+        many = selected.size() == std::size_t(kMaxSeparateFrames);
+        selected.push_back(i);
+    }
+    if (many) {
         if (const std::optional<Box> all = selectionBox(lines)) RectSel(canvas, *all);
     } else {
-        for (qsizetype i = kFirstShape; i < lines.size(); ++i) {
-            if (!isSelected(lines[i])) continue;
+        for (const qsizetype i : selected) {
             // Frames follow the record as stored; one that cannot be read has no frame.
             if (const std::optional<Box> b = storedBox(lines[i])) RectSel(canvas, *b);
         }

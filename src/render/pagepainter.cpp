@@ -4,12 +4,14 @@
 #include "document/recordkind.h"
 #include "render/bandworkers.h"
 #include "render/grid.h"
+#include "render/pageindex.h"
 #include "render/painter_canvas.h"
 #include "render/picturecache.h"
 #include "render/recordcache.h"
 #include "render/recordpainter.h"
 #include "render/recordreach.h"
 #include "render/scaledcanvas.h"
+#include "render/statecanvas.h"
 #include "render/textcache.h"
 
 #include <algorithm>
@@ -132,6 +134,24 @@ int paintPage(QImage& target, const QStringList& lines, const PaintOptions& opti
     if (!shared.records) shared.records = &ownRecords;
     // Every record read once, by every thread at once, for all bands.
     const RecordCache::Reading reading = shared.records->read(lines, 1, threads);
+    // The same lines painted the same way before: each band visits only the records that may
+    // reach it. Otherwise the first band notes what the next painting needs for that.
+    const std::optional<PageIndex::Key> key =
+        PageIndex::keyFor(shared, what.startStyle.value_or(StateCanvas().style()));
+    const PageIndex* index = nullptr;
+    if (key && reading.index && reading.index->key == *key &&
+        (reading.changed.empty() ||
+         reading.index->update(reading.records, reading.changed, shared)))
+        index = reading.index.get();
+    else
+        reading.index.reset();
+    reading.changed.clear();
+    std::unique_ptr<PageIndex> trace;
+    // Noted only where the caller keeps the records: a one-off export would throw it away.
+    if (key && !index && options.records) {
+        trace = std::make_unique<PageIndex>();
+        trace->key = *key;
+    }
 
     std::vector<int> edges{area.top(), area.top() + area.height()};
     if (bands > 1) {
@@ -176,9 +196,11 @@ int paintPage(QImage& target, const QStringList& lines, const PaintOptions& opti
         if (band > 0) own.reportSize = nullptr; // heard once, on the calling thread
         BandResult& result = results[std::size_t(band)];
         RecordPainter painter(canvas, own, result.state);
-        if (bands > 1 || what.damaged)
+        if (bands > 1 || what.damaged || index)
             painter.cullTo(scaled ? canvasArea.adjusted(-1, -1, 1, 1) : canvasArea);
-        result.undrawable = painter.paintRecords(reading.records);
+        result.undrawable =
+            index ? painter.paintIndexed(reading.records, *index)
+                  : painter.paintRecords(reading.records, band == 0 ? trace.get() : nullptr);
         result.style = canvas.style();
         if (what.bandTimes) {
             timespec ended{};
@@ -192,6 +214,10 @@ int paintPage(QImage& target, const QStringList& lines, const PaintOptions& opti
     else
         BandWorkers::shared().run(bands, paintBand);
 
+    if (trace) {
+        trace->finish(reading.records);
+        reading.index = std::move(trace);
+    }
     if (what.endStyle) *what.endStyle = results.front().style;
     if (what.bandTimes) {
         what.bandTimes->clear();

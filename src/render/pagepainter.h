@@ -4,7 +4,9 @@
 // the grid, then every record from the background on. The page is cut into horizontal bands
 // painted at once, one per core, each band walking every record with a canvas of its own, so
 // pen, brush and font pass from record to record exactly as in one pass; the pixels are those
-// of a single RecordPainter pass over the whole page.
+// of a single RecordPainter pass over the whole page. Lines painted again (with options.records
+// kept) are painted from the index the first pass noted (render/pageindex.h): each band then
+// visits only the records that may reach it.
 
 #include "document/drawingattributes.h"
 #include "render/paintoptions.h"

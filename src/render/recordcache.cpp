@@ -2,6 +2,7 @@
 
 #include "document/recordkind.h"
 #include "render/bandworkers.h"
+#include "render/pageindex.h"
 #include "render/recordreach.h"
 
 #include <algorithm>
@@ -45,16 +46,33 @@ ParsedRecord parseRecord(QStringView body, bool kept) {
     return r;
 }
 
+RecordCache::RecordCache() = default;
+RecordCache::~RecordCache() = default;
+
 RecordCache::Reading RecordCache::read(const QStringList& lines, qsizetype from, int jobs) {
     std::unique_lock guard(lock_);
     from = std::max<qsizetype>(from, 0);
+    if (from == from_ && lines.isSharedWith(lines_))
+        return {std::move(guard), records_, index_, changed_};
     const qsizetype n = std::max<qsizetype>(lines.size() - from, 0);
-    // Lines no longer in the drawing go once they outnumber the drawing's.
-    if (entries_.size() > std::size_t(2 * n + 1024))
+    // Lines no longer in the drawing go once they outnumber the drawing's: those of the last
+    // reading stay. They are marked only then, not at every reading: a mark is a visit to memory
+    // far apart for every line.
+    if (entries_.size() > std::size_t(2 * n + 1024)) {
+        ++reading_;
+        for (Entry* e : last_)
+            e->reading = reading_;
         std::erase_if(entries_, [&](const auto& e) { return e.second.reading != reading_; });
-    ++reading_;
+    }
 
     std::vector<Entry*> known(std::size_t(n), nullptr);
+    // A line of the last reading whose characters lie where they did is the same line.
+    if (from == from_ && lines.size() == lines_.size())
+        for (qsizetype i = 0; i < n; ++i) {
+            const QString &now = lines[from + i], &was = lines_[from + i];
+            if (now.constData() == was.constData() && now.size() == was.size())
+                known[std::size_t(i)] = last_[std::size_t(i)];
+        }
     // A drawing read before has few new lines: looking them up costs less than a thread.
     jobs = entries_.size() >= std::size_t(n) ? 1 : std::clamp(int(n / 2000), 1, std::max(jobs, 1));
     std::vector<std::vector<std::pair<qsizetype, ParsedRecord>>> fresh(
@@ -62,6 +80,7 @@ RecordCache::Reading RecordCache::read(const QStringList& lines, qsizetype from,
     auto readPart = [&](int job) {
         const qsizetype begin = n * job / jobs, end = n * (job + 1) / jobs;
         for (qsizetype i = begin; i < end; ++i) {
+            if (known[std::size_t(i)]) continue;
             const QString& line = lines[from + i];
             const auto found = entries_.find({line.constData(), line.size()});
             if (found != entries_.end())
@@ -84,12 +103,22 @@ RecordCache::Reading RecordCache::read(const QStringList& lines, qsizetype from,
             entry.record = std::move(record);
             known[std::size_t(i)] = &entry;
         }
-    Reading out{std::move(guard), std::vector<const ParsedRecord*>(std::size_t(n))};
+    // An index follows a few changed records in as many lines; other changes drop it.
+    constexpr std::size_t kFollowed = 64;
+    const bool follow = index_ && from == from_ && std::size_t(n) == records_.size();
+    if (!follow) index_.reset();
+    records_.resize(std::size_t(n));
     for (qsizetype i = 0; i < n; ++i) {
-        known[std::size_t(i)]->reading = reading_;
-        out.records[std::size_t(i)] = &known[std::size_t(i)]->record;
+        const ParsedRecord* record = &known[std::size_t(i)]->record;
+        if (follow && records_[std::size_t(i)] != record) changed_.push_back(int(i));
+        records_[std::size_t(i)] = record;
     }
-    return out;
+    if (changed_.size() > kFollowed) index_.reset();
+    if (!index_) changed_.clear();
+    lines_ = lines;
+    from_ = from;
+    last_ = std::move(known);
+    return {std::move(guard), records_, index_, changed_};
 }
 
 } // namespace qel

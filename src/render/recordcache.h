@@ -9,6 +9,7 @@
 #include <QRect>
 #include <QStringList>
 #include <QStringView>
+#include <memory>
 #include <mutex>
 #include <optional>
 #include <unordered_map>
@@ -17,6 +18,7 @@
 namespace qel {
 
 struct RecordKind;
+struct PageIndex;
 
 struct ParsedRecord {
     RecordView view;                  // into the line
@@ -38,12 +40,21 @@ std::optional<QRect> pointBounds(const PointBuffer& points);
 
 class RecordCache {
 public:
+    RecordCache();
+    ~RecordCache();
+
     // The lines from `from` on, read (new lines by `jobs` threads at once) or found read
     // already. The records, and the lines they view, stay as long as the reading: one reading
-    // at a time.
+    // at a time. The lines of the last reading are known by where their characters are: the
+    // same list again costs nothing, a changed one a comparison per line.
     struct Reading {
         std::unique_lock<std::mutex> hold;
-        std::vector<const ParsedRecord*> records;
+        const std::vector<const ParsedRecord*>& records;
+        // What a pass over these lines taught, kept for the next painting of them, and the
+        // positions whose records changed since (a few, in as many lines); a reading of other
+        // lines starts without.
+        std::unique_ptr<PageIndex>& index;
+        std::vector<int>& changed;
     };
     Reading read(const QStringList& lines, qsizetype from, int jobs);
     int count() const { return int(entries_.size()); }
@@ -68,6 +79,13 @@ private:
     std::mutex lock_;
     std::unordered_map<Key, Entry, KeyHash> entries_;
     quint64 reading_ = 0;
+    // The last reading: its lines (sharing their characters), where they start, their entries.
+    QStringList lines_;
+    qsizetype from_ = -1;
+    std::vector<Entry*> last_;
+    std::vector<const ParsedRecord*> records_;
+    std::unique_ptr<PageIndex> index_;
+    std::vector<int> changed_;
 };
 
 } // namespace qel

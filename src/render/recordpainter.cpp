@@ -3,8 +3,10 @@
 #include "document/recordkind.h"
 #include "render/background.h"
 #include "render/chart.h"
+#include "render/pageindex.h"
 #include "render/picturecache.h"
 #include "render/recordreach.h"
+#include "render/statecanvas.h"
 
 #include <algorithm>
 #include <array>
@@ -137,16 +139,29 @@ bool RecordPainter::paint(const ParsedRecord& record) {
     const RecordKind* kind = record.kind;
     if (!kind) return true;
     if (kind->shape == Shape::Background) {
-        paintBackground(canvas_, v.keyword, options_.surface,
-                        options_.bandsFromLastRow ? BandHeight::FromLastRow
-                                                  : BandHeight::FromHeight);
+        if (reach_) *reach_ = kEverywhere;
+        const BandHeight bands =
+            options_.bandsFromLastRow ? BandHeight::FromLastRow : BandHeight::FromHeight;
+        if (!passing_) {
+            paintBackground(canvas_, v.keyword, options_.surface, bands);
+            return true;
+        }
+        // What painting it leaves on the canvas, without the painting.
+        StateCanvas style;
+        style.setStyle(canvas_.style());
+        paintBackground(style, v.keyword, options_.surface, bands);
+        canvas_.setStyle(style.style());
         return true;
     }
     std::optional<Box> box = record.box;
     if (!box) return false;
     if (options_.mapping) *box = options_.mapping->map(*box);
     state_.DecodedRect = *box;
-    if (options_.reportSize) options_.reportSize(*box);
+    if (options_.reportSize && reporting_) options_.reportSize(*box);
+    if (passing_) {
+        passOver(record);
+        return true;
+    }
 
     const Box s = sortedBox(*box);
     const Drawn d{
@@ -191,7 +206,7 @@ bool RecordPainter::paint(const ParsedRecord& record) {
 }
 
 void RecordPainter::paintPoints(const Drawn& d) {
-    if (cull_) {
+    if (cull_ || reach_) {
         // The points, not the coordinate block, say where the figure lies.
         std::optional<QRect> points = d.record.points;
         if (options_.mapping || !d.record.pointsRead) {
@@ -249,23 +264,34 @@ void RecordPainter::paintHalfEllipse(const Drawn& d) {
 void RecordPainter::paintText(const Drawn& d) {
     const QString text = d.payload.toString();
     if (options_.transparentText) canvas_.setBrushStyle(1);
-    if (!cull_ || !outside(canvas_.textInk(d.r.left, d.r.top, text)))
+    if ((!cull_ && !reach_) || !outside(canvas_.textInk(d.r.left, d.r.top, text)))
         canvas_.textOut(d.r.left, d.r.top, text);
     if (options_.keepShapeText) state_.ShapeText = text;
 }
 
 void RecordPainter::paintChart(const Drawn& d) {
     const Box& r = d.r;
-    const Box& s = d.s;
-    if (outside(chartReach(s.top, s.bottom, canvas_.pen().width))) {
-        chartLeavesCanvas(canvas_, r.left, r.top, r.right, r.bottom);
-        return;
-    }
+    // The chart's pen, brush and font first: painted or not, it leaves them, and its labels are
+    // measured in its font.
+    chartLeavesCanvas(canvas_, r.left, r.top, r.right, r.bottom);
+    if ((cull_ || reach_) && outside(chartInk(d.sorted))) return;
     DrawChart(canvas_, r.left, r.top, r.right, r.bottom, d.payload);
 }
 
 QRect RecordPainter::penReach(const QRect& path, int arrow) const {
     return grownByPen(path, canvas_.pen(), arrow);
+}
+
+// A chart draws inside its box with its pen, but for its texts: ten-character labels start at
+// most at its right edge, and the labels under the axis may hang below it by a line.
+QRect RecordPainter::chartInk(const QRect& box) {
+    QRect reach = penReach(box, 0);
+    if (canvas_.font().size <= 0) return reach; // too small for any text
+    // No character of the font is a fifth wider than its W.
+    const QSize label = canvas_.textExtent(QStringLiteral("WWWWWWWWWW"));
+    reach.setRight(reach.right() + label.width() + label.width() / 5 + 2);
+    reach.setBottom(reach.bottom() + label.height() + 2);
+    return reach;
 }
 
 void RecordPainter::paintPicture(const Box& box, QStringView payload) {
@@ -319,11 +345,81 @@ void RecordPainter::arcArrowheads(int code, const Box& box, QPoint from, QPoint 
     arrowheads(code, start, -startTravel, end, endTravel);
 }
 
-int RecordPainter::paintRecords(const std::vector<const ParsedRecord*>& records) {
+// A record passed over changes the canvas only as much as the records after it can tell.
+void RecordPainter::passOver(const ParsedRecord& record) {
+    const Box s = sortedBox(*record.box);
+    switch (record.kind->shape) {
+    case Shape::Text:
+        if (options_.transparentText) canvas_.setBrushStyle(1);
+        break;
+    case Shape::Chart:
+        chartLeavesCanvas(canvas_, s.left, s.top, s.right, s.bottom);
+        break;
+    default: // arrowheads put the pen and brush back
+        break;
+    }
+}
+
+int RecordPainter::paintRecords(const std::vector<const ParsedRecord*>& records, PageIndex* trace) {
     int failed = 0;
-    for (const ParsedRecord* record : records)
-        if (!paint(*record)) ++failed;
+    if (!trace) {
+        for (const ParsedRecord* record : records)
+            if (!paint(*record)) ++failed;
+        return failed;
+    }
+    trace->reach.assign(records.size(), QRect());
+    trace->checkpoints.clear();
+    for (std::size_t i = 0; i < records.size(); ++i) {
+        if (i % PageIndex::kEvery == 0) trace->checkpoints.push_back(canvas_.style());
+        reach_ = &trace->reach[i];
+        if (!paint(*records[i])) ++failed;
+    }
+    reach_ = nullptr;
+    trace->end = canvas_.style();
+    trace->undrawable = failed;
     return failed;
+}
+
+QRect RecordPainter::reachOf(const ParsedRecord& record) {
+    QRect reach;
+    const std::optional<QRect> cull = cull_;
+    cull_ = QRect(); // nowhere: every figure is left out once its reach is noted
+    reach_ = &reach;
+    reporting_ = false;
+    paint(record);
+    reporting_ = true;
+    reach_ = nullptr;
+    cull_ = cull;
+    return reach;
+}
+
+int RecordPainter::paintIndexed(const std::vector<const ParsedRecord*>& records,
+                                const PageIndex& index) {
+    if (options_.reportSize)
+        for (const ParsedRecord* r : records)
+            if (!r->blank && r->box && r->kind && r->kind->shape != Shape::Background)
+                options_.reportSize(*r->box);
+    reporting_ = false;
+    std::vector<int> reaching;
+    if (cull_) index.grid.query(*cull_, reaching);
+    int next = -1; // the record whose style the canvas now holds, as one pass gives it
+    for (const int j : reaching) {
+        const int start = index.from[std::size_t(j)];
+        if (next < start || next > j) {
+            canvas_.setStyle(index.checkpoints[std::size_t(start / PageIndex::kEvery)]);
+            haveField_ = false;
+            next = start;
+        }
+        passing_ = true;
+        for (; next < j; ++next)
+            paint(*records[std::size_t(next)]);
+        passing_ = false;
+        paint(*records[std::size_t(j)]);
+        next = j + 1;
+    }
+    canvas_.setStyle(index.end);
+    reporting_ = true;
+    return index.undrawable;
 }
 
 int RecordPainter::paintList(const QStringList& shapeList, qsizetype from) {

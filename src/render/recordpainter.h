@@ -17,6 +17,8 @@
 
 namespace qel {
 
+struct PageIndex;
+
 // The style a canvas holds now, as a style field would describe it.
 Style styleOfCanvas(const Canvas& canvas);
 // Puts a decoded style onto the canvas. A clear brush (style 1) stays clear, so a shape drawn
@@ -34,9 +36,16 @@ public:
     bool DessinForme(QStringView record);
     // Paints items from `from` on, skipping "BLANK"; answers how many could not be drawn.
     int paintList(const QStringList& shapeList, qsizetype from = 1);
-    // The same for records read already.
+    // The same for records read already. Given a trace, the pass notes in it where each record
+    // may draw and the canvas style every PageIndex::kEvery records (see PageIndex::finish).
     bool paint(const ParsedRecord& record);
-    int paintRecords(const std::vector<const ParsedRecord*>& records);
+    int paintRecords(const std::vector<const ParsedRecord*>& records, PageIndex* trace = nullptr);
+    // The same pass, culled to the area given to cullTo, visiting only the records that the index
+    // of a traced pass over the same records says may reach it (and those a style comes from).
+    // The canvas is left as the whole pass leaves it; every box is reported.
+    int paintIndexed(const std::vector<const ParsedRecord*>& records, const PageIndex& index);
+    // Where the record may draw, as a traced pass notes it; nothing is drawn, the style passes.
+    QRect reachOf(const ParsedRecord& record);
 
     // Applies a style field (without arrowhead code) to the canvas.
     void SetStyles(QStringView field);
@@ -47,7 +56,12 @@ public:
 
 private:
     void applyDecoded(const Style& style);
-    bool outside(const QRect& reach) const { return cull_ && !cull_->intersects(reach); }
+    // Whether a figure reaching that far is left out; a trace notes the reach.
+    bool outside(const QRect& reach) {
+        if (reach_) *reach_ = reach;
+        return passing_ || (cull_ && !cull_->intersects(reach));
+    }
+    void passOver(const ParsedRecord& record);
     QRect penReach(const QRect& path, int arrow) const;
     // A record about to be painted: its kind, its box as stored and sorted, its payload and
     // arrowheads.
@@ -67,6 +81,8 @@ private:
     void paintHalfEllipse(const Drawn& d);
     void paintText(const Drawn& d);
     void paintChart(const Drawn& d);
+    // How far a chart at this box may paint: its pen and its labels.
+    QRect chartInk(const QRect& box);
     void paintPicture(const Box& box, QStringView payload);
     void arrowheads(int code, QPointF start, QPointF startDir, QPointF end, QPointF endDir);
     void arcArrowheads(int code, const Box& box, QPoint from, QPoint to);
@@ -77,6 +93,9 @@ private:
     QString lastField_; // kept by value: a caller may hand in temporary records
     bool haveField_ = false;
     std::optional<QRect> cull_;
+    QRect* reach_ = nullptr; // where a traced pass notes the record's reach
+    bool passing_ = false;   // records pass their style on without being drawn
+    bool reporting_ = true;  // boxes go to options.reportSize as records are painted
     // Style fields decoded earlier in the pass, for those that decode the same whatever the
     // canvas held: a drawing goes back and forth between a handful of styles.
     struct DecodedStyle {

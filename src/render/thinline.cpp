@@ -66,13 +66,16 @@ template <typename Put> void ThinLine::walk(QPoint a, QPoint b, Put put) {
         first = std::max<long long>(first, major0 - hi);
         last = std::min<long long>(last, major0 - lo);
     }
-    if (first > last) {
+    const int minorLo = xMajor ? clip_.top() : clip_.left();
+    const int minorHi = xMajor ? clip_.bottom() : clip_.right();
+    // A segment that passes beside the clip leaves nothing in it.
+    const int minorEnd = xMajor ? b.y() : b.x();
+    if (first > last || std::max(minor0, minorEnd) < minorLo ||
+        std::min(minor0, minorEnd) > minorHi) {
         skip(n);
         return;
     }
     skip(first);
-    const int minorLo = xMajor ? clip_.top() : clip_.left();
-    const int minorHi = xMajor ? clip_.bottom() : clip_.right();
 
     // From a: offset = floor(r / 2n) with r = 2km + n - 1, growing by 2m a step. From b: the
     // offset is m minus the same quotient taken over n - k steps, shrinking by 2m a step.

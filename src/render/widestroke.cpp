@@ -35,6 +35,14 @@ void WideStroke::add(QPoint p) {
 }
 
 void WideStroke::line(QPoint a, QPoint b) {
+    // A segment whose pen stays outside the clip leaves no pixel in it: its centres are not
+    // walked. A long stroke crossing a small area costs its segments there.
+    const int before = reachBefore(width_), after = reachAfter(width_);
+    if (std::max(a.x(), b.x()) + after < clip_.left() ||
+        std::min(a.x(), b.x()) - before > clip_.right() ||
+        std::max(a.y(), b.y()) + after < clip_.top() ||
+        std::min(a.y(), b.y()) - before > clip_.bottom())
+        return;
     const int dx = b.x() - a.x(), dy = b.y() - a.y();
     const int steps = std::max(std::abs(dx), std::abs(dy));
     if (steps == 0) {

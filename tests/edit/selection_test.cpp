@@ -1,7 +1,9 @@
 // Picking, selecting all and the handles, over the lines of a drawing.
 
+#include "edit/hitindex.h"
 #include "edit/selection.h"
 
+#include <QRandomGenerator>
 #include <gtest/gtest.h>
 
 namespace qel {
@@ -56,9 +58,51 @@ TEST(Selection, APickTogglesTheFrontmostUnlockedRecordAndItsGroup) {
          {5, 5},
          " *"},
     };
-    for (PickCase c : cases) {
-        Selectionne(c.lines, c.at);
-        EXPECT_EQ(marks(c.lines), QString::fromLatin1(c.marksAfter)) << c.what;
+    HitIndex index; // kept from one drawing to the next, as a window keeps it
+    for (const PickCase& c : cases)
+        for (HitIndex* asked : {static_cast<HitIndex*>(nullptr), &index}) {
+            QStringList lines = c.lines;
+            Selectionne(lines, c.at, asked);
+            EXPECT_EQ(marks(lines), QString::fromLatin1(c.marksAfter)) << c.what;
+        }
+}
+
+// Boxes moved, locked, added and removed between clicks: the index answers what testing every
+// record answers.
+TEST(Selection, TheHitIndexFollowsTheLines) {
+    QRandomGenerator random(5);
+    auto box = [&] {
+        const int x = random.bounded(0, 4000), y = random.bounded(0, 4000);
+        const int w = random.bounded(0, random.bounded(2) ? 40 : 3000);
+        const int h = random.bounded(0, 200);
+        return QStringLiteral(" 0RECT ") + encodeBox({x, y, std::min(x + w, 4095), y + h});
+    };
+    QStringList lines = drawing({});
+    for (int i = 0; i < 400; ++i)
+        lines << box() + S;
+    HitIndex index;
+    for (int step = 0; step < 300; ++step) {
+        const qsizetype i = 2 + random.bounded(int(lines.size()) - 2);
+        switch (random.bounded(5)) {
+        case 0:
+            lines[i] = box() + S;
+            break;
+        case 1:
+            lines[i][0] = lines[i][0] == u'#' ? u' ' : u'#';
+            break;
+        case 2:
+            lines.insert(i, box() + S);
+            break;
+        case 3:
+            if (lines.size() > 3) lines.removeAt(i);
+            break;
+        default:
+            break; // the same lines again
+        }
+        for (int k = 0; k < 20; ++k) {
+            const QPoint p(random.bounded(-10, 4200), random.bounded(-10, 4200));
+            ASSERT_EQ(index.frontmostAt(lines, p), frontmostAt(lines, p)) << "step " << step;
+        }
     }
 }
 

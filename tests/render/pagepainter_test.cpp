@@ -101,7 +101,9 @@ TEST(PagePainter, BandsPaintWhatOnePassPaints) {
             const Pass expected = onePass(d.lines, d.page, screen, screen ? 8 : 0);
             PictureCache pictures;
             TextCache texts;
-            // Twice with the same caches: once making the cached texts, once reading them.
+            RecordCache records;
+            // With the same caches: the first pass makes the cached texts and the index of the
+            // records, the next ones paint each band from them.
             for (int threads : {1, 2, 3, 7, 2}) {
                 SCOPED_TRACE(std::string(d.name) + (screen ? " screen" : " page") + " threads " +
                              std::to_string(threads));
@@ -111,6 +113,7 @@ TEST(PagePainter, BandsPaintWhatOnePassPaints) {
                 PaintOptions options = optionsFor(screen, d.page);
                 options.pictures = &pictures;
                 options.texts = &texts;
+                options.records = &records;
                 options.reportSize = [&](const Box& b) { reported.push_back(b); };
                 PagePaint what;
                 what.gridStep = screen ? 8 : 0;
@@ -135,6 +138,7 @@ TEST(PagePainter, DamagedAreaRepaintsAsAWhole) {
         for (bool screen : {true, false}) {
             const Pass expected = onePass(lines, page, screen, 10);
             TextCache texts;
+            RecordCache records; // the first area notes the index, the others use it
             for (int i = 0; i < 40; ++i) {
                 const int x = random.bounded(-20, page.width()),
                           y = random.bounded(-20, page.height());
@@ -149,6 +153,7 @@ TEST(PagePainter, DamagedAreaRepaintsAsAWhole) {
                 }
                 PaintOptions options = optionsFor(screen, page);
                 options.texts = &texts;
+                options.records = &records;
                 PagePaint what;
                 what.gridStep = 10;
                 what.startStyle = startFor(screen);
@@ -251,7 +256,14 @@ TEST(PagePainter, ChangedLinesRepaintOnlyTheirArea) {
         what.damaged = area;
         paintPage(image, after, options, what);
         lines = after;
-        ASSERT_EQ(difference(image, onePass(lines, page, true, 8).image), "") << "step " << step;
+        const QImage expected = onePass(lines, page, true, 8).image;
+        ASSERT_EQ(difference(image, expected), "") << "step " << step;
+        // The same lines again, over an area drawn over: painted from the index just noted.
+        const QRect over(maker.between(0, 380), maker.between(0, 280), 40, 30);
+        QPainter(&image).fillRect(over, Qt::magenta);
+        what.damaged = over;
+        paintPage(image, lines, options, what);
+        ASSERT_EQ(difference(image, expected), "") << "step " << step << ", area drawn over";
     }
     EXPECT_GT(bounded, 40); // many changes repaint less than the page
 }
