@@ -40,7 +40,8 @@ TEST(Recovery, CopiesReadBackWholeOrAreUnreadable) {
     const QString path = dir.filePath(QStringLiteral("a.qelrecovery"));
     QStringList lines = {QStringLiteral("2801E0"), QStringLiteral(" 0BLANK")};
     for (int i = 0; i < 10000; ++i)
-        lines << QStringLiteral(" 0RECT %1%2064064").arg(hexField(i % 4000, 3), hexField(i % 300, 3)) + S;
+        lines << QStringLiteral(" 0RECT ") + hexField(i % 4000, 3) + hexField(i % 300, 3) +
+                     QStringLiteral("064064") + S;
     const RecoveryData data{QStringLiteral("Plan"), QStringLiteral("/tmp/plan.drf"), lines,
                             QDateTime::currentDateTime()};
     ASSERT_TRUE(RecoveryStore::write(path, data).ok());
@@ -54,9 +55,9 @@ TEST(Recovery, CopiesReadBackWholeOrAreUnreadable) {
     f.resize(f.size() / 2); // cut short
     f.close();
     EXPECT_FALSE(RecoveryStore::read(path).readable);
-    for (const QByteArray& junk : {QByteArray(), QByteArray("QelDraw recovery 1\n{"),
-                                   QByteArray("QelDraw recovery 1\n{\"bytes\":5}\nab"),
-                                   QByteArray(5000, '\xFF')}) {
+    for (const QByteArray& junk :
+         {QByteArray(), QByteArray("QelDraw recovery 1\n{"),
+          QByteArray("QelDraw recovery 1\n{\"bytes\":5}\nab"), QByteArray(5000, '\xFF')}) {
         QFile g(path);
         ASSERT_TRUE(g.open(QIODevice::WriteOnly));
         g.write(junk);
@@ -96,8 +97,9 @@ TEST(Recovery, AWindowKeepsACopyUntilItIsSaved) {
     ASSERT_TRUE(QFile::exists(copy));
     EXPECT_EQ(RecoveryStore::read(copy).data.lines.last(), " 0RECT 000000010010" + S);
 
-    ScopedFileChooserHook choose(
-        [&](const FileRequest&) { return FileChoice{r.dir.filePath(QStringLiteral("s.drf")), 0}; });
+    ScopedFileChooserHook choose([&](const FileRequest&) {
+        return FileChoice{r.dir.filePath(QStringLiteral("s.drf")), 0};
+    });
     ASSERT_TRUE(child->Sauve(1));
     RecoveryCopy::waitForWrites();
     EXPECT_FALSE(QFile::exists(copy));
@@ -119,8 +121,8 @@ TEST(Recovery, CopiesLeftBehindOpenAgainModifiedUnderTheirNames) {
         d.RecoverButton->click();
     });
     EXPECT_EQ(offerRecovery(r.frame, r.store), 1);
-    EXPECT_TRUE(listed.contains(
-        QStringLiteral("plan.drf (plan.drf), copie du 06/12/2026 à 10:11:12")));
+    EXPECT_TRUE(
+        listed.contains(QStringLiteral("plan.drf (plan.drf), copie du 06/12/2026 à 10:11:12")));
     EXPECT_TRUE(listed.filter(QStringLiteral("illisible")).size() == 1);
     TMDIChild* back = r.frame.children().last();
     EXPECT_EQ(back->caption(), QStringLiteral("plan.drf"));
