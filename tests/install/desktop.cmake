@@ -3,13 +3,7 @@
 # and tells its version, and .drf files typed as ours.
 # BUILD: the build folder; WORK: a scratch folder; VERSION: the project's version.
 
-function(run what)
-  execute_process(COMMAND ${ARGN} RESULT_VARIABLE result OUTPUT_VARIABLE out ERROR_VARIABLE err)
-  if(NOT result EQUAL 0)
-    message(FATAL_ERROR "${what} failed (${result}):\n${out}${err}")
-  endif()
-  set(output "${out}${err}" PARENT_SCOPE)
-endfunction()
+include(${CMAKE_CURRENT_LIST_DIR}/run.cmake)
 
 file(REMOVE_RECURSE "${WORK}")
 set(prefix "${WORK}/prefix")
