@@ -1,6 +1,6 @@
 // The desktop's clipboard and the keyboard in a drawing window.
 
-#include "app/drawingwindow.h"
+#include "support/drawingwindow.h"
 
 #include "edit/clipboardformats.h"
 #include "platform/messages.h"

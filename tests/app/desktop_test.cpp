@@ -1,7 +1,7 @@
 // The frame among the other programs of the desktop: recent files kept between runs, drawings
 // and pictures dropped from a file manager.
 
-#include "app/drawingwindow.h"
+#include "support/drawingwindow.h"
 #include "app/recentfiles.h"
 #include "platform/imagewriters.h"
 #include "platform/messages.h"

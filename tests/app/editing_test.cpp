@@ -1,6 +1,6 @@
 // The editing commands through the frame's menu, on a drawing window.
 
-#include "app/drawingwindow.h"
+#include "support/drawingwindow.h"
 
 #include "dialogs/backgrounddialog.h"
 #include "dialogs/chartdialog.h"

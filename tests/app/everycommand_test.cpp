@@ -2,7 +2,7 @@
 // selected, does what its row says: opens its box, or changes the drawing, the selection, the
 // clipboard or the view. A command wired to nothing fails here.
 
-#include "app/drawingwindow.h"
+#include "support/drawingwindow.h"
 
 #include "app/accessible.h"
 

@@ -1,6 +1,6 @@
 // Undo and redo to any depth, from the menu.
 
-#include "app/drawingwindow.h"
+#include "support/drawingwindow.h"
 
 #include "platform/messages.h"
 

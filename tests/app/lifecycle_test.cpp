@@ -1,6 +1,6 @@
 // The frame and its drawing windows as a user meets them: new windows, closing, undo, files.
 
-#include "app/drawingwindow.h"
+#include "support/drawingwindow.h"
 #include "app/mainform.h"
 #include "app/mdichild.h"
 #include "document/drawing.h"

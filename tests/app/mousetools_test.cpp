@@ -1,4 +1,4 @@
-#include "drawingwindow.h"
+#include "support/drawingwindow.h"
 
 #include "dialogs/textinput.h"
 #include "platform/filechooser.h"

@@ -1,7 +1,7 @@
 // Recovery copies: written while a drawing has unsaved changes, gone after a save, offered
 // again after an instance ended without closing its drawings.
 
-#include "app/drawingwindow.h"
+#include "support/drawingwindow.h"
 #include "app/recoverycopy.h"
 #include "app/recoveryoffer.h"
 #include "dialogs/recoverydialog.h"

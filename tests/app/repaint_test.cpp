@@ -2,7 +2,7 @@
 // whatever the user did with the mouse, the keyboard and the menus.
 
 #include "../render/randomdrawing.h"
-#include "drawingwindow.h"
+#include "support/drawingwindow.h"
 
 #include <QRandomGenerator>
 

@@ -1,6 +1,6 @@
 // Selecting, moving and resizing with the mouse in a drawing window.
 
-#include "app/drawingwindow.h"
+#include "support/drawingwindow.h"
 
 #include "platform/messages.h"
 

@@ -1,4 +1,4 @@
-#include "drawingwindow.h"
+#include "support/drawingwindow.h"
 
 #include "app/colourpanel.h"
 #include "render/canvas.h"

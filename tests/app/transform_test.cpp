@@ -1,6 +1,6 @@
 // Transforms and zoom through the frame's menus.
 
-#include "app/drawingwindow.h"
+#include "support/drawingwindow.h"
 
 #include "dialogs/transformdialogs.h"
 #include "platform/filechooser.h"

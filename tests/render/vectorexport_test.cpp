@@ -3,7 +3,7 @@
 #include "platform/drawingio.h"
 #include "render/drawingoutput.h"
 #include "render/ecran.h"
-#include "render/imagecompare.h"
+#include "support/pixels.h"
 #include "render/vectorexport.h"
 
 #include <QFile>

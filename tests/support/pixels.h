@@ -1,14 +1,59 @@
 #pragma once
 
-// Comparing a picture read back from a file with the page painted by the program.
+// Comparing pictures: pages painted twice, a file read back against the page, what a tool
+// outside the program shows of an export.
 
 #include <QImage>
 #include <QProcess>
+#include <QRect>
 #include <QStandardPaths>
 #include <QString>
+#include <algorithm>
 #include <cstdlib>
+#include <functional>
 
 namespace qel::testing {
+
+// The largest difference of one channel between two colours.
+inline int channelDistance(QRgb p, QRgb q) {
+    return std::max({std::abs(qRed(p) - qRed(q)), std::abs(qGreen(p) - qGreen(q)),
+                     std::abs(qBlue(p) - qBlue(q))});
+}
+
+// How many pixels of the shared area differ by more than `threshold` in some channel (alpha
+// ignored); `where` receives the box around them.
+inline int differingPixels(const QImage& a, const QImage& b, int threshold = 0,
+                           QRect* where = nullptr) {
+    const QImage x = a.convertToFormat(QImage::Format_RGB32);
+    const QImage y = b.convertToFormat(QImage::Format_RGB32);
+    const int w = std::min(x.width(), y.width()), h = std::min(x.height(), y.height());
+    int n = 0;
+    QRect box;
+    for (int j = 0; j < h; ++j)
+        for (int i = 0; i < w; ++i)
+            if (channelDistance(x.pixel(i, j), y.pixel(i, j)) > threshold) {
+                ++n;
+                box |= QRect(i, j, 1, 1);
+            }
+    if (where) *where = box;
+    return n;
+}
+
+// How many pixels of `image` (inside `area` when given) satisfy `keep`.
+inline int countPixels(const QImage& image, const std::function<bool(QRgb)>& keep,
+                       QRect area = {}) {
+    const QImage x = image.convertToFormat(QImage::Format_ARGB32);
+    const QRect r = area.isNull() ? x.rect() : area & x.rect();
+    int n = 0;
+    for (int j = r.top(); j <= r.bottom(); ++j)
+        for (int i = r.left(); i <= r.right(); ++i)
+            n += keep(x.pixel(i, j));
+    return n;
+}
+inline int countColour(const QImage& image, QRgb colour, QRect area = {}) {
+    return countPixels(image, [colour](QRgb p) { return (p | 0xFF000000u) == (colour | 0xFF000000u); },
+                       area);
+}
 
 // The share of pixels (0..1) whose colours differ by more than `threshold` in some channel;
 // pictures of different sizes are compared over what they share, the rest counting as
@@ -19,14 +64,7 @@ inline double clearlyDifferent(const QImage& a, const QImage& b, int threshold =
     const int w = std::min(x.width(), y.width()), h = std::min(x.height(), y.height());
     const long long total = std::max<long long>(1, 1LL * std::max(x.width(), y.width()) *
                                                        std::max(x.height(), y.height()));
-    long long differ = total - 1LL * w * h;
-    for (int j = 0; j < h; ++j)
-        for (int i = 0; i < w; ++i) {
-            const QRgb p = x.pixel(i, j), q = y.pixel(i, j);
-            differ += std::abs(qRed(p) - qRed(q)) > threshold ||
-                      std::abs(qGreen(p) - qGreen(q)) > threshold ||
-                      std::abs(qBlue(p) - qBlue(q)) > threshold;
-        }
+    const long long differ = total - 1LL * w * h + differingPixels(x, y, threshold);
     return double(differ) / double(total);
 }
 
