@@ -82,6 +82,11 @@ TEST(EditCommands, CropBringsTheDrawingToTheGridStep) {
     EXPECT_EQ(*page, QSize(100 + 16, 40 + 16));
     EXPECT_EQ(lines[0], headerLine(116, 56));
 
+    QStringList pointsOutside = drawing({" 0POLYL 0A00500B0060060040" + S});
+    ASSERT_TRUE(Recadrer(pointsOutside, 8));
+    EXPECT_EQ(pointsOutside[2], " 0POLYL 048018058028008008" + S)
+        << "a point outside its record's box counts too";
+
     QStringList empty = drawing({" 0RECT" + S});
     EXPECT_FALSE(Recadrer(empty, 8)) << "nothing readable: nothing moves";
 }

@@ -111,6 +111,7 @@ TEST(Selection, SelectAllSkipsLocksAndGivesTheUnionBox) {
         drawing({" 0RECT 010010064064", "#0RECT 200200210210", " 0LINE 096020020050"});
     ToutSel(lines);
     EXPECT_EQ(marks(lines), QStringLiteral("*#*"));
+    EXPECT_TRUE(hasSelection(lines));
     EXPECT_EQ(selectionBox(lines), (Box{16, 16, 150, 100}));
     clearSelection(lines);
     EXPECT_EQ(marks(lines), QStringLiteral(" # "));
@@ -123,10 +124,10 @@ TEST(Selection, HandlesAndTheCrossFollowThePointer) {
         QPoint at;
         bool inside;
         int handle;
-    } cases[] = {{{150, 75}, true, 0},   {{200, 75}, false, 6}, {{196, 96}, true, 4},
-                 {{195, 95}, true, 0},   {{100, 50}, false, 1}, {{150, 50}, false, 7},
-                 {{150, 100}, false, 8}, {{100, 75}, false, 5}, {{200, 50}, false, 2},
-                 {{100, 100}, false, 3}};
+    } cases[] = {{{150, 75}, true, 0},  {{200, 75}, false, 6},  {{196, 96}, true, 4},
+                 {{195, 95}, true, 0},  {{195, 97}, true, 0},   {{100, 50}, false, 1},
+                 {{150, 50}, false, 7}, {{150, 100}, false, 8}, {{100, 75}, false, 5},
+                 {{200, 50}, false, 2}, {{100, 100}, false, 3}};
     for (const Case& c : cases) {
         const SelectionHover h = CurseurSel(b, c.at);
         EXPECT_EQ(h.inside, c.inside) << c.at.x() << "," << c.at.y();

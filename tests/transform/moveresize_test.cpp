@@ -41,6 +41,9 @@ TEST(MoveResize, OneStepRewritesTheRecord) {
         {"handle 4 on a polygon leaves left and top vertices",
          " 0POLYG 00A00A01E01E00A00A01E00A01E01E014014" + S, 5, 5, 4,
          " 0POLYG 00A00A02302300A00A01E00A023023019019" + S},
+        {"handle 2 on a polygon leaves right and bottom vertices",
+         " 0POLYG 00A00A01E01E00A00A01E00A01E01E014014" + S, 5, 5, 2,
+         " 0POLYG 00A00A02301E00A00A02300F01E01E019019" + S},
         {"two points do not resize", " 0POLYL 00A00A01E01E00A00A01E01E" + S, 5, 5, 4, {}},
         {"a picture may shrink", " 0BITMAP 000000064064001001FFFFFF" + S, -10, -10, 4,
          " 0BITMAP 00000005A05A001001FFFFFF" + S},
@@ -63,7 +66,7 @@ TEST(MoveResize, OneStepRewritesTheRecord) {
 
 TEST(MoveResize, TextSizeFollowsTheWidthFromTheSizeAtThePress) {
     // "ab" at 12 points measures 24 pixels wide.
-    const QString text = " 0TEXT 000000018010ab" + S;
+    const QString text = " 0TEXT 010000028010ab" + S;
     TextResize latch{fakeMeasure};
     const std::optional<QString> twice = RedimXY(text, 24, 0, 6, &latch);
     ASSERT_TRUE(twice);
@@ -81,6 +84,13 @@ TEST(MoveResize, TextSizeFollowsTheWidthFromTheSizeAtThePress) {
     const std::optional<QString> inverted = RedimXY(text, -24, 0, 6, &flat);
     ASSERT_TRUE(inverted);
     EXPECT_TRUE(inverted->endsWith(QStringLiteral("0C0Arial"))) << "no width keeps the size";
+    TextResize blind{[](const FontState& f, const QString&) { return QSize(0, f.size); }};
+    EXPECT_TRUE(RedimXY(text, 24, 0, 6, &blind)->endsWith(QStringLiteral("0C0Arial")))
+        << "a text that measures nothing keeps its size";
+    TextResize unused{fakeMeasure};
+    EXPECT_EQ(RedimXY(" 0POLYG 00A00A01E01E00A00A01E00A01E01E014014" + S, 5, 5, 4, &unused),
+              " 0POLYG 00A00A02302300A00A01E00A023023019019" + S)
+        << "only texts change their font size";
 }
 
 TEST(MoveResize, TextBoxRefitsToItsText) {

@@ -52,6 +52,10 @@ TEST(Zoom, AStepThatWouldOverflowIsRefusedWhole) {
     EXPECT_EQ(d.lines(), before);
     EXPECT_EQ(zoom.factor(), 1.0);
     EXPECT_EQ(d.surface(), QSize(3100, 100));
+
+    Loaded small({}, QSize(64, 64));
+    EXPECT_TRUE(zoom.ZoomAr(small)) << "64 pixels wide may still be halved";
+    EXPECT_FALSE(zoom.ZoomAr(small)) << "32 may not";
 }
 
 TEST(Zoom, TheHistoryFollowsTheZoom) {
