@@ -121,6 +121,28 @@ TEST(Drawing, HistoryIsBounded) {
     EXPECT_EQ(d.undoSteps(), Drawing::kMaxHistorySteps);
 }
 
+TEST(Drawing, ARescaleRewritesTheHistoryAndDropsStepsThatCannotFollow) {
+    const QString bad = QStringLiteral(" 0RECT FFF\tS");
+    const Drawing::LineMap lower = [&bad](const QString& line) -> std::optional<QString> {
+        if (line == bad) return std::nullopt;
+        return line.toLower();
+    };
+    Drawing d(QSize(640, 480));
+    d.apply([](QStringList& l) { l << kRect; });
+    d.apply([](QStringList& l) { l << kLine; });
+    d.rescale(lower, 2.0);
+    EXPECT_EQ(d.lines().mid(2), QStringList({kRect.toLower(), kLine.toLower()}));
+    ASSERT_TRUE(d.undo());
+    EXPECT_EQ(d.lines().mid(2), QStringList({kRect.toLower()}));
+
+    Drawing dropped(QSize(640, 480));
+    dropped.apply([&bad](QStringList& l) { l << bad; });
+    dropped.apply([](QStringList& l) { l[2] = kRect; });
+    dropped.rescale(lower, 2.0);
+    EXPECT_EQ(dropped.lines().mid(2), QStringList({kRect.toLower()}));
+    EXPECT_FALSE(dropped.canUndo()) << "the step holding the bad line, and the older one, went";
+}
+
 TEST(Drawing, LoadingStartsAFreshUnmodifiedHistory) {
     Drawing d(QSize(374, 253));
     d.apply([](QStringList& l) { l << kRect; });
