@@ -1,10 +1,10 @@
 // The frame among the other programs of the desktop: recent files kept between runs, drawings
 // and pictures dropped from a file manager.
 
-#include "support/drawingwindow.h"
 #include "app/recentfiles.h"
 #include "platform/imagewriters.h"
 #include "platform/messages.h"
+#include "support/drawingwindow.h"
 
 #include <QDragEnterEvent>
 #include <QDropEvent>

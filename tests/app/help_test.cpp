@@ -1,7 +1,7 @@
-#include "dialogs/aboutbox.h"
 #include "app/helpengine.h"
-#include "dialogs/helpviewer.h"
 #include "app/splash.h"
+#include "dialogs/aboutbox.h"
+#include "dialogs/helpviewer.h"
 #include "platform/messages.h"
 #include "qelversion.h"
 

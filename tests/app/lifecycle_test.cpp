@@ -1,11 +1,11 @@
 // The frame and its drawing windows as a user meets them: new windows, closing, undo, files.
 
-#include "support/drawingwindow.h"
 #include "app/mainform.h"
 #include "app/mdichild.h"
 #include "document/drawing.h"
 #include "platform/filechooser.h"
 #include "platform/messages.h"
+#include "support/drawingwindow.h"
 
 #include <QCoreApplication>
 #include <QDir>

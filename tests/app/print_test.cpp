@@ -1,12 +1,12 @@
 // Page setup, preview and print from the frame, as a user reaches them by keyboard; the
 // printer is a PDF file, so no printer is needed.
 
-#include "support/drawingwindow.h"
-#include "platform/messages.h"
-#include "render/ecran.h"
-#include "support/pixels.h"
 #include "dialogs/mep.h"
 #include "dialogs/printpreview.h"
+#include "platform/messages.h"
+#include "render/ecran.h"
+#include "support/drawingwindow.h"
+#include "support/pixels.h"
 
 #include <QApplication>
 #include <QFile>

@@ -1,10 +1,10 @@
 // Recovery copies: written while a drawing has unsaved changes, gone after a save, offered
 // again after an instance ended without closing its drawings.
 
-#include "support/drawingwindow.h"
 #include "app/recoverycopy.h"
 #include "app/recoveryoffer.h"
 #include "dialogs/recoverydialog.h"
+#include "support/drawingwindow.h"
 
 #include "platform/filechooser.h"
 #include "platform/modalhook.h"

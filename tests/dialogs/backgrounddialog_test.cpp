@@ -1,9 +1,9 @@
 // The page background dialogs, driven in the user's place.
 
-#include "document/record.h"
 #include "dialogs/backgrounddialog.h"
 #include "dialogs/gradientdialog.h"
 #include "dialogs/patterndialog.h"
+#include "document/record.h"
 #include "platform/colourchooser.h"
 #include "platform/modalhook.h"
 #include "render/ecran.h"

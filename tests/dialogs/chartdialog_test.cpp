@@ -1,7 +1,7 @@
 // The chart dialog: what the grid writes, what it refuses, and typing a chart in.
 
-#include "document/record.h"
 #include "dialogs/chartdialog.h"
+#include "document/record.h"
 #include "platform/messages.h"
 #include "platform/modalhook.h"
 

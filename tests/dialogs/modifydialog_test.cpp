@@ -1,8 +1,8 @@
 // The modify dialog, driven in the user's place: it rewrites only what the user changed.
 
-#include "platform/modalhook.h"
 #include "dialogs/modifydialog.h"
 #include "platform/colourchooser.h"
+#include "platform/modalhook.h"
 
 #include <QComboBox>
 #include <QPushButton>

@@ -1,7 +1,7 @@
 // The object list, driven in the user's place on a private copy of the drawing.
 
-#include "platform/modalhook.h"
 #include "dialogs/objectlistdialog.h"
+#include "platform/modalhook.h"
 
 #include <QListWidget>
 #include <QPushButton>

@@ -1,8 +1,8 @@
 // The enlarge and properties dialogs, driven in the user's place.
 
-#include "platform/modalhook.h"
 #include "dialogs/propertiesdialog.h"
 #include "dialogs/supportdialog.h"
+#include "platform/modalhook.h"
 
 #include <QDate>
 #include <QDateTime>

@@ -110,6 +110,11 @@ TEST(Drawing, AGestureIsOneStep) {
         });
     d.endGesture();
     EXPECT_EQ(d.undoSteps(), 2);
+    d.apply([](QStringList& l) { l << kLine; });
+    d.apply([](QStringList& l) { l << kLine; });
+    EXPECT_EQ(d.undoSteps(), 4) << "after the gesture each change is a step again";
+    d.undo();
+    d.undo();
     d.undo();
     EXPECT_EQ(d.lines().last(), kRect);
 }

@@ -136,6 +136,7 @@ TEST(Points, ReadingStopsAt300AndSkipsBadPairs) {
     ASSERT_EQ(buffer.count(), 2);
     EXPECT_EQ(buffer.points[0], QPoint(10, 11));
     EXPECT_EQ(buffer.points[1], QPoint(12, 13));
+    EXPECT_EQ(encodePoints(buffer.points.data(), 2), QStringLiteral("00A00B00C00D"));
 }
 
 TEST(Styles, RoundTripAndFontStyleCode) {
@@ -159,9 +160,21 @@ TEST(Styles, RoundTripAndFontStyleCode) {
     Style wide;
     wide.penWidth = 400;
     wide.fontSize = -3;
+    wide.penStyle = 12;
     const QString clamped = formatStyle(wide);
+    EXPECT_EQ(clamped.size(), 31 + wide.fontName.size()) << "every sub-field keeps its width";
     EXPECT_EQ(clamped.mid(10, 2), QStringLiteral("FF"));
     EXPECT_EQ(clamped.mid(28, 2), QStringLiteral("00"));
+
+    // The dialog rewrites only the sub-fields the user changed, the others as stored.
+    Style thicker = back;
+    thicker.penWidth = 9;
+    EXPECT_EQ(patchedStyle(kStyle, back, thicker, 1u << int(StyleField::PenWidth)),
+              QString(kStyle).replace(10, 2, QStringLiteral("09")));
+
+    back.fontStyle = 4;
+    EXPECT_TRUE(fontOf(back).strikeOut);
+    EXPECT_FALSE(fontOf(back).underline);
 
     EXPECT_EQ(fontStyleCode(false, false, false, true), 4);
     EXPECT_EQ(fontStyleCode(false, false, true, false), 3);

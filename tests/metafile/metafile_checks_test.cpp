@@ -71,6 +71,8 @@ TEST(MetafileChecks, WellFormedRecordsPassAndBrokenOnesAreRefused) {
         {"two empty polygons", true, WMR_POLYPOLYGON, Bytes(12).u16(6, 2).b, true, 2, 0},
         {"two triangles, the first point at x = 5", true, WMR_POLYPOLYGON,
          Bytes(12 + 6 * 4).u16(6, 2).u16(8, 3).u16(10, 3).u16(12, 5).b, true, 8, 0},
+        {"two triangles missing their last point", true, WMR_POLYPOLYGON,
+         Bytes(12 + 5 * 4).u16(6, 2).u16(8, 3).u16(10, 3).b, false, 8, 0},
         {"stretched blit with a picture", true, WMR_DIBSTRETCHBLT, Bytes(26 + 40 + 16).dib(26).b,
          true, 0, 4},
         {"stretched blit whose picture header is cut", true, WMR_DIBSTRETCHBLT, Bytes(26 + 30).b,

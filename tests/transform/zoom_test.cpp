@@ -44,6 +44,19 @@ TEST(Zoom, StepsRewriteTheRecordsAndComeBackExactly) {
         << "a style field without a font name still holds a size";
 }
 
+TEST(Zoom, RecordsEditedWhileZoomedComeBackAtTheInitialSize) {
+    Loaded d({" 0RECT 005007064032" + S});
+    Zoom zoom;
+    ASSERT_TRUE(zoom.ZoomAv(d));
+    d.apply([](QStringList& l) {
+        l[2][0] = u'*';
+        l << " 0RECT 014014028028" + S;
+    });
+    ASSERT_TRUE(zoom.ZInit(d));
+    EXPECT_EQ(d.lines().mid(2), QStringList({"*0RECT 005007064032" + S, " 0RECT 00A00A014014" + S}))
+        << "a selected record exactly as it was, a new one halved";
+}
+
 TEST(Zoom, AStepThatWouldOverflowIsRefusedWhole) {
     Loaded d({"*0RECT 000000BB800A" + S}, QSize(3100, 100));
     const QStringList before = d.lines();

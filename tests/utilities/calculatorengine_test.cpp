@@ -56,7 +56,7 @@ INSTANTIATE_TEST_SUITE_P(Unary, KeySequence,
                                            Sequence{"4x=", "0,25", ""},
                                            Sequence{"3x", "0,333333333333333", ""},
                                            Sequence{"2s", "1,4142135623731", ""},
-                                           Sequence{"9s5", "5", ""}));
+                                           Sequence{"9s5", "5", ""}, Sequence{"0s", "0", ""}));
 
 // After a result the comma starts a new number instead of being lost.
 INSTANTIATE_TEST_SUITE_P(Comma, KeySequence,
