@@ -28,11 +28,6 @@ QByteArray readAll(const QString& path) {
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-bool writeText(const QString& path, const QByteArray& text) {
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(text) == text.size();
-}
-
 quint32 le32(const QByteArray& b, int at) {
     return quint32(uchar(b[at])) | quint32(uchar(b[at + 1])) << 8 |
            quint32(uchar(b[at + 2])) << 16 | quint32(uchar(b[at + 3])) << 24;
@@ -161,49 +156,22 @@ TEST(ImageWriters, GifUsesTheFixedPaletteAndTheLevelRule) {
     EXPECT_EQ(gifPaletteIndex(47, 48, 0), 6);
 }
 
-TEST(ImageWriters, AFailedWriteNamesTheFileAndKeepsWhatWasThere) {
+// Every writer goes through the one atomic writer (its permissions and leftovers are tested
+// there); here each says which file failed and writes nothing for an empty picture.
+TEST(ImageWriters, AFailedWriteNamesTheFileAndAnEmptyPictureWritesNothing) {
     QTemporaryDir dir;
     for (const Format& f : kFormats) {
         const QString missing = dir.filePath(QStringLiteral("absent/page.") + f.extension);
         const Outcome intoMissing = f.write(testPicture(), missing);
         EXPECT_FALSE(intoMissing.ok()) << f.name;
-        EXPECT_TRUE(intoMissing.message().startsWith(QStringLiteral("Impossible d'écrire « ")))
-            << intoMissing.message().toStdString();
-        EXPECT_TRUE(intoMissing.message().contains(QStringLiteral("page.") + f.extension));
-        EXPECT_TRUE(
-            intoMissing.message().endsWith(QStringLiteral("Aucun fichier ou dossier de ce type")))
+        EXPECT_EQ(intoMissing.message(), QStringLiteral("Impossible d'écrire « %1 » : Aucun "
+                                                        "fichier ou dossier de ce type")
+                                             .arg(QDir::toNativeSeparators(missing)))
             << intoMissing.message().toStdString();
 
-        const QString locked = dir.filePath(QStringLiteral("locked.") + f.extension);
-        ASSERT_TRUE(writeText(locked, "précieux"));
-        ASSERT_TRUE(QFile::setPermissions(locked, QFileDevice::ReadOwner | QFileDevice::ReadUser));
-        const Outcome overLocked = f.write(testPicture(), locked);
-        EXPECT_FALSE(overLocked.ok()) << f.name;
-        EXPECT_TRUE(overLocked.message().endsWith(QStringLiteral("Permission non accordée")))
-            << overLocked.message().toStdString();
-        EXPECT_EQ(readAll(locked), QByteArray("précieux"));
-
-        const Outcome empty =
-            f.write(QImage(), dir.filePath(QStringLiteral("empty.") + f.extension));
-        EXPECT_FALSE(empty.ok()) << f.name;
-        EXPECT_FALSE(QFile::exists(dir.filePath(QStringLiteral("empty.") + f.extension)));
+        const QString empty = dir.filePath(QStringLiteral("empty.") + f.extension);
+        EXPECT_FALSE(f.write(QImage(), empty).ok()) << f.name;
+        EXPECT_FALSE(QFile::exists(empty));
     }
-    // No temporary file is left behind by any of it.
-    const QStringList left = QDir(dir.path()).entryList(QDir::Files);
-    EXPECT_EQ(left.size(), 3) << left.join(' ').toStdString();
-}
-
-TEST(ImageWriters, ReplacingAnExistingFileKeepsItsPermissions) {
-    QTemporaryDir dir;
-    for (const Format& f : kFormats) {
-        const QString path = dir.filePath(QStringLiteral("again.") + f.extension);
-        ASSERT_TRUE(writeText(path, "old"));
-        const auto mode = QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadUser |
-                          QFileDevice::WriteUser | QFileDevice::ReadOther;
-        ASSERT_TRUE(QFile::setPermissions(path, mode));
-        const Outcome result = f.write(testPicture(), path);
-        ASSERT_TRUE(result.ok()) << result.message().toStdString();
-        EXPECT_EQ(QImage(path).size(), QSize(37, 23)) << f.name;
-        EXPECT_EQ(QFile::permissions(path) & 0x0FFF, mode & 0x0FFF) << f.name;
-    }
+    EXPECT_TRUE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).isEmpty());
 }
