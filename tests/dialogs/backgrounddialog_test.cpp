@@ -193,23 +193,4 @@ TEST(PatternDialog, ClearSwatchComesBackSolidAndCancelWritesNothing) {
     EXPECT_EQ(style, -1);
 }
 
-TEST(Dialogs, EveryControlHasAFrenchName) {
-    TFond fond;
-    TMotif motif;
-    TCouleur couleur;
-    for (QDialog* d : std::initializer_list<QDialog*>{&fond, &motif, &couleur}) {
-        for (QWidget* w : d->findChildren<QWidget*>()) {
-            const bool control =
-                qobject_cast<QAbstractButton*>(w) || qobject_cast<QGroupBox*>(w) ||
-                (qobject_cast<QLabel*>(w) && static_cast<QLabel*>(w)->text().isEmpty());
-            if (control && !w->isHidden())
-                EXPECT_FALSE(w->accessibleName().isEmpty())
-                    << d->windowTitle().toStdString() << " " << w->metaObject()->className();
-        }
-    }
-    EXPECT_EQ(fond.windowTitle(), QStringLiteral("Fond de page"));
-    EXPECT_EQ(motif.windowTitle(), QStringLiteral("Motif"));
-    EXPECT_EQ(couleur.windowTitle(), QStringLiteral("Dégradés"));
-}
-
 } // namespace

@@ -163,15 +163,4 @@ TEST(ChartDialog, FilledWithTheKeyboardAlone) {
                            labels("Jan", "Fev"));
 }
 
-TEST(ChartDialog, EveryControlHasAFrenchName) {
-    THisto h;
-    EXPECT_EQ(h.windowTitle(), QStringLiteral("Histogramme"));
-    for (QWidget* w : {static_cast<QWidget*>(h.StringGrid1), static_cast<QWidget*>(h.OkButton),
-                       static_cast<QWidget*>(h.CancelButton)})
-        EXPECT_FALSE(w->accessibleName().isEmpty());
-    EXPECT_EQ(h.StringGrid1->columnCount() + 1, 34);
-    EXPECT_EQ(h.StringGrid1->rowCount() + 1, 6);
-    EXPECT_FALSE(h.StringGrid1->item(0, 0)->flags() & Qt::ItemIsSelectable);
-}
-
 } // namespace

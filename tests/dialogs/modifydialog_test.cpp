@@ -183,12 +183,3 @@ TEST(ModifyDialog, PicturesChartsAndUnknownKeywordsOpenNothing) {
         EXPECT_EQ(out, record);
     }
 }
-
-TEST(ModifyDialog, EveryControlHasAFrenchName) {
-    TModif dialog;
-    for (QWidget* w : dialog.findChildren<QWidget*>()) {
-        const bool control = qobject_cast<QToolButton*>(w) || qobject_cast<QSpinBox*>(w) ||
-                             qobject_cast<QComboBox*>(w) || qobject_cast<QRadioButton*>(w);
-        if (control) EXPECT_FALSE(w->accessibleName().isEmpty()) << w->metaObject()->className();
-    }
-}
