@@ -1,0 +1,67 @@
+// What a change to the list repaints: the reach of the records that changed, or the whole page
+// when the page, the background or the style a later record takes from them changed.
+
+#include "render/recordpainter.h"
+#include "render/recordreach.h"
+
+#include <gtest/gtest.h>
+
+namespace qel {
+namespace {
+
+const QString kField = QStringLiteral("100FFFFFF00100000000000000000C0Arial");
+
+QString withCode(qsizetype at, char code) {
+    QString field = kField;
+    field[at] = QLatin1Char(code);
+    return field;
+}
+
+TEST(ChangedArea, TheReachOfWhatChangedOrTheWholePage) {
+    const PaintOptions options;
+    const QString a = " 0RECT 0100200C8064\t" + kField, b = " 0RECT 1000A0120100\t" + kField;
+    const QString c = " 0ELLIPSE 0300300400A0\t" + kField, inherits = " 0RECT 1000A0120100";
+    const QStringList base = {"2801E0", " 0BLANK", a, b};
+    auto reach = [&](const QString& line) { return recordReach(line, options); };
+    const struct {
+        const char* what;
+        QStringList after;
+        QRect expected;
+    } cases[] = {
+        {"nothing", base, QRect()},
+        {"the page size", {"3201E0", " 0BLANK", a, b}, kEverywhere},
+        {"the first record", {"2801E0", " 0BLANK", c, b}, reach(a) | reach(c)},
+        {"a record added on top", base + QStringList{c}, reach(c)},
+        {"the top record deleted", base.mid(0, 3), reach(b)},
+    };
+    for (const auto& t : cases)
+        EXPECT_EQ(changedArea(base, t.after, options), t.expected) << t.what;
+    // One of two equal records deleted: the one that went is repainted.
+    EXPECT_EQ(changedArea(base + QStringList{b}, base, options), reach(b));
+    // A change under a record that takes its style from it reaches wherever that record is.
+    EXPECT_EQ(changedArea({"2801E0", " 0BLANK", a, inherits}, {"2801E0", " 0BLANK", c, inherits},
+                          options),
+              kEverywhere);
+}
+
+TEST(ChangedArea, AStyleStandsAloneWhenEveryCodeIsInRange) {
+    const struct {
+        QString field;
+        bool alone;
+    } cases[] = {
+        {kField, true},
+        {withCode(0, '7'), true},
+        {withCode(0, '8'), false},
+        {withCode(0, '9'), false},
+        {withCode(9, '6'), true},
+        {withCode(9, '7'), false},
+        {withCode(30, '4'), true},
+        {withCode(30, '5'), false},
+        {kField.left(9), true}, // what is missing counts as 0
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(styleStandsAlone(c.field), c.alone) << c.field.toStdString();
+}
+
+} // namespace
+} // namespace qel
