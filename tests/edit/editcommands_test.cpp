@@ -4,22 +4,20 @@
 
 #include "document/record.h"
 
+#include "support/records.h"
+
 #include <gtest/gtest.h>
 
 namespace qel {
 namespace {
 
-const QString S = QStringLiteral("\t100FFFFFF00100000000000000000C0Arial");
+using testing::drawingOf;
+
+const QString& S = testing::kPlainStyle;
 const QString A = QStringLiteral("RECT 010010064064") + S;
 const QString B = QStringLiteral("ELLIPSE 032032096096") + S;
 const QString C = QStringLiteral("LINE 0C801412C078") + S;
 const QString D = QStringLiteral("RECT 0C80C812C12C") + S;
-
-QStringList drawing(std::initializer_list<QString> shapes) {
-    QStringList lines = {QStringLiteral("2801E0"), kBlankBackground};
-    lines << shapes;
-    return lines;
-}
 
 struct OrderCase {
     const char* what;
@@ -29,18 +27,19 @@ struct OrderCase {
 
 TEST(EditCommands, StackingMovesTheSelectedRecords) {
     const OrderCase cases[] = {
-        {"to the front", AvPlan, drawing({"*0" + A, "*0" + B, " 0" + C}),
-         drawing({" 0" + C, "*0" + A, "*0" + B})},
-        {"to the back", ArPlan, drawing({"*0" + A, "*0" + B, " 0" + C}),
-         drawing({"*0" + B, "*0" + A, " 0" + C})},
-        {"one forward", UnDessus, drawing({"*0" + A, "*0" + B, " 0" + C}),
-         drawing({"*0" + B, "*0" + A, " 0" + C})},
-        {"one back", UnDessous, drawing({" 0" + A, "*0" + B, "*0" + C}),
-         drawing({"*0" + B, "*0" + C, " 0" + A})},
-        {"delete", Supprimer, drawing({"*0" + A, " 0" + B, "*0" + C}), drawing({" 0" + B})},
-        {"ungroup", Separer, drawing({"*4" + C, " 4" + D}), drawing({"*0" + C, " 4" + D})},
-        {"lock", Verrouiller, drawing({"*0" + A, " 0" + B}), drawing({"#0" + A, " 0" + B})},
-        {"unlock all", Deverrouiller, drawing({"#0" + A, "*0" + B}), drawing({" 0" + A, " 0" + B})},
+        {"to the front", AvPlan, drawingOf({"*0" + A, "*0" + B, " 0" + C}),
+         drawingOf({" 0" + C, "*0" + A, "*0" + B})},
+        {"to the back", ArPlan, drawingOf({"*0" + A, "*0" + B, " 0" + C}),
+         drawingOf({"*0" + B, "*0" + A, " 0" + C})},
+        {"one forward", UnDessus, drawingOf({"*0" + A, "*0" + B, " 0" + C}),
+         drawingOf({"*0" + B, "*0" + A, " 0" + C})},
+        {"one back", UnDessous, drawingOf({" 0" + A, "*0" + B, "*0" + C}),
+         drawingOf({"*0" + B, "*0" + C, " 0" + A})},
+        {"delete", Supprimer, drawingOf({"*0" + A, " 0" + B, "*0" + C}), drawingOf({" 0" + B})},
+        {"ungroup", Separer, drawingOf({"*4" + C, " 4" + D}), drawingOf({"*0" + C, " 4" + D})},
+        {"lock", Verrouiller, drawingOf({"*0" + A, " 0" + B}), drawingOf({"#0" + A, " 0" + B})},
+        {"unlock all", Deverrouiller, drawingOf({"#0" + A, "*0" + B}),
+         drawingOf({" 0" + A, " 0" + B})},
     };
     for (const OrderCase& c : cases) {
         QStringList lines = c.before;
@@ -58,41 +57,41 @@ TEST(EditCommands, TheBackgroundIsNeverTouchedWhateverItsMark) {
 }
 
 TEST(EditCommands, GroupsTakeTheNextFreeNumber) {
-    QStringList lines = drawing({" 1" + A, " 3" + B, "*0" + C, "*0" + D});
+    QStringList lines = drawingOf({" 1" + A, " 3" + B, "*0" + C, "*0" + D});
     ASSERT_EQ(nextGroup(lines), 4);
     Grouper(lines, 4);
     EXPECT_EQ(lines.mid(4), QStringList({"*4" + C, "*4" + D}));
-    EXPECT_FALSE(nextGroup(drawing({" 9" + A}))) << "a tenth group";
-    EXPECT_EQ(nextGroup(drawing({" X" + A})), 1) << "a group that is no digit counts as none";
+    EXPECT_FALSE(nextGroup(drawingOf({" 9" + A}))) << "a tenth group";
+    EXPECT_EQ(nextGroup(drawingOf({" X" + A})), 1) << "a group that is no digit counts as none";
 }
 
 TEST(EditCommands, CopyClearsMarksAndPasteGoesOnTop) {
-    const QStringList clip = Copier(drawing({"*2" + A, " 0" + B}));
+    const QStringList clip = Copier(drawingOf({"*2" + A, " 0" + B}));
     EXPECT_EQ(clip, QStringList{" 2" + A});
-    QStringList lines = drawing({" 0" + B});
+    QStringList lines = drawingOf({" 0" + B});
     Coller(lines, clip);
     EXPECT_EQ(lines.last(), " 2" + A);
 }
 
 TEST(EditCommands, CropBringsTheDrawingToTheGridStep) {
-    QStringList lines = drawing({" 0RECT 06403C0C8064" + S, " 0POLYL 0A00500B00600A0050" + S});
+    QStringList lines = drawingOf({" 0RECT 06403C0C8064" + S, " 0POLYL 0A00500B00600A0050" + S});
     const std::optional<QSize> page = Recadrer(lines, 8);
     ASSERT_TRUE(page);
     EXPECT_EQ(lines[2], " 0RECT 00800806C030" + S) << "moved by (-92, -52)";
     EXPECT_EQ(*page, QSize(100 + 16, 40 + 16));
     EXPECT_EQ(lines[0], headerLine(116, 56));
 
-    QStringList pointsOutside = drawing({" 0POLYL 0A00500B0060060040" + S});
+    QStringList pointsOutside = drawingOf({" 0POLYL 0A00500B0060060040" + S});
     ASSERT_TRUE(Recadrer(pointsOutside, 8));
     EXPECT_EQ(pointsOutside[2], " 0POLYL 048018058028008008" + S)
         << "a point outside its record's box counts too";
 
-    QStringList empty = drawing({" 0RECT" + S});
+    QStringList empty = drawingOf({" 0RECT" + S});
     EXPECT_FALSE(Recadrer(empty, 8)) << "nothing readable: nothing moves";
 }
 
 TEST(EditCommands, EraseLeavesTheHeaderAndABlankBackground) {
-    QStringList lines = drawing({" 0" + A});
+    QStringList lines = drawingOf({" 0" + A});
     Effacer(lines, QSize(640, 480));
     EXPECT_EQ(lines, QStringList({"2801E0", " 0BLANK"}));
 }

@@ -3,16 +3,18 @@
 #include "edit/hitindex.h"
 #include "edit/selection.h"
 
+#include "support/records.h"
 #include <QRandomGenerator>
+
 #include <gtest/gtest.h>
 
 namespace qel {
 namespace {
 
-const QString S = QStringLiteral("\t100FFFFFF00100000000000000000C0Arial");
+const QString& S = testing::kPlainStyle;
 
 QStringList drawing(std::initializer_list<QString> shapes) {
-    QStringList lines = {QStringLiteral("2801E0"), QStringLiteral(" 0BLANK")};
+    QStringList lines = testing::drawingOf();
     for (const QString& s : shapes)
         lines << s + S;
     return lines;

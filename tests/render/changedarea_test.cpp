@@ -4,12 +4,16 @@
 #include "render/recordpainter.h"
 #include "render/recordreach.h"
 
+#include "support/records.h"
+
 #include <gtest/gtest.h>
 
 namespace qel {
 namespace {
 
-const QString kField = QStringLiteral("100FFFFFF00100000000000000000C0Arial");
+using testing::drawingOf;
+
+const QString kField = testing::kPlainStyle.mid(1);
 
 QString withCode(qsizetype at, char code) {
     QString field = kField;
@@ -21,7 +25,7 @@ TEST(ChangedArea, TheReachOfWhatChangedOrTheWholePage) {
     const PaintOptions options;
     const QString a = " 0RECT 0100200C8064\t" + kField, b = " 0RECT 1000A0120100\t" + kField;
     const QString c = " 0ELLIPSE 0300300400A0\t" + kField, inherits = " 0RECT 1000A0120100";
-    const QStringList base = {"2801E0", " 0BLANK", a, b};
+    const QStringList base = drawingOf({a, b});
     auto reach = [&](const QString& line) { return recordReach(line, options); };
     const struct {
         const char* what;
@@ -30,7 +34,7 @@ TEST(ChangedArea, TheReachOfWhatChangedOrTheWholePage) {
     } cases[] = {
         {"nothing", base, QRect()},
         {"the page size", {"3201E0", " 0BLANK", a, b}, kEverywhere},
-        {"the first record", {"2801E0", " 0BLANK", c, b}, reach(a) | reach(c)},
+        {"the first record", drawingOf({c, b}), reach(a) | reach(c)},
         {"a record added on top", base + QStringList{c}, reach(c)},
         {"the top record deleted", base.mid(0, 3), reach(b)},
     };
@@ -39,8 +43,7 @@ TEST(ChangedArea, TheReachOfWhatChangedOrTheWholePage) {
     // One of two equal records deleted: the one that went is repainted.
     EXPECT_EQ(changedArea(base + QStringList{b}, base, options), reach(b));
     // A change under a record that takes its style from it reaches wherever that record is.
-    EXPECT_EQ(changedArea({"2801E0", " 0BLANK", a, inherits}, {"2801E0", " 0BLANK", c, inherits},
-                          options),
+    EXPECT_EQ(changedArea(drawingOf({a, inherits}), drawingOf({c, inherits}), options),
               kEverywhere);
 }
 

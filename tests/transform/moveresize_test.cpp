@@ -2,12 +2,14 @@
 
 #include "transform/moveresize.h"
 
+#include "support/records.h"
+
 #include <gtest/gtest.h>
 
 namespace qel {
 namespace {
 
-const QString S = QStringLiteral("\t100FFFFFF00100000000000000000C0Arial");
+const QString& S = testing::kPlainStyle;
 
 // A font size of n points measures n pixels per character: enough to see the ratios.
 QSize fakeMeasure(const FontState& f, const QString& text) {

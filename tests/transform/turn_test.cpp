@@ -2,12 +2,14 @@
 
 #include "transform/turn.h"
 
+#include "support/records.h"
+
 #include <gtest/gtest.h>
 
 namespace qel {
 namespace {
 
-const QString S = QStringLiteral("\t100FFFFFF00100000000000000000C0Arial");
+const QString& S = testing::kPlainStyle;
 
 QString turned(const QString& line, Turn t) {
     const TurnResult r = turnRecord(line, t);

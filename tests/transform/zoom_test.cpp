@@ -4,12 +4,16 @@
 #include "transform/placement.h"
 #include "transform/zoom.h"
 
+#include "support/records.h"
+
 #include <gtest/gtest.h>
 
 namespace qel {
 namespace {
 
-const QString S = QStringLiteral("\t100FFFFFF00100000000000000000C0Arial");
+using testing::drawingOf;
+
+const QString& S = testing::kPlainStyle;
 
 struct Loaded : Drawing {
     explicit Loaded(std::initializer_list<QString> shapes, QSize page = {640, 480})
@@ -96,14 +100,13 @@ TEST(Zoom, TheClipboardIsAtTheInitialSize) {
 }
 
 TEST(Placement, PositionSizeAndGrid) {
-    QStringList lines = {"2801E0", " 0BLANK", "*0RECT 02801E08C05A" + S};
+    QStringList lines = drawingOf({"*0RECT 02801E08C05A" + S});
     ASSERT_TRUE(moveSelection(lines, 60, 70));
     EXPECT_EQ(lines[2], "*0RECT 0640640C80A0" + S);
     EXPECT_FALSE(moveSelection(lines, -101, 0)) << "past the left edge: nothing moves";
     EXPECT_EQ(lines[2], "*0RECT 0640640C80A0" + S);
 
-    QStringList aligned = {"2801E0", " 0BLANK", "*0RECT 01101503903D" + S,
-                           "*0RECT 12C01012C020" + S};
+    QStringList aligned = drawingOf({"*0RECT 01101503903D" + S, "*0RECT 12C01012C020" + S});
     EXPECT_EQ(alignToGrid(aligned, 8), 0);
     EXPECT_EQ(aligned[2], "*0RECT 010018038040" + S);
     EXPECT_EQ(aligned[3], "*0RECT 130010130020" + S) << "x = 300 is aligned too";
