@@ -14,15 +14,12 @@
 #include "platform/mnemonic.h"
 
 #include "app/accessible.h"
+#include "support/boxes.h"
 
 #include <QAccessible>
 #include <QApplication>
-#include <QCoreApplication>
 #include <QDialog>
 #include <QMenu>
-#include <QTimer>
-#include <QTranslator>
-#include <algorithm>
 #include <functional>
 #include <gtest/gtest.h>
 #include <memory>
@@ -32,22 +29,12 @@ using namespace qel::testing;
 
 namespace {
 
-// Runs open, which shows a modal box, and walks the box while it is up, then closes it.
+// The marks heard in the modal box that open shows; the box is then closed.
 std::string marksInModal(const std::function<void()>& open) {
     std::string found;
-    bool seen = false;
-    QTimer::singleShot(0, [&] {
-        QWidget* box = QApplication::activeModalWidget();
-        if (!box) return;
-        seen = true;
-        found = marksIn(box);
-        if (auto* dialog = qobject_cast<QDialog*>(box))
-            dialog->reject();
-        else
-            box->close();
-    });
+    BoxCatcher boxes(nullptr, [&](QWidget* box) { found += marksIn(box); });
     open();
-    EXPECT_TRUE(seen);
+    EXPECT_EQ(boxes.opened.size(), 1);
     return found;
 }
 

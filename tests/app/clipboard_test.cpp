@@ -1,9 +1,8 @@
-// The desktop's clipboard and the keyboard in a drawing window.
+// The desktop's clipboard in a drawing window.
 
 #include "support/drawingwindow.h"
 
 #include "edit/clipboardformats.h"
-#include "platform/messages.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
@@ -16,10 +15,8 @@ using namespace qel::testing;
 
 const QString& S = kStyle;
 
-using Clipboarding = LoadedWindow;
-
 TEST(Clipboard, ShapesTravelExactlyAndAsAPicture) {
-    Clipboarding w;
+    LoadedWindow w;
     w.load({"*3RECT 010010064064", "*0LINE 020020050030", " 0ELLIPSE 100100120120"});
     w.run("EditCopyItem");
     const QMimeData* data = QGuiApplication::clipboard()->mimeData();
@@ -40,7 +37,7 @@ TEST(Clipboard, ShapesTravelExactlyAndAsAPicture) {
 }
 
 TEST(Clipboard, PicturesAndTextFromElsewherePaste) {
-    Clipboarding w;
+    LoadedWindow w;
     QImage small(12, 7, QImage::Format_RGB32);
     small.fill(qRgb(255, 0, 0));
     QGuiApplication::clipboard()->setImage(small);
@@ -58,24 +55,6 @@ TEST(Clipboard, PicturesAndTextFromElsewherePaste) {
     ASSERT_EQ(w.shapes().size(), 2);
     EXPECT_TRUE(w.shapes()[1].startsWith(QStringLiteral("*0TEXT 008008")));
     EXPECT_TRUE(w.shapes()[1].contains(QStringLiteral("Bonjour\t")));
-}
-
-TEST(Keyboard, ArrowsNudgeTheSelectionOneStepPerPress) {
-    Clipboarding w;
-    w.load({"*0RECT 001010064064"});
-    QTest::keyClick(w.surface, Qt::Key_Right);
-    QTest::keyClick(w.surface, Qt::Key_Down, Qt::ShiftModifier);
-    EXPECT_EQ(w.shapes()[0], "*0RECT 00201806506C" + S);
-    QTest::keyClick(w.surface, Qt::Key_Left);
-    QTest::keyClick(w.surface, Qt::Key_Left);
-    QTest::keyClick(w.surface, Qt::Key_Left);
-    EXPECT_TRUE(w.shapes()[0].startsWith(QStringLiteral("*0RECT 000018"))) << "0 is the edge";
-    for (int i = 0; i < 4; ++i) // the press that met the edge changed nothing: no step
-        w.run("EditUndoItem");
-    EXPECT_EQ(w.shapes()[0], "*0RECT 001010064064" + S);
-    EXPECT_FALSE(w.child->drawing().canUndo());
-    QTest::keyClick(w.surface, Qt::Key_Escape);
-    EXPECT_EQ(w.shapes()[0][0], u' ');
 }
 
 } // namespace

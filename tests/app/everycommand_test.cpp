@@ -6,17 +6,13 @@
 
 #include "app/accessible.h"
 
-#include <QApplication>
 #include <QClipboard>
-#include <QDialog>
 #include <QDir>
 #include <QFile>
-#include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
 #include <QMimeData>
 #include <QRegularExpression>
-#include <QTimer>
 
 namespace {
 
@@ -30,32 +26,6 @@ enum Effect : unsigned {
     View = 8, // zoom, grid, colour strip, windows, the frame, or the surface repainted
     Box = 16, // a window opened (named in the row)
     Message = 32,
-};
-
-// Closes every window that opens while it lives, noting its class and what a screen reader
-// would stumble on in it: the boxes answer "Annuler".
-struct BoxCatcher : QObject {
-    QStringList opened;
-    std::string unheard;
-    QWidget* frame;
-    explicit BoxCatcher(QWidget* f) : frame(f) { qApp->installEventFilter(this); }
-    ~BoxCatcher() override { qApp->removeEventFilter(this); }
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() != QEvent::Show || !watched->isWidgetType()) return false;
-        auto* w = static_cast<QWidget*>(watched);
-        const Qt::WindowType type = w->windowType();
-        if (!w->isWindow() || w == frame || (type != Qt::Dialog && type != Qt::Window))
-            return false;
-        opened << QString::fromLatin1(w->metaObject()->className());
-        QTimer::singleShot(0, w, [this, w] {
-            unheard += marksIn(w) + unnamedIn(w);
-            if (auto* d = qobject_cast<QDialog*>(w))
-                d->reject();
-            else
-                w->close();
-        });
-        return false;
-    }
 };
 
 struct State {
@@ -126,6 +96,8 @@ QMdiSubWindow* sub(LoadedWindow& w) {
 }
 
 const std::vector<Row>& rows() {
+    const auto mirrored = [](LoadedWindow& w) { run(w, "MirrorHItem"); };
+    const auto moved = [](LoadedWindow& w) { sub(w)->setGeometry(150, 120, 200, 150); };
     static const std::vector<Row> table = {
         {"FileNewItem", View},
         {"FileOpenItem", Box, "QFileDialog"},
@@ -137,12 +109,9 @@ const std::vector<Row>& rows() {
         {"FilePreviewItem", Box, "qel::PrintPreview"},
         {"FilePrintItem", Box, "QPrintDialog"},
         {"FileExitItem", View},
-        {"EditUndoItem", Drawing, "", [](LoadedWindow& w) { run(w, "MirrorHItem"); }},
+        {"EditUndoItem", Drawing, "", mirrored},
         {"EditRedoItem", Drawing, "",
-         [](LoadedWindow& w) {
-             run(w, "MirrorHItem");
-             run(w, "EditUndoItem");
-         }},
+         [=](LoadedWindow& w) { mirrored(w), run(w, "EditUndoItem"); }},
         {"EditCutItem", Drawing | Clipboard},
         {"EditCopyItem", Clipboard},
         {"EditPasteItem", Drawing, "", [](LoadedWindow& w) { run(w, "EditCopyItem"); }},
@@ -173,11 +142,9 @@ const std::vector<Row>& rows() {
         {"GridStepItem", Box, "qel::TPasGrd"},
         {"ShowGridItem", View},
         {"ColourStripItem", View},
-        {"RedrawItem", View, "",
-         [](LoadedWindow& w) {
-             auto& image = const_cast<QImage&>(w.child->surfaceImage());
-             image.setPixel(600, 400, qRgb(1, 2, 3)); // a stain that only a repaint removes
-         }},
+        // A stain that only a repaint removes.
+        {"RedrawItem", View, "", [](LoadedWindow& w) {
+             const_cast<QImage&>(w.child->surfaceImage()).setPixel(600, 400, qRgb(1, 2, 3)); }},
         {"ZoomResetItem", View, "", [](LoadedWindow& w) { run(w, "ZoomInItem"); }},
         {"ZoomInItem", View},
         {"ZoomOutItem", View},
@@ -185,12 +152,9 @@ const std::vector<Row>& rows() {
         {"CalendarItem", Box, "qel::TCalendrier"},
         {"CalculatorItem", Box, "qel::TPocket"},
         {"ClockItem", Box, "qel::THorloge"},
-        {"WindowCascadeItem", View, "",
-         [](LoadedWindow& w) { sub(w)->setGeometry(150, 120, 200, 150); }},
-        {"WindowTileItem", View, "",
-         [](LoadedWindow& w) { sub(w)->setGeometry(150, 120, 200, 150); }},
-        {"WindowArrangeItem", View, "",
-         [](LoadedWindow& w) {
+        {"WindowCascadeItem", View, "", moved},
+        {"WindowTileItem", View, "", moved},
+        {"WindowArrangeItem", View, "", [](LoadedWindow& w) {
              sub(w)->showMinimized();
              QCoreApplication::processEvents();
              sub(w)->move(150, 20);
@@ -236,19 +200,18 @@ TEST(EveryCommand, DoesWhatItsRowSays) {
         QCoreApplication::processEvents();
         const State before = stateOf(*w);
         w->told.clear();
-        unsigned seen = 0;
         QStringList opened;
         {
-            BoxCatcher boxes(&w->frame);
+            std::string unheard; // what a screen reader would stumble on in the boxes
+            BoxCatcher boxes(&w->frame, [&](QWidget* b) { unheard += marksIn(b) + unnamedIn(b); });
             QAction* action = w->frame.action(QString::fromLatin1(r.action));
             EXPECT_TRUE(action->isEnabled());
             action->trigger();
             QCoreApplication::processEvents();
             opened = boxes.opened;
-            EXPECT_EQ(boxes.unheard, "") << "marks or unnamed controls";
+            EXPECT_EQ(unheard, "") << "marks or unnamed controls";
         }
-        const State after = stateOf(*w);
-        seen = effectsBetween(before, after);
+        unsigned seen = effectsBetween(before, stateOf(*w));
         if (!opened.isEmpty()) seen |= Box;
         if (!w->told.isEmpty()) seen |= Message;
         EXPECT_EQ(seen & r.expected, r.expected)

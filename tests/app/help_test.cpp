@@ -2,7 +2,7 @@
 #include "app/helpengine.h"
 #include "dialogs/helpviewer.h"
 #include "app/splash.h"
-#include "platform/messages.h"
+#include "support/boxes.h"
 #include "qelversion.h"
 
 #include <QApplication>
@@ -15,23 +15,14 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextBrowser>
-#include <QTimer>
 #include <gtest/gtest.h>
 
 namespace {
 
 using qel::HelpEngine;
+using qel::testing::MessageLog;
 
 const QString kShippedHelp = QStringLiteral(QEL_TEST_DATA "/../../resources/help/QelDraw.hlp");
-
-// Records every message box instead of showing it.
-struct MessageLog {
-    QStringList texts;
-    qel::ScopedMessageHook hook{[this](const qel::Message& m) {
-        texts << m.text;
-        return qel::MessageResult::Ok;
-    }};
-};
 
 struct HelpFolder {
     QTemporaryDir dir;
@@ -181,20 +172,9 @@ TEST(HelpViewer, LinksAndHistory) {
     EXPECT_EQ(viewer->currentContext(), 1);
 }
 
-TEST(HelpViewer, ControlsCarryTheirCaptionsAsAccessibleNames) {
-    qel::HelpViewer viewer;
-    QStringList names;
-    for (QWidget* widget : viewer.findChildren<QWidget*>())
-        if (!widget->accessibleName().isEmpty()) names << widget->accessibleName();
-    for (const char* expected : {"Sommaire", "Précédent", "Suivant", "Fermer", "Mot clé",
-                                 "Mots clés", "Rubriques trouvées", "Rubrique d'aide"})
-        EXPECT_TRUE(names.contains(QString::fromUtf8(expected))) << expected;
-}
-
 TEST(AboutBox, ShowsNameAndVersionAndClosesOnOk) {
-    QTimer::singleShot(0, [] {
-        auto* box = qobject_cast<qel::AboutBox*>(QApplication::activeModalWidget());
-        ASSERT_NE(box, nullptr);
+    bool closed = false;
+    qel::testing::whenShown<qel::AboutBox>([&](qel::AboutBox* box) {
         EXPECT_EQ(box->windowTitle(), "A propos de Qel Draw");
         QStringList texts;
         for (QLabel* label : box->findChildren<QLabel*>())
@@ -202,11 +182,11 @@ TEST(AboutBox, ShowsNameAndVersionAndClosesOnOk) {
         EXPECT_TRUE(texts.contains("Qel Draw"));
         EXPECT_TRUE(texts.contains("Version " QEL_VERSION));
         for (QPushButton* button : box->findChildren<QPushButton*>())
-            if (button->text() == "OK") return button->click();
-        box->reject();
-        ADD_FAILURE() << "no OK button";
+            if (button->text() == "OK") closed = true, button->click();
+        if (!closed) box->reject();
     });
     qel::showAboutBox(nullptr);
+    EXPECT_TRUE(closed) << "no OK button";
 }
 
 TEST(Splash, ShowsADrawnPicture) {

@@ -2,8 +2,6 @@
 
 #include "support/drawingwindow.h"
 
-#include "platform/messages.h"
-
 namespace {
 
 using namespace qel;
@@ -29,81 +27,45 @@ TEST(SelectionWindow, ClicksPickTheFrontmostAndEmptyClicksDeselect) {
     EXPECT_EQ(w.line(1)[0], u' ');
     QTest::mouseClick(w.surface, Qt::LeftButton, Qt::ControlModifier, {60, 60});
     EXPECT_EQ(w.line(1)[0], u'*') << "Ctrl adds";
-    w.click({101, 40});
+    QTest::keyClick(w.surface, Qt::Key_Escape);
     EXPECT_EQ(w.line(0)[0], u' ');
+    EXPECT_EQ(w.line(1)[0], u' ') << "Escape deselects";
+    w.click({60, 60});
+    w.click({101, 40});
     EXPECT_EQ(w.line(1)[0], u' ');
     EXPECT_FALSE(w.child->drawing().isModified()) << "selecting is no change";
 }
 
-struct DragCase {
-    const char* what;
-    QString line;
-    QPoint from, to;
-    QString after;
-    bool arrow = false; // the style field carries an arrowhead code
-};
-
+// A press inside the selection moves it, on a handle resizes it; the page's edges stop both.
 TEST(SelectionWindow, DragsMoveAndResizeTheSelection) {
-    const DragCase cases[] = {
-        {"move", "*0RECT 0640320C8064", {150, 75}, {160, 80}, "*0RECT 06E0370D2069"},
-        {"handle 4", "*0RECT 0640320C8064", {200, 100}, {220, 130}, "*0RECT 0640320DC082"},
-        {"handle 6 past the left edge",
-         "*0RECT 0640320C8064",
-         {200, 75},
-         {80, 75},
-         "*0RECT 064032050064"},
-        {"the arrowhead stays",
-         "*0LINE 0640320C8064",
-         {150, 75},
-         {160, 80},
-         "*0LINE 06E0370D2069",
-         true},
-        {"points follow",
-         "*0POLYG 064032096050064050",
-         {120, 60},
-         {130, 70},
-         "*0POLYG 06E03C0A005A06E05A"},
-        {"at the right edge it stays",
-         "*0RECT FA000AFFA028",
-         {4050, 30},
-         {4060, 30},
-         "*0RECT FA000AFFA028"},
+    const QString arrow = QStringLiteral("\t>2") + S.mid(1); // the style carries an arrowhead
+    const struct {
+        QString line;
+        QPoint from, to;
+        QString after;
+    } cases[] = {
+        {"*0RECT 0640320C8064" + S, {150, 75}, {160, 80}, "*0RECT 06E0370D2069" + S},
+        {"*0RECT 0640320C8064" + S, {200, 100}, {220, 130}, "*0RECT 0640320DC082" + S},
+        {"*0RECT 0640320C8064" + S, {200, 75}, {80, 75}, "*0RECT 064032050064" + S},
+        {"*0LINE 0640320C8064" + arrow, {150, 75}, {160, 80}, "*0LINE 06E0370D2069" + arrow},
+        {"*0POLYG 064032096050064050" + S, {120, 60}, {130, 70}, "*0POLYG 06E03C0A005A06E05A" + S},
+        {"*0RECT FA000AFFA028" + S, {4050, 30}, {4060, 30}, "*0RECT FA000AFFA028" + S},
     };
-    for (const DragCase& c : cases) {
-        const QString tail = c.arrow ? QStringLiteral("\t>2") + S.mid(1) : S;
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.line.toStdString());
         Selecting w({}, QSize(4095, 200));
-        w.child->drawing().apply([&](QStringList& lines) { lines << c.line + tail; });
+        w.child->drawing().apply([&](QStringList& lines) { lines << c.line; });
         w.drag(c.from, c.to, {}, 1);
-        const QString expected = c.after + tail;
-        EXPECT_EQ(w.line(0), expected) << c.what;
+        EXPECT_EQ(w.line(0), c.after);
     }
 }
 
-TEST(SelectionWindow, OneUndoPutsADraggedShapeBack) {
-    DrawingWindow w;
-    w.pickTool(Tool::Rect);
-    w.drag({20, 20}, {80, 60});
-    const QString drawn = w.shapes().first();
-    w.pickTool(Tool::Pointer);
-    w.click({50, 40});
-    w.drag({50, 40}, {70, 50}, {}, 20);
-    EXPECT_NE(w.shapes().first().mid(1), drawn.mid(1));
-    w.frame.action(QStringLiteral("EditUndoItem"))->trigger();
-    ASSERT_EQ(w.shapes().size(), 1) << "the rectangle is back, not gone";
-    EXPECT_EQ(w.shapes().first().mid(1), drawn.mid(1));
-}
-
 TEST(SelectionWindow, AnUnreadableLineIsSkippedWithoutAMessage) {
-    int messages = 0;
-    ScopedMessageHook hook([&](const Message&) {
-        ++messages;
-        return MessageResult::Ok;
-    });
     Selecting w({" 0RECT 0Z0010064064", " 0RECT 000000010010"});
     w.click({5, 5});
     EXPECT_EQ(w.line(1)[0], u'*');
     w.click({30, 30});
-    EXPECT_EQ(messages, 0);
+    EXPECT_TRUE(w.told.isEmpty());
 }
 
 TEST(SelectionWindow, TheCursorShowsWhatAPressWouldDo) {

@@ -4,13 +4,12 @@
 #include "app/mdichild.h"
 #include "document/drawing.h"
 #include "platform/filechooser.h"
+#include "support/boxes.h"
 
-#include <QApplication>
 #include <QDir>
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QTemporaryDir>
-#include <QTimer>
 #include <gtest/gtest.h>
 
 using namespace qel;
@@ -25,13 +24,12 @@ struct Seen {
 // Runs the real dialog for request and reads its folder and name field while it is up.
 Seen shownBy(const FileRequest& request) {
     Seen seen;
-    QTimer::singleShot(0, [&] {
-        auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+    qel::testing::BoxCatcher boxes(nullptr, [&](QWidget* box) {
+        auto* dialog = qobject_cast<QFileDialog*>(box);
         if (!dialog) return;
         seen.folder = dialog->directory().absolutePath();
         if (auto* field = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit")))
             seen.name = field->text();
-        dialog->reject();
     });
     chooseFile(request);
     return seen;

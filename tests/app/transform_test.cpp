@@ -1,17 +1,12 @@
-// Transforms and zoom through the frame's menus.
+// Zoom and the size box; the transforms themselves are walked in the history's test.
 
 #include "support/drawingwindow.h"
 
 #include "dialogs/transformdialogs.h"
 #include "platform/filechooser.h"
-#include "platform/messages.h"
-#include "platform/modalhook.h"
 
-#include <QCheckBox>
 #include <QFile>
 #include <QLabel>
-#include <QPushButton>
-#include <QRadioButton>
 #include <QSpinBox>
 #include <QTemporaryDir>
 
@@ -19,8 +14,6 @@ namespace {
 
 using namespace qel;
 using namespace qel::testing;
-
-const QString S = QStringLiteral("\t100FFFFFF00100000000000000000C0Arial");
 
 TEST(TransformWindow, SavingWhileZoomedWritesTheTrueSize) {
     DrawingWindow w;
@@ -53,26 +46,6 @@ TEST(TransformWindow, TheSizeDialogKeepsProportionsUnlessThereAreNone) {
     flat.SpinEdit1->setValue(300);
     flat.SpinEdit1Exit();
     EXPECT_EQ(flat.SpinEdit2->value(), 0);
-}
-
-TEST(TransformWindow, RotationAndPositionThroughTheirDialogs) {
-    DrawingWindow w;
-    w.child->drawing().load({"2801E0", " 0BLANK", "*0ARCL 010050050070" + S}, QSize(640, 480));
-    ScopedModalHook<TRot> half([](TRot& d) {
-        d.RadioButton3->setChecked(true);
-        d.Button2->click();
-    });
-    w.frame.action(QStringLiteral("Rotation1"))->trigger();
-    EXPECT_EQ(w.shapes().first(), "*0ARCH 010050050070" + S);
-    ScopedModalHook<TPosit> place([](TPosit& d) {
-        d.SpinEdit1->setValue(100);
-        d.SpinEdit2->setValue(100);
-        d.Button2->click();
-    });
-    w.frame.action(QStringLiteral("PositionItem"))->trigger();
-    EXPECT_EQ(w.shapes().first(), "*0ARCH 0640640A4084" + S);
-    w.frame.action(QStringLiteral("EditUndoItem"))->trigger();
-    EXPECT_EQ(w.shapes().first(), "*0ARCH 010050050070" + S);
 }
 
 } // namespace
