@@ -10,17 +10,12 @@
 #include "dialogs/recoverydialog.h"
 #include "dialogs/textinput.h"
 #include "platform/filechooser.h"
-#include "platform/messages.h"
 #include "platform/mnemonic.h"
 
 #include "app/accessible.h"
 #include "support/boxes.h"
 
-#include <QAccessible>
-#include <QApplication>
-#include <QDialog>
 #include <QMenu>
-#include <functional>
 #include <gtest/gtest.h>
 #include <memory>
 
@@ -78,18 +73,11 @@ TEST(Accessibility, FrameMenusAndButtonsAreSpokenWithoutMarks) {
     EXPECT_EQ(item->text(QAccessible::Name).toStdString(), "Arrière plan");
 }
 
-// Every name in the tree under iface.
-void collectNames(QAccessibleInterface* iface, QStringList& names, int depth = 0) {
-    if (!iface || !iface->isValid() || depth > 40) return;
-    names << iface->text(QAccessible::Name);
-    for (int i = 0; i < iface->childCount(); ++i)
-        collectNames(iface->child(i), names, depth + 1);
-}
-
 TEST(Accessibility, StyleButtonsOfOneHintAreToldApartByName) {
     TMainForm frame;
     QStringList names;
-    collectNames(QAccessible::queryAccessibleInterface(frame.toolPalette()), names);
+    walk(QAccessible::queryAccessibleInterface(frame.toolPalette()),
+         [&](QAccessibleInterface* i) { names << i->text(QAccessible::Name); });
     for (const char* group : {"Style de trait : ", "Motif de remplissage : "}) {
         QStringList found = names.filter(QString::fromUtf8(group));
         const qsizetype count = found.size();

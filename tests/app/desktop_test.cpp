@@ -121,6 +121,8 @@ TEST_F(RecentFilesTest, AMissingFileLeavesTheListWithAMessage) {
     EXPECT_TRUE(RecentFiles().paths().isEmpty());
 }
 
+// Each picture lands where it falls, as the picture tool writes it; several dropped together
+// are one undo step, and one too large is refused.
 TEST(Drop, PicturesLandWhereTheyFallAsThePictureToolWritesThem) {
     QTemporaryDir dir;
     MessageLog log;
@@ -129,29 +131,21 @@ TEST(Drop, PicturesLandWhereTheyFallAsThePictureToolWritesThem) {
         const QString path = writePicture(dir, QString::fromLatin1(name), QSize(20, 10));
         ASSERT_TRUE(dropFiles(w.surface, QPoint(30, 40), {path})) << name;
         ASSERT_EQ(w.shapes().size(), 1) << name;
-        // At 30,40, 20 x 10 pixels.
-        EXPECT_TRUE(w.shapes()[0].startsWith(QStringLiteral(" 0BITMAP 01E02803203201400A")))
+        EXPECT_TRUE(w.shapes()[0].startsWith(" 0BITMAP 01E02803203201400A")) // 20 x 10 at 30,40
             << name << " " << w.shapes()[0].left(40).toStdString();
     }
     EXPECT_TRUE(log.texts.isEmpty()) << log.texts.join(u'\n').toStdString();
-}
 
-TEST(Drop, SeveralPicturesAreOneUndoAndTooLargeOnesAreRefused) {
-    QTemporaryDir dir;
     DrawingWindow w;
-    MessageLog log;
-    const QString big = writePicture(dir, QStringLiteral("grande.png"), QSize(200, 200));
-    EXPECT_TRUE(dropFiles(w.surface, QPoint(5, 5), {big}));
-    EXPECT_EQ(log.texts, QStringList{QStringLiteral("Image trop grande")});
-    EXPECT_TRUE(w.shapes().isEmpty());
-    EXPECT_FALSE(w.child->drawing().isModified());
-
-    const QString a = writePicture(dir, QStringLiteral("a.png"), QSize(12, 12));
-    const QString b = writePicture(dir, QStringLiteral("b.gif"), QSize(12, 12));
+    const QString a = writePicture(dir, "a.png", QSize(12, 12));
+    const QString b = writePicture(dir, "b.gif", QSize(12, 12));
     EXPECT_TRUE(dropFiles(w.surface, QPoint(5, 5), {a, b}));
     EXPECT_EQ(w.shapes().size(), 2);
     w.child->Annuler();
     EXPECT_TRUE(w.shapes().isEmpty());
+    EXPECT_TRUE(dropFiles(w.surface, QPoint(5, 5), {writePicture(dir, "big.png", {200, 200})}));
+    EXPECT_EQ(log.texts, QStringList{"Image trop grande"});
+    EXPECT_FALSE(w.child->drawing().isModified());
 }
 
 TEST(Drop, DrawingsDroppedAnywhereOpenAndOtherFilesAreNotTaken) {

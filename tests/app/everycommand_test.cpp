@@ -7,6 +7,7 @@
 #include "app/accessible.h"
 
 #include <QClipboard>
+#include <QDebug>
 #include <QDir>
 #include <QFile>
 #include <QMdiSubWindow>
@@ -30,36 +31,25 @@ enum Effect : unsigned {
 
 struct State {
     QStringList lines;
-    double zoom = 1;
-    bool grid = false, strip = false, frameShown = false;
-    qsizetype windows = 0;
-    QList<QRect> places;
-    QList<Qt::WindowStates> states;
-    QStringList clipboard;
-    QByteArray desktopClipboard;
+    QByteArray clipboard; // ours and the desktop's
+    QString view;         // zoom, grid, colour strip, the frame, the windows' places and states
     QImage surface;
 };
 
 State stateOf(LoadedWindow& w) {
     State s;
-    TMDIChild* child = w.frame.children().value(0);
-    if (child) {
+    QDebug(&s.view) << w.frame.colourStrip()->isVisible() << w.frame.isVisible();
+    if (TMDIChild* child = w.frame.children().value(0)) {
         s.lines = child->drawing().lines();
-        s.zoom = child->zoomFactor();
-        s.grid = child->gridShown();
+        QDebug(&s.view) << child->zoomFactor() << child->gridShown();
         s.surface = child->surfaceImage();
     }
-    s.strip = w.frame.colourStrip()->isVisible();
-    s.frameShown = w.frame.isVisible();
-    for (QMdiSubWindow* sub : w.frame.mdiArea()->subWindowList()) {
-        s.places << sub->geometry();
-        s.states << sub->windowState();
-    }
-    s.windows = s.places.size();
-    s.clipboard = w.frame.ShapeClipboard;
+    for (QMdiSubWindow* sub : w.frame.mdiArea()->subWindowList())
+        QDebug(&s.view) << sub->geometry() << sub->windowState();
+    s.clipboard = w.frame.ShapeClipboard.join(u'\n').toUtf8();
     if (const QMimeData* m = QGuiApplication::clipboard()->mimeData())
         for (const QString& f : m->formats())
-            s.desktopClipboard += f.toUtf8() + m->data(f);
+            s.clipboard += f.toUtf8() + m->data(f);
     return s;
 }
 
@@ -71,11 +61,8 @@ unsigned effectsBetween(const State& a, const State& b) {
             onlyMarks = a.lines[i].mid(1) == b.lines[i].mid(1);
         e |= onlyMarks ? Selection : Drawing;
     }
-    if (a.clipboard != b.clipboard || a.desktopClipboard != b.desktopClipboard) e |= Clipboard;
-    if (a.zoom != b.zoom || a.grid != b.grid || a.strip != b.strip ||
-        a.frameShown != b.frameShown || a.windows != b.windows || a.places != b.places ||
-        a.states != b.states || a.surface != b.surface)
-        e |= View;
+    if (a.clipboard != b.clipboard) e |= Clipboard;
+    if (a.view != b.view || a.surface != b.surface) e |= View;
     return e;
 }
 

@@ -1,3 +1,6 @@
+// The help: where its file is looked for, what is said when it cannot be read, its pages and
+// the viewer's search and links; the about box and the splash picture.
+
 #include "dialogs/aboutbox.h"
 #include "app/helpengine.h"
 #include "dialogs/helpviewer.h"
@@ -24,28 +27,20 @@ using qel::testing::MessageLog;
 
 const QString kShippedHelp = QStringLiteral(QEL_TEST_DATA "/../../resources/help/QelDraw.hlp");
 
+// A folder holding a help file: the shipped one unless told otherwise.
 struct HelpFolder {
     QTemporaryDir dir;
     QString path() const { return dir.filePath("QelDraw.hlp"); }
-    void write(const QByteArray& bytes) const {
-        QFile file(path());
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        file.write(bytes);
-    }
-    void copyShipped() const {
-        QFile shipped(kShippedHelp);
-        ASSERT_TRUE(shipped.open(QIODevice::ReadOnly));
-        write(shipped.readAll());
+    explicit HelpFolder(bool shipped = true) {
+        if (shipped) QFile::copy(kShippedHelp, path());
     }
 };
 
 TEST(HelpEngine, LooksInTheStartFolderThenBesideTheProgramThenInShare) {
-    const QStringList candidates = HelpEngine::candidatesFor("/un/dossier");
     const QDir program(QCoreApplication::applicationDirPath());
-    ASSERT_EQ(candidates.size(), 3);
-    EXPECT_EQ(candidates[0], "/un/dossier/QelDraw.hlp");
-    EXPECT_EQ(candidates[1], program.filePath("QelDraw.hlp"));
-    EXPECT_EQ(candidates[2], QDir::cleanPath(program.filePath("../share/qeldraw/QelDraw.hlp")));
+    EXPECT_EQ(HelpEngine::candidatesFor("/un/dossier"),
+              QStringList({"/un/dossier/QelDraw.hlp", program.filePath("QelDraw.hlp"),
+                           QDir::cleanPath(program.filePath("../share/qeldraw/QelDraw.hlp"))}));
 }
 
 TEST(HelpEngine, MissingFileIsReportedByNameAndPlaces) {
@@ -61,10 +56,11 @@ TEST(HelpEngine, MissingFileIsReportedByNameAndPlaces) {
 
 TEST(HelpEngine, UnreadableFileIsReportedWithTheReason) {
     MessageLog log;
-    HelpFolder folder;
-    folder.write("pas de l'aide");
-    HelpFolder fallback;
-    fallback.copyShipped();
+    HelpFolder folder(false), fallback;
+    QFile file(folder.path());
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("pas de l'aide");
+    file.close();
     HelpEngine engine({folder.path(), fallback.path()});
     EXPECT_FALSE(engine.helpOnHelp());
     ASSERT_EQ(log.texts.size(), 1);
@@ -73,11 +69,11 @@ TEST(HelpEngine, UnreadableFileIsReportedWithTheReason) {
         << log.texts[0].toStdString();
 
     // Mended on disk, the file is read again at the next command.
-    folder.copyShipped();
-    QFile mended(folder.path());
-    ASSERT_TRUE(mended.open(QIODevice::ReadWrite));
-    mended.setFileTime(QDateTime::currentDateTime().addSecs(5), QFileDevice::FileModificationTime);
-    mended.close();
+    file.remove();
+    QFile::copy(kShippedHelp, folder.path());
+    ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+    file.setFileTime(QDateTime::currentDateTime().addSecs(5), QFileDevice::FileModificationTime);
+    file.close();
     EXPECT_TRUE(engine.helpOnHelp());
     EXPECT_EQ(log.texts.size(), 1);
 }
@@ -85,15 +81,11 @@ TEST(HelpEngine, UnreadableFileIsReportedWithTheReason) {
 TEST(HelpEngine, EachCommandOpensItsPage) {
     MessageLog log;
     HelpFolder folder;
-    folder.copyShipped();
     HelpEngine engine(HelpEngine::candidatesFor(folder.dir.path()));
-    struct Case {
-        int command;
-        int context;
-        int shown;
+    const struct {
+        int command, context, shown;
         QString title;
-    };
-    const Case cases[] = {
+    } cases[] = {
         {HelpEngine::Contents, 0, 1, "Sommaire de l'aide"},
         {HelpEngine::HelpOnHelp, 0, 2, "Comment utiliser l'aide"},
         {HelpEngine::Context, 3, 3, "Menu Fichier"},
@@ -105,71 +97,56 @@ TEST(HelpEngine, EachCommandOpensItsPage) {
         {HelpEngine::Context, 9, 9, "Menu Fenêtre"},
         {HelpEngine::Context, 10, 10, "Menu ?"},
     };
-    for (const Case& c : cases) {
-        ASSERT_TRUE(engine.command(c.command, c.context)) << c.command << " " << c.context;
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.title.toStdString());
+        ASSERT_TRUE(engine.command(c.command, c.context));
         qel::HelpViewer* viewer = engine.viewer();
         ASSERT_NE(viewer, nullptr);
         EXPECT_TRUE(viewer->isVisible());
         EXPECT_EQ(viewer->windowTitle(), "Aide de Qel Draw");
         EXPECT_EQ(viewer->currentContext(), c.shown);
-        EXPECT_TRUE(viewer->browser()->toPlainText().startsWith(c.title))
-            << viewer->browser()->toPlainText().left(40).toStdString();
+        EXPECT_TRUE(viewer->browser()->toPlainText().startsWith(c.title));
     }
     EXPECT_EQ(engine.filePath(), folder.path());
     EXPECT_TRUE(log.texts.isEmpty());
-
     EXPECT_FALSE(engine.showContext(777));
-    ASSERT_EQ(log.texts.size(), 1);
-    EXPECT_EQ(log.texts[0],
-              "La rubrique d'aide n° 777 est absente du fichier « " + folder.path() + " ».");
+    EXPECT_EQ(log.texts, QStringList("La rubrique d'aide n° 777 est absente du fichier « " +
+                                     folder.path() + " »."));
 }
 
-TEST(HelpViewer, KeywordSearchLeadsToTheTopic) {
+TEST(HelpViewer, KeywordSearchLinksAndHistoryLeadToTheirTopics) {
     MessageLog log;
     HelpFolder folder;
-    folder.copyShipped();
     HelpEngine engine({folder.path()});
     ASSERT_TRUE(engine.command(HelpEngine::PartialKey, 0, QString()));
     qel::HelpViewer* viewer = engine.viewer();
     EXPECT_EQ(viewer->currentContext(), 1);
     EXPECT_EQ(viewer->keywordList()->count(), viewer->helpFile().keywords().size());
-
     QTest::keyClicks(viewer->searchField(), "zoom a");
     ASSERT_EQ(viewer->keywordList()->count(), 2);
     EXPECT_EQ(viewer->keywordList()->item(0)->text(), "Zoom arrière");
     EXPECT_EQ(viewer->topicList()->item(0)->text(), "Menu Affichage");
     QTest::keyClick(viewer->searchField(), Qt::Key_Return);
     EXPECT_EQ(viewer->currentContext(), 7);
-
     ASSERT_TRUE(engine.search("grou"));
     EXPECT_EQ(viewer->searchField()->text(), "grou");
     EXPECT_EQ(viewer->keywordList()->item(0)->text(), "Groupe");
-}
 
-TEST(HelpViewer, LinksAndHistory) {
-    MessageLog log;
-    HelpFolder folder;
-    folder.copyShipped();
-    HelpEngine engine({folder.path()});
+    // A link, then back, forward and the contents by the buttons' spoken names.
     ASSERT_TRUE(engine.showContents());
-    qel::HelpViewer* viewer = engine.viewer();
     viewer->browser()->setSource(QUrl("aide:11"));
     EXPECT_EQ(viewer->currentContext(), 11);
-    const QList<QPushButton*> buttons = viewer->findChildren<QPushButton*>();
-    const auto named = [&](const QString& name) {
-        for (QPushButton* b : buttons)
-            if (b->accessibleName() == name) return b;
-        return static_cast<QPushButton*>(nullptr);
+    const auto click = [&](const QString& name) {
+        for (QPushButton* b : viewer->findChildren<QPushButton*>())
+            if (b->accessibleName() == name && b->isEnabled()) return b->click(), true;
+        return false;
     };
-    QPushButton* back = named("Précédent");
-    ASSERT_NE(back, nullptr);
-    ASSERT_TRUE(back->isEnabled());
-    back->click();
-    EXPECT_EQ(viewer->currentContext(), 1);
-    named("Suivant")->click();
-    EXPECT_EQ(viewer->currentContext(), 11);
-    named("Sommaire")->click();
-    EXPECT_EQ(viewer->currentContext(), 1);
+    const std::pair<const char*, int> steps[] = {
+        {"Précédent", 1}, {"Suivant", 11}, {"Sommaire", 1}};
+    for (const auto& [button, shown] : steps) {
+        ASSERT_TRUE(click(QString::fromUtf8(button))) << button;
+        EXPECT_EQ(viewer->currentContext(), shown) << button;
+    }
 }
 
 TEST(AboutBox, ShowsNameAndVersionAndClosesOnOk) {

@@ -1,9 +1,12 @@
-// The frame and its drawing windows as a user meets them: new windows, closing, files.
+// The frame and its drawing windows as a user meets them: new windows, closing, files and where
+// the file dialogs start.
 
 #include "support/drawingwindow.h"
 #include "platform/filechooser.h"
 
 #include <QDir>
+#include <QFileDialog>
+#include <QLineEdit>
 #include <QFile>
 #include <QMdiSubWindow>
 #include <QScrollArea>
@@ -34,8 +37,9 @@ TEST(Frame, StartsWithEveryDocumentCommandDisabled) {
     EXPECT_TRUE(frame.action(QStringLiteral("WindowMinimizeItem"))->isEnabled());
 }
 
-TEST(Frame, NewWindowsAreNumberedFromTheOpenCount) {
+TEST(Frame, NewWindowsAreNumberedFromTheOpenCountAndMinimisedTogether) {
     TMainForm frame;
+    frame.show();
     TMDIChild* first = frame.FileNewItemClick();
     frame.FileNewItemClick();
     frame.FileNewItemClick();
@@ -46,18 +50,9 @@ TEST(Frame, NewWindowsAreNumberedFromTheOpenCount) {
     first->parentWidget()->close();
     QCoreApplication::processEvents();
     EXPECT_EQ(frame.FileNewItemClick()->caption(), QStringLiteral("Dessin3"));
-}
-
-TEST(DrawingWindow, NewDrawingIsHeaderAndBlankBackground) {
-    TMainForm frame;
-    TMDIChild* child = frame.FileNewItemClick();
-    const QSize page = child->drawing().page();
-    EXPECT_EQ(child->drawing().lines(),
-              QStringList({headerLine(page.width(), page.height()), " 0BLANK"}));
-    EXPECT_EQ(child->gridStep(), 8);
-    EXPECT_EQ(child->drawing().zoom(), 1.0);
-    EXPECT_FALSE(child->drawing().isModified());
-    EXPECT_FALSE(child->drawing().canUndo()) << "a repaint is not a change";
+    frame.action(QStringLiteral("WindowMinimizeItem"))->trigger();
+    for (QMdiSubWindow* sub : frame.mdiArea()->subWindowList())
+        EXPECT_TRUE(sub->isMinimized());
 }
 
 // Closing asks to save only a modified drawing; "Non" closes, "Annuler" or "Oui" with a
@@ -89,6 +84,25 @@ TEST(DrawingWindow, ClosingAsksOnlyForAModifiedDrawing) {
         EXPECT_EQ(frame.children().first()->drawing().lines().last(), kRect);
         EXPECT_TRUE(frame.children().first()->drawing().isModified());
     }
+}
+
+struct Seen {
+    QString folder;
+    QString name;
+};
+
+// Runs the real dialog for request and reads its folder and name field while it is up.
+Seen shownBy(const FileRequest& request) {
+    Seen seen;
+    qel::testing::BoxCatcher boxes(nullptr, [&](QWidget* box) {
+        auto* dialog = qobject_cast<QFileDialog*>(box);
+        if (!dialog) return;
+        seen.folder = dialog->directory().absolutePath();
+        if (auto* field = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit")))
+            seen.name = field->text();
+    });
+    chooseFile(request);
+    return seen;
 }
 
 class Files : public ::testing::Test {
@@ -188,16 +202,6 @@ TEST_F(Files, UnreadableFileOpensNoWindow) {
     EXPECT_TRUE(log.texts[0].contains(QStringLiteral("absent.drf")));
 }
 
-TEST(Frame, MinimiseAllMinimisesEveryDrawingWindow) {
-    TMainForm frame;
-    frame.show();
-    for (int i = 0; i < 3; ++i)
-        frame.FileNewItemClick();
-    frame.action(QStringLiteral("WindowMinimizeItem"))->trigger();
-    for (QMdiSubWindow* sub : frame.mdiArea()->subWindowList())
-        EXPECT_TRUE(sub->isMinimized());
-}
-
 TEST(DrawingWindow, APageWiderThanTheFrameGetsAHorizontalScrollBar) {
     TMainForm frame;
     frame.resize(800, 600);
@@ -208,6 +212,52 @@ TEST(DrawingWindow, APageWiderThanTheFrameGetsAHorizontalScrollBar) {
     auto* scroll = child->findChild<QScrollArea*>();
     EXPECT_EQ(scroll->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
     EXPECT_EQ(scroll->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
+}
+
+// The real dialog starts in the folder asked for, or the current one, with the name proposed.
+TEST(FileDialogs, StartInTheFolderWithTheProposedName) {
+    QTemporaryDir dir;
+    const QString folder = QDir(dir.path()).absolutePath();
+    const struct {
+        FileChooserMode mode;
+        QString folder, name, expectedFolder;
+    } cases[] = {{FileChooserMode::Open, folder, {}, folder},
+                 {FileChooserMode::Save, folder, "plan.drf", folder},
+                 {FileChooserMode::Save, {}, "Dessin1", QDir::currentPath()}};
+    for (const auto& c : cases) {
+        const Seen seen =
+            shownBy({nullptr, c.mode, "Titre", "Dessins (*.drf)|*.drf", c.folder, c.name});
+        EXPECT_EQ(seen.folder.toStdString(), c.expectedFolder.toStdString());
+        EXPECT_EQ(seen.name.toStdString(), c.name.toStdString());
+    }
+}
+
+// Open asks in the start folder; a drawing never saved is saved in the current folder under
+// its window's name, one saved in its own folder under its own name.
+TEST(FileDialogs, OpenStartsInStartDirAndSaveAsWhereTheDrawingIs) {
+    QTemporaryDir dir;
+    TMainForm frame;
+    frame.StartDir = dir.path();
+    std::vector<FileRequest> asked;
+    ScopedFileChooserHook record([&](const FileRequest& request) {
+        asked.push_back(request);
+        return request.mode == FileChooserMode::Save
+                   ? std::optional<FileChoice>(FileChoice{dir.filePath("plan.drf"), 0})
+                   : std::nullopt;
+    });
+    frame.FileOpenItemClick();
+    TMDIChild* child = frame.FileNewItemClick();
+    for (int i = 0; i < 2; ++i) {
+        child->drawing().markUnsaved();
+        child->Sauve(1);
+    }
+    ASSERT_EQ(asked.size(), 3u);
+    const std::pair<QString, QString> expected[] = {
+        {dir.path(), {}}, {{}, "Dessin1"}, {dir.path(), "plan.drf"}};
+    for (size_t i = 0; i < asked.size(); ++i) {
+        EXPECT_EQ(asked[i].folder, expected[i].first) << i;
+        EXPECT_EQ(asked[i].fileName, expected[i].second) << i;
+    }
 }
 
 } // namespace
