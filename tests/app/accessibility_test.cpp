@@ -16,37 +16,18 @@
 #include "support/boxes.h"
 
 #include <QMenu>
-#include <gtest/gtest.h>
 #include <memory>
 
 using namespace qel;
 using namespace qel::testing;
 
-namespace {
-
-// The marks heard in the modal box that open shows; the box is then closed.
-std::string marksInModal(const std::function<void()>& open) {
-    std::string found;
-    BoxCatcher boxes(nullptr, [&](QWidget* box) { found += marksIn(box); });
-    open();
-    EXPECT_EQ(boxes.opened.size(), 1);
-    return found;
-}
-
-} // namespace
-
 TEST(Mnemonics, CaptionsAsShownAndAsQtSpeaksThem) {
-    struct Case {
-        const char* caption;
-        const char* shown;
-        const char* firstOnly;
-    };
-    const Case cases[] = {
-        {"&A&rrière plan", "Arrière plan", "&Arrière plan"},
-        {"&Noir && &blanc", "Noir & blanc", "&Noir && blanc"},
-        {"Fin&", "Fin", "Fin&"},
-    };
-    for (const Case& c : cases) {
+    const struct {
+        const char *caption, *shown, *firstOnly;
+    } cases[] = {{"&A&rrière plan", "Arrière plan", "&Arrière plan"},
+                 {"&Noir && &blanc", "Noir & blanc", "&Noir && blanc"},
+                 {"Fin&", "Fin", "Fin&"}};
+    for (const auto& c : cases) {
         EXPECT_EQ(withoutMnemonics(QString::fromUtf8(c.caption)), QString::fromUtf8(c.shown));
         EXPECT_EQ(withFirstMnemonicOnly(QString::fromUtf8(c.caption)),
                   QString::fromUtf8(c.firstOnly));
@@ -104,17 +85,21 @@ TEST(Accessibility, DialogsAreSpokenWithoutMarks) {
         EXPECT_EQ(marksIn(dialog.get()), "") << name;
         EXPECT_EQ(unnamedIn(dialog.get()), "") << name;
     }
-    EXPECT_EQ(marksInModal([] { askYesNoCancel(nullptr, QStringLiteral("Enregistrer ?")); }), "");
-    EXPECT_EQ(marksInModal([] {
-                  chooseFile({nullptr,
-                              FileChooserMode::Save,
-                              "Enregistrer sous",
-                              "Fichier Qel Draw (*.drf)|*.drf",
-                              {},
-                              "Dessin1"});
-              }),
-              "");
-    EXPECT_EQ(marksInModal([] { chooseColour(nullptr, kBlack); }), "");
+    // The boxes Qt shows for us, heard while they are up.
+    const std::function<void()> modal[] = {
+        [] { askYesNoCancel(nullptr, "Enregistrer ?"); },
+        [] {
+            chooseFile({nullptr, FileChooserMode::Save, "Enregistrer sous",
+                        "Fichier Qel Draw (*.drf)|*.drf", {}, "Dessin1"});
+        },
+        [] { chooseColour(nullptr, kBlack); }};
+    for (const auto& open : modal) {
+        std::string heard;
+        BoxCatcher boxes(nullptr, [&](QWidget* box) { heard += marksIn(box); });
+        open();
+        EXPECT_EQ(boxes.opened.size(), 1);
+        EXPECT_EQ(heard, "");
+    }
 }
 
 TEST(Translation, QtTextsInFrenchOnlyWhileTheCatalogueIsInstalled) {

@@ -13,7 +13,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
-#include <QToolButton>
 
 namespace {
 
@@ -28,10 +27,6 @@ struct Change {
     std::function<void(LoadedWindow&)> make, check;
     int steps = 1; // the undo steps it takes
 };
-
-void press(LoadedWindow& w, Qt::Key key, Qt::KeyboardModifiers mods = {}) {
-    QTest::keyClick(w.surface, key, mods);
-}
 
 const Change kChanges[] = {
     {"three rectangles drawn", {},
@@ -48,11 +43,11 @@ const Change kChanges[] = {
     // changes nothing is no step.
     {"nudged with the arrow keys", {"*0RECT 001010064064"},
      [](LoadedWindow& w) {
-         press(w, Qt::Key_Right);
-         press(w, Qt::Key_Down, Qt::ShiftModifier);
+         QTest::keyClick(w.surface, Qt::Key_Right);
+         QTest::keyClick(w.surface, Qt::Key_Down, Qt::ShiftModifier);
          EXPECT_EQ(w.line(0), "*0RECT 00201806506C" + S);
          for (int i = 0; i < 3; ++i)
-             press(w, Qt::Key_Left);
+             QTest::keyClick(w.surface, Qt::Key_Left);
      },
      [](LoadedWindow& w) { EXPECT_TRUE(w.line(0).startsWith("*0RECT 000018")) << "0 is the edge"; },
      4},
@@ -103,17 +98,13 @@ const Change kChanges[] = {
                                        "????????????  (0,0,16,16)"}));
      },
      [](LoadedWindow& w) { EXPECT_TRUE(w.shapes()[0].startsWith(" 0LINEU")); }},
-    {"turned half round", {"*0ARCL 010050050070"},
+    // A half turn then a new place: two steps.
+    {"turned and placed", {"*0ARCL 010050050070"},
      [](LoadedWindow& w) {
-         ScopedModalHook<TRot> half([](TRot& d) {
-             d.RadioButton3->setChecked(true);
-             d.Button2->click();
-         });
+         ScopedModalHook<TRot> half(
+             [](TRot& d) { d.RadioButton3->setChecked(true), d.Button2->click(); });
          w.run("Rotation1");
-     },
-     [](LoadedWindow& w) { EXPECT_EQ(w.line(0), "*0ARCH 010050050070" + S); }},
-    {"placed", {"*0ARCL 010050050070"},
-     [](LoadedWindow& w) {
+         EXPECT_EQ(w.line(0), "*0ARCH 010050050070" + S);
          ScopedModalHook<TPosit> place([](TPosit& d) {
              d.SpinEdit1->setValue(100);
              d.SpinEdit2->setValue(100);
@@ -121,7 +112,7 @@ const Change kChanges[] = {
          });
          w.run("PositionItem");
      },
-     [](LoadedWindow& w) { EXPECT_EQ(w.line(0), "*0ARCL 0640640A4084" + S); }},
+     [](LoadedWindow& w) { EXPECT_EQ(w.line(0), "*0ARCH 0640640A4084" + S); }, 2},
 };
 
 // Undo gives back the drawing as loaded, no longer modified, and its picture; redo the drawing

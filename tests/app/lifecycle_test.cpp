@@ -17,15 +17,13 @@ using namespace qel::testing;
 
 namespace {
 
-QByteArray readAll(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
 const QString kRect = QStringLiteral(" 0RECT 0100200C8064\t100FFFFFF00100000000000000000C0Arial");
 
-TEST(Frame, StartsWithEveryDocumentCommandDisabled) {
+// Until a drawing is open its commands and the palette wait; the colour strip does not. New
+// windows are numbered from the count of those open, and minimised all together.
+TEST(Frame, WaitsForADrawingAndNumbersNewWindows) {
     TMainForm frame;
+    frame.show();
     EXPECT_EQ(frame.windowTitle(), QStringLiteral("Qel Draw"));
     for (const char* name : {"FileCloseItem", "FileSaveItem", "EditUndoItem", "RedrawItem",
                              "WindowMinimizeItem", "ZoomInItem"})
@@ -33,14 +31,15 @@ TEST(Frame, StartsWithEveryDocumentCommandDisabled) {
     for (const char* name : {"FileNewItem", "FileOpenItem", "FileExitItem", "ColourStripItem",
                              "CalculatorItem", "HelpAboutItem"})
         EXPECT_TRUE(frame.action(QString::fromLatin1(name))->isEnabled()) << name;
-    frame.FileNewItemClick();
-    EXPECT_TRUE(frame.action(QStringLiteral("WindowMinimizeItem"))->isEnabled());
-}
+    EXPECT_EQ(frame.toolPalette()->tool(), Tool::Pointer);
+    for (QWidget* w : frame.toolPalette()->documentControls())
+        EXPECT_FALSE(w->isEnabled()) << w->objectName().toStdString();
+    EXPECT_TRUE(frame.colourStrip()->swatch(0)->isEnabled());
 
-TEST(Frame, NewWindowsAreNumberedFromTheOpenCountAndMinimisedTogether) {
-    TMainForm frame;
-    frame.show();
     TMDIChild* first = frame.FileNewItemClick();
+    EXPECT_TRUE(frame.action(QStringLiteral("WindowMinimizeItem"))->isEnabled());
+    for (QWidget* w : frame.toolPalette()->documentControls())
+        EXPECT_TRUE(w->isEnabled()) << w->objectName().toStdString();
     frame.FileNewItemClick();
     frame.FileNewItemClick();
     QStringList captions;
@@ -53,6 +52,7 @@ TEST(Frame, NewWindowsAreNumberedFromTheOpenCountAndMinimisedTogether) {
     frame.action(QStringLiteral("WindowMinimizeItem"))->trigger();
     for (QMdiSubWindow* sub : frame.mdiArea()->subWindowList())
         EXPECT_TRUE(sub->isMinimized());
+    DrawingWindow::closeAll(frame);
 }
 
 // Closing asks to save only a modified drawing; "Non" closes, "Annuler" or "Oui" with a
@@ -86,20 +86,16 @@ TEST(DrawingWindow, ClosingAsksOnlyForAModifiedDrawing) {
     }
 }
 
-struct Seen {
-    QString folder;
-    QString name;
-};
 
 // Runs the real dialog for request and reads its folder and name field while it is up.
-Seen shownBy(const FileRequest& request) {
-    Seen seen;
+std::pair<QString, QString> shownBy(const FileRequest& request) {
+    std::pair<QString, QString> seen; // the folder and the name
     qel::testing::BoxCatcher boxes(nullptr, [&](QWidget* box) {
         auto* dialog = qobject_cast<QFileDialog*>(box);
         if (!dialog) return;
-        seen.folder = dialog->directory().absolutePath();
+        seen.first = dialog->directory().absolutePath();
         if (auto* field = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit")))
-            seen.name = field->text();
+            seen.second = field->text();
     });
     chooseFile(request);
     return seen;
@@ -139,36 +135,34 @@ TEST_F(Files, TheNameChoosesTheFormat) {
             return FileChoice{path(QString::fromLatin1(c.typed)), c.filter};
         });
         ASSERT_TRUE(child->Sauve(1));
-        EXPECT_TRUE(readAll(path(QString::fromLatin1(c.written))).startsWith(c.magic));
+        QFile written(path(QString::fromLatin1(c.written)));
+        ASSERT_TRUE(written.open(QIODevice::ReadOnly));
+        EXPECT_TRUE(written.readAll().startsWith(c.magic));
         EXPECT_FALSE(child->drawing().isModified());
         if (c.magic == native)
             EXPECT_EQ(child->caption(), QFileInfo(QString::fromLatin1(c.written)).fileName());
     }
 }
 
-TEST_F(Files, CancelledSaveWritesNothingAndStaysModified) {
-    TMDIChild* child = frame.FileNewItemClick();
-    child->drawing().markUnsaved();
-    ScopedFileChooserHook cancel([](const FileRequest&) { return std::nullopt; });
-    EXPECT_FALSE(child->Sauve(0));
-    EXPECT_TRUE(child->drawing().isModified());
-    EXPECT_TRUE(child->fileName().isEmpty());
+// A save that does not happen leaves the drawing modified under its window's name: cancelled,
+// or failed, when the user is told which file could not be written.
+TEST_F(Files, SaveNotDoneKeepsTheDrawingModified) {
+    for (const bool cancelled : {true, false}) {
+        TMDIChild* child = frame.FileNewItemClick();
+        child->drawing().markUnsaved();
+        if (!cancelled) child->setFileName(path("missing/folder.x/d.drf"));
+        ScopedFileChooserHook cancel([](const FileRequest&) { return std::nullopt; });
+        MessageLog log;
+        EXPECT_FALSE(child->Sauve(0));
+        EXPECT_TRUE(child->drawing().isModified());
+        EXPECT_EQ(child->caption(), cancelled ? "Dessin1" : "Dessin2");
+        EXPECT_EQ(child->fileName().isEmpty(), cancelled);
+        ASSERT_EQ(log.texts.size(), cancelled ? 0 : 1);
+        if (!cancelled) EXPECT_TRUE(log.texts[0].contains("d.drf"));
+    }
 }
 
-// The user is told which file could not be written; the window keeps its name and changes.
-TEST_F(Files, FailedWriteNamesTheFileAndKeepsCaptionAndModified) {
-    TMDIChild* child = frame.FileNewItemClick();
-    child->drawing().markUnsaved();
-    child->setFileName(path(QStringLiteral("missing/folder.x/d.drf")));
-    MessageLog log;
-    EXPECT_FALSE(child->Sauve(0));
-    ASSERT_EQ(log.texts.size(), 1);
-    EXPECT_TRUE(log.texts[0].contains(QStringLiteral("d.drf")));
-    EXPECT_TRUE(child->drawing().isModified());
-    EXPECT_EQ(child->caption(), QStringLiteral("Dessin1"));
-}
-
-TEST_F(Files, OpenReadsTheSizeAndDropsBadLines) {
+TEST_F(Files, OpenReadsTheSizeDropsBadLinesAndNamesAnUnreadableFile) {
     QFile f(path(QStringLiteral("in.drf")));
     ASSERT_TRUE(f.open(QIODevice::WriteOnly));
     f.write("0C8064\r\n 0BLANK\r\n 0RECT\r\n" + kRect.toLatin1() + "\r\n");
@@ -191,15 +185,13 @@ TEST_F(Files, OpenReadsTheSizeAndDropsBadLines) {
     ASSERT_TRUE(child);
     EXPECT_EQ(child->drawing().page(),
               QSize(TMDIChild::kNewPageWidth, TMDIChild::kNewPageHeight));
-}
 
-TEST_F(Files, UnreadableFileOpensNoWindow) {
+    // A file that cannot be read opens no window, and the user is told which.
     MessageLog log;
-    EXPECT_EQ(frame.openDrawing(path(QStringLiteral("absent.drf"))), nullptr);
-    QCoreApplication::processEvents();
-    EXPECT_TRUE(frame.children().isEmpty());
+    EXPECT_EQ(frame.openDrawing(path("absent.drf")), nullptr);
+    EXPECT_EQ(frame.children().size(), 2);
     ASSERT_EQ(log.texts.size(), 1);
-    EXPECT_TRUE(log.texts[0].contains(QStringLiteral("absent.drf")));
+    EXPECT_TRUE(log.texts[0].contains("absent.drf"));
 }
 
 TEST(DrawingWindow, APageWiderThanTheFrameGetsAHorizontalScrollBar) {
@@ -225,10 +217,10 @@ TEST(FileDialogs, StartInTheFolderWithTheProposedName) {
                  {FileChooserMode::Save, folder, "plan.drf", folder},
                  {FileChooserMode::Save, {}, "Dessin1", QDir::currentPath()}};
     for (const auto& c : cases) {
-        const Seen seen =
+        const auto [shownFolder, shownName] =
             shownBy({nullptr, c.mode, "Titre", "Dessins (*.drf)|*.drf", c.folder, c.name});
-        EXPECT_EQ(seen.folder.toStdString(), c.expectedFolder.toStdString());
-        EXPECT_EQ(seen.name.toStdString(), c.name.toStdString());
+        EXPECT_EQ(shownFolder.toStdString(), c.expectedFolder.toStdString());
+        EXPECT_EQ(shownName.toStdString(), c.name.toStdString());
     }
 }
 

@@ -96,8 +96,6 @@ TEST(MouseTools, FreehandKeepsEveryPointUpTo299) {
     EXPECT_EQ(body.mid(17, 6), "00A00A"); // the press point comes first
 }
 
-// ---- text ----
-
 struct TextAnswer {
     std::optional<QString> text;
     qel::TextInputHook previous = qel::setTextInputHook([this] { return text; });
@@ -167,8 +165,6 @@ TEST(MouseTools, RecordCarriesThePaletteStyle) {
     EXPECT_EQ(styleOf(w.shapes().value(2)).mid(30, 1), "0");
 }
 
-// ---- rubber band ----
-
 // The band is drawn over the page as it is, never by inverting it: its release leaves the
 // finished shape and no trace of any band, what a whole repaint paints. The first move of a
 // line erases a band of zero length at the press point, which must draw nothing.
@@ -205,8 +201,6 @@ TEST(MouseTools, RubberBandLeavesNoTrace) {
             << where.x() << "," << where.y() << " " << where.width() << "x" << where.height();
     }
 }
-
-// ---- high-density screen ----
 
 // Run by its own ctest entry on two screens, of 2 and 1 pixels per page pixel (skipped
 // elsewhere): the page is painted at the screen's pixels, while the mouse and the records stay in
@@ -249,8 +243,6 @@ TEST(HighDensityScreen, PagePaintedAtScreenPixelsShapesStoredInPagePixels) {
     EXPECT_EQ(w.shapes().size(), 2);
 }
 
-// ---- pictures ----
-
 TEST(MouseTools, PictureToolStoresASmallBitmapAndRefusesALargeOne) {
     QTemporaryDir dir;
     QImage small(4, 3, QImage::Format_RGB32);
@@ -289,8 +281,6 @@ TEST(MouseTools, PictureToolStoresASmallBitmapAndRefusesALargeOne) {
         if (c.body) EXPECT_EQ(bodyOf(w.shapes().value(0)), c.body);
     }
 }
-
-// ---- status bar ----
 
 TEST(MouseTools, StatusBarShowsPositionAndDrawingSize) {
     DrawingWindow w;

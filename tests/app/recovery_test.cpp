@@ -9,7 +9,6 @@
 #include "platform/filechooser.h"
 #include "platform/modalhook.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QListWidget>

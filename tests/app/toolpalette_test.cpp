@@ -3,30 +3,14 @@
 
 #include "support/drawingwindow.h"
 
-#include "app/colourpanel.h"
 #include "render/canvas.h"
 
-#include <QApplication>
 #include <QSpinBox>
 #include <QStatusTipEvent>
 
 namespace {
 
 using namespace qel::testing;
-
-TEST(ToolPalette, WaitsForADrawing) {
-    qel::TMainForm frame;
-    frame.show();
-    qel::ToolPalette& p = *frame.toolPalette();
-    EXPECT_EQ(p.tool(), Tool::Pointer);
-    for (QWidget* w : p.documentControls())
-        EXPECT_FALSE(w->isEnabled()) << w->objectName().toStdString();
-    EXPECT_TRUE(frame.colourStrip()->swatch(0)->isEnabled());
-    frame.FileNewItemClick();
-    for (QWidget* w : p.documentControls())
-        EXPECT_TRUE(w->isEnabled()) << w->objectName().toStdString();
-    DrawingWindow::closeAll(frame);
-}
 
 // Every tool of the table with a button, in table order; each click sets the tool of the
 // palette, the frame and the window, and its hint reaches the status bar.
@@ -67,59 +51,50 @@ TEST(ToolPalette, PenWidthReachesTheDrawingAndFollowsTheToolChange) {
     EXPECT_EQ(w.palette().penWidth(), 3);
 }
 
-TEST(ToolPalette, SwatchesLeftSetPenRightSetFillAndBothReachTheDrawing) {
-    const qel::Colour grey = qel::rgbColour(127, 127, 127), black = qel::kBlack,
-                      white = qel::kWhite;
+// A swatch sets the pen (left button) or the fill (right); a panel's colour box offers the
+// panel's colour and its answer sets that panel. Both colours reach the window.
+TEST(ToolPalette, SwatchesAndColourBoxesSetPenAndFill) {
+    using qel::rgbColour;
+    const qel::Colour grey = rgbColour(127, 127, 127), green = rgbColour(0, 200, 0),
+                      black = qel::kBlack, white = qel::kWhite;
+    constexpr int kPenBox = -1, kFillBox = -2;
     const struct {
         int swatch;
         Qt::MouseButton button;
+        std::optional<qel::Colour> chosen; // the box's answer
         qel::Colour pen, fill;
-    } cases[] = {{13, Qt::LeftButton, grey, white},
-                 {13, Qt::RightButton, black, grey},
-                 {2, Qt::LeftButton, qel::rgbColour(255, 0, 0), white},
-                 {18, Qt::RightButton, black, qel::rgbColour(0, 0, 255)},
-                 {26, Qt::LeftButton, white, white},
-                 {0, Qt::RightButton, black, black}};
+    } cases[] = {{13, Qt::LeftButton, {}, grey, white},
+                 {13, Qt::RightButton, {}, black, grey},
+                 {2, Qt::LeftButton, {}, rgbColour(255, 0, 0), white},
+                 {18, Qt::RightButton, {}, black, rgbColour(0, 0, 255)},
+                 {26, Qt::LeftButton, {}, white, white},
+                 {0, Qt::RightButton, {}, black, black},
+                 {kPenBox, Qt::LeftButton, std::nullopt, black, white},
+                 {kFillBox, Qt::LeftButton, std::nullopt, black, white},
+                 {kPenBox, Qt::LeftButton, green, green, white},
+                 {kFillBox, Qt::LeftButton, green, black, green}};
     for (const auto& c : cases) {
-        SCOPED_TRACE(c.swatch);
-        DrawingWindow w;
-        QTest::mouseClick(w.frame.colourStrip()->swatch(c.swatch), c.button);
-        EXPECT_EQ(w.palette().penColour(), c.pen);
-        EXPECT_EQ(w.palette().fillColour(), c.fill);
-        EXPECT_EQ(w.child->style().pen.colour, c.pen);
-        EXPECT_EQ(w.child->style().brush.colour, c.fill);
-    }
-}
-
-// The colour box offers the panel's colour; its answer sets the panel, and both colours are
-// applied to the window again.
-TEST(ToolPalette, ColourDialogAnswerSetsThePanel) {
-    const qel::Colour green = qel::rgbColour(0, 200, 0), black = qel::kBlack, white = qel::kWhite;
-    const struct {
-        bool pen; // which panel is clicked
-        std::optional<qel::Colour> chosen;
-        qel::Colour pen_after, fill_after;
-    } cases[] = {{true, std::nullopt, black, white},
-                 {false, std::nullopt, black, white},
-                 {true, green, green, white},
-                 {false, green, black, green}};
-    for (const auto& c : cases) {
-        SCOPED_TRACE(::testing::Message() << c.pen << " " << c.chosen.has_value());
+        SCOPED_TRACE(::testing::Message() << c.swatch << " " << c.chosen.has_value());
         DrawingWindow w;
         std::optional<qel::Colour> offered;
         qel::ScopedColourChooserHook hook([&](qel::Colour initial) {
             offered = initial;
             return c.chosen;
         });
-        w.child->SetColors(qel::rgbColour(1, 2, 3), qel::rgbColour(4, 5, 6));
-        QTest::mouseClick(c.pen ? w.palette().ForeColor : w.palette().Backcolor, Qt::LeftButton);
-        EXPECT_EQ(offered, c.pen ? black : white);
-        EXPECT_EQ(w.palette().penColour(), c.pen_after);
-        EXPECT_EQ(w.palette().fillColour(), c.fill_after);
-        EXPECT_EQ(w.palette().ForeColor->colour(), c.pen_after);
-        EXPECT_EQ(w.palette().Backcolor->colour(), c.fill_after);
-        EXPECT_EQ(w.child->style().pen.colour, c.pen_after);
-        EXPECT_EQ(w.child->style().brush.colour, c.fill_after);
+        QWidget* clicked = w.frame.colourStrip()->swatch(c.swatch);
+        if (c.swatch < 0) {
+            // Other colours in the window, so that applying both again shows.
+            w.child->SetColors(rgbColour(1, 2, 3), rgbColour(4, 5, 6));
+            clicked = c.swatch == kPenBox ? w.palette().ForeColor : w.palette().Backcolor;
+        }
+        QTest::mouseClick(clicked, c.button);
+        if (c.swatch < 0) EXPECT_EQ(offered, c.swatch == kPenBox ? black : white);
+        EXPECT_EQ(w.palette().penColour(), c.pen);
+        EXPECT_EQ(w.palette().fillColour(), c.fill);
+        EXPECT_EQ(w.palette().ForeColor->colour(), c.pen);
+        EXPECT_EQ(w.palette().Backcolor->colour(), c.fill);
+        EXPECT_EQ(w.child->style().pen.colour, c.pen);
+        EXPECT_EQ(w.child->style().brush.colour, c.fill);
     }
 }
 
