@@ -1,4 +1,5 @@
-// Selecting, moving and resizing with the mouse in a drawing window.
+// Selecting, moving and resizing with the mouse in a drawing window, whose tool is the pointer
+// when it opens.
 
 #include "support/drawingwindow.h"
 
@@ -9,12 +10,9 @@ using namespace qel::testing;
 
 const QString& S = kStyle;
 
-// A new window has the pointer tool chosen.
-using Selecting = LoadedWindow;
-
 // Frames show around what is selected and go with the selection, which is no change.
 TEST(SelectionWindow, ClicksPickTheFrontmostAndEmptyClicksDeselect) {
-    Selecting w({" 0RECT 010010064064", " 0RECT 032032096096"});
+    LoadedWindow w({" 0RECT 010010064064", " 0RECT 032032096096"});
     const auto marks = [&] { return QString(w.line(0)[0]) + w.line(1)[0]; };
     const QImage plain = w.child->surfaceImage().copy();
     w.click({60, 60});
@@ -50,7 +48,7 @@ TEST(SelectionWindow, DragsMoveAndResizeTheSelection) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.line.toStdString());
-        Selecting w({}, QSize(4095, 200));
+        LoadedWindow w({}, QSize(4095, 200));
         w.child->drawing().apply([&](QStringList& lines) { lines << c.line; });
         w.drag(c.from, c.to, {}, 1);
         EXPECT_EQ(w.line(0), c.after);
@@ -58,7 +56,7 @@ TEST(SelectionWindow, DragsMoveAndResizeTheSelection) {
 }
 
 TEST(SelectionWindow, AnUnreadableLineIsSkippedWithoutAMessage) {
-    Selecting w({" 0RECT 0Z0010064064", " 0RECT 000000010010"});
+    LoadedWindow w({" 0RECT 0Z0010064064", " 0RECT 000000010010"});
     w.click({5, 5});
     EXPECT_EQ(w.line(1)[0], u'*');
     w.click({30, 30});
@@ -66,7 +64,7 @@ TEST(SelectionWindow, AnUnreadableLineIsSkippedWithoutAMessage) {
 }
 
 TEST(SelectionWindow, TheCursorShowsWhatAPressWouldDo) {
-    Selecting w({"*0RECT 0640320C8064"});
+    LoadedWindow w({"*0RECT 0640320C8064"});
     const struct {
         QPoint at;
         Qt::CursorShape shape;
