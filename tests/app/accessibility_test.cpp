@@ -10,61 +10,24 @@
 #include "dialogs/recoverydialog.h"
 #include "dialogs/textinput.h"
 #include "platform/filechooser.h"
-#include "platform/messages.h"
 #include "platform/mnemonic.h"
 
 #include "app/accessible.h"
+#include "support/boxes.h"
 
-#include <QAccessible>
-#include <QApplication>
-#include <QCoreApplication>
-#include <QDialog>
 #include <QMenu>
-#include <QTimer>
-#include <QTranslator>
-#include <algorithm>
-#include <functional>
-#include <gtest/gtest.h>
 #include <memory>
 
 using namespace qel;
 using namespace qel::testing;
 
-namespace {
-
-// Runs open, which shows a modal box, and walks the box while it is up, then closes it.
-std::string marksInModal(const std::function<void()>& open) {
-    std::string found;
-    bool seen = false;
-    QTimer::singleShot(0, [&] {
-        QWidget* box = QApplication::activeModalWidget();
-        if (!box) return;
-        seen = true;
-        found = marksIn(box);
-        if (auto* dialog = qobject_cast<QDialog*>(box))
-            dialog->reject();
-        else
-            box->close();
-    });
-    open();
-    EXPECT_TRUE(seen);
-    return found;
-}
-
-} // namespace
-
 TEST(Mnemonics, CaptionsAsShownAndAsQtSpeaksThem) {
-    struct Case {
-        const char* caption;
-        const char* shown;
-        const char* firstOnly;
-    };
-    const Case cases[] = {
-        {"&A&rrière plan", "Arrière plan", "&Arrière plan"},
-        {"&Noir && &blanc", "Noir & blanc", "&Noir && blanc"},
-        {"Fin&", "Fin", "Fin&"},
-    };
-    for (const Case& c : cases) {
+    const struct {
+        const char *caption, *shown, *firstOnly;
+    } cases[] = {{"&A&rrière plan", "Arrière plan", "&Arrière plan"},
+                 {"&Noir && &blanc", "Noir & blanc", "&Noir && blanc"},
+                 {"Fin&", "Fin", "Fin&"}};
+    for (const auto& c : cases) {
         EXPECT_EQ(withoutMnemonics(QString::fromUtf8(c.caption)), QString::fromUtf8(c.shown));
         EXPECT_EQ(withFirstMnemonicOnly(QString::fromUtf8(c.caption)),
                   QString::fromUtf8(c.firstOnly));
@@ -91,18 +54,11 @@ TEST(Accessibility, FrameMenusAndButtonsAreSpokenWithoutMarks) {
     EXPECT_EQ(item->text(QAccessible::Name).toStdString(), "Arrière plan");
 }
 
-// Every name in the tree under iface.
-void collectNames(QAccessibleInterface* iface, QStringList& names, int depth = 0) {
-    if (!iface || !iface->isValid() || depth > 40) return;
-    names << iface->text(QAccessible::Name);
-    for (int i = 0; i < iface->childCount(); ++i)
-        collectNames(iface->child(i), names, depth + 1);
-}
-
 TEST(Accessibility, StyleButtonsOfOneHintAreToldApartByName) {
     TMainForm frame;
     QStringList names;
-    collectNames(QAccessible::queryAccessibleInterface(frame.toolPalette()), names);
+    walk(QAccessible::queryAccessibleInterface(frame.toolPalette()),
+         [&](QAccessibleInterface* i) { names << i->text(QAccessible::Name); });
     for (const char* group : {"Style de trait : ", "Motif de remplissage : "}) {
         QStringList found = names.filter(QString::fromUtf8(group));
         const qsizetype count = found.size();
@@ -129,17 +85,24 @@ TEST(Accessibility, DialogsAreSpokenWithoutMarks) {
         EXPECT_EQ(marksIn(dialog.get()), "") << name;
         EXPECT_EQ(unnamedIn(dialog.get()), "") << name;
     }
-    EXPECT_EQ(marksInModal([] { askYesNoCancel(nullptr, QStringLiteral("Enregistrer ?")); }), "");
-    EXPECT_EQ(marksInModal([] {
-                  chooseFile({nullptr,
-                              FileChooserMode::Save,
-                              "Enregistrer sous",
-                              "Fichier Qel Draw (*.drf)|*.drf",
-                              {},
-                              "Dessin1"});
-              }),
-              "");
-    EXPECT_EQ(marksInModal([] { chooseColour(nullptr, kBlack); }), "");
+    // The boxes Qt shows for us, heard while they are up.
+    const std::function<void()> modal[] = {[] { askYesNoCancel(nullptr, "Enregistrer ?"); },
+                                           [] {
+                                               chooseFile({nullptr,
+                                                           FileChooserMode::Save,
+                                                           "Enregistrer sous",
+                                                           "Fichier Qel Draw (*.drf)|*.drf",
+                                                           {},
+                                                           "Dessin1"});
+                                           },
+                                           [] { chooseColour(nullptr, kBlack); }};
+    for (const auto& open : modal) {
+        std::string heard;
+        BoxCatcher boxes(nullptr, [&](QWidget* box) { heard += marksIn(box); });
+        open();
+        EXPECT_EQ(boxes.opened.size(), 1);
+        EXPECT_EQ(heard, "");
+    }
 }
 
 TEST(Translation, QtTextsInFrenchOnlyWhileTheCatalogueIsInstalled) {

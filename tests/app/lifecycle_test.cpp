@@ -1,44 +1,29 @@
-// The frame and its drawing windows as a user meets them: new windows, closing, undo, files.
+// The frame and its drawing windows as a user meets them: new windows, closing, files and where
+// the file dialogs start.
 
-#include "app/mainform.h"
-#include "app/mdichild.h"
-#include "document/drawing.h"
 #include "platform/filechooser.h"
-#include "platform/messages.h"
 #include "support/drawingwindow.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
-#include <QMdiArea>
+#include <QFileDialog>
+#include <QLineEdit>
 #include <QMdiSubWindow>
 #include <QScrollArea>
 #include <QTemporaryDir>
-#include <gtest/gtest.h>
 
 using namespace qel;
-using qel::testing::addLine;
+using namespace qel::testing;
 
 namespace {
 
-QByteArray readAll(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-void closeWindow(TMDIChild* child) {
-    child->parentWidget()->close();
-}
-
 const QString kRect = QStringLiteral(" 0RECT 0100200C8064\t100FFFFFF00100000000000000000C0Arial");
 
-struct Answers {
-    std::vector<QString> asked;
-    MessageResult answer = MessageResult::Cancel;
-};
-
-TEST(Frame, StartsWithEveryDocumentCommandDisabled) {
+// Until a drawing is open its commands and the palette wait; the colour strip does not. New
+// windows are numbered from the count of those open, and minimised all together.
+TEST(Frame, WaitsForADrawingAndNumbersNewWindows) {
     TMainForm frame;
+    frame.show();
     EXPECT_EQ(frame.windowTitle(), QStringLiteral("Qel Draw"));
     for (const char* name : {"FileCloseItem", "FileSaveItem", "EditUndoItem", "RedrawItem",
                              "WindowMinimizeItem", "ZoomInItem"})
@@ -46,110 +31,73 @@ TEST(Frame, StartsWithEveryDocumentCommandDisabled) {
     for (const char* name : {"FileNewItem", "FileOpenItem", "FileExitItem", "ColourStripItem",
                              "CalculatorItem", "HelpAboutItem"})
         EXPECT_TRUE(frame.action(QString::fromLatin1(name))->isEnabled()) << name;
-    frame.FileNewItemClick();
-    EXPECT_TRUE(frame.action(QStringLiteral("WindowMinimizeItem"))->isEnabled());
-}
+    EXPECT_EQ(frame.toolPalette()->tool(), Tool::Pointer);
+    for (QWidget* w : frame.toolPalette()->documentControls())
+        EXPECT_FALSE(w->isEnabled()) << w->objectName().toStdString();
+    EXPECT_TRUE(frame.colourStrip()->swatch(0)->isEnabled());
 
-TEST(Frame, NewWindowsAreNumberedFromTheOpenCount) {
-    TMainForm frame;
     TMDIChild* first = frame.FileNewItemClick();
+    EXPECT_TRUE(frame.action(QStringLiteral("WindowMinimizeItem"))->isEnabled());
+    for (QWidget* w : frame.toolPalette()->documentControls())
+        EXPECT_TRUE(w->isEnabled()) << w->objectName().toStdString();
     frame.FileNewItemClick();
     frame.FileNewItemClick();
     QStringList captions;
     for (TMDIChild* c : frame.children())
         captions << c->caption();
     EXPECT_EQ(captions, QStringList({"Dessin1", "Dessin2", "Dessin3"}));
-    closeWindow(first);
+    first->parentWidget()->close();
     QCoreApplication::processEvents();
     EXPECT_EQ(frame.FileNewItemClick()->caption(), QStringLiteral("Dessin3"));
+    frame.action(QStringLiteral("WindowMinimizeItem"))->trigger();
+    for (QMdiSubWindow* sub : frame.mdiArea()->subWindowList())
+        EXPECT_TRUE(sub->isMinimized());
+    DrawingWindow::closeAll(frame);
 }
 
-TEST(DrawingWindow, NewDrawingIsHeaderAndBlankBackground) {
-    TMainForm frame;
-    TMDIChild* child = frame.FileNewItemClick();
-    EXPECT_EQ(child->drawing().lines(), QStringList({headerLine(child->drawing().page().width(),
-                                                                child->drawing().page().height()),
-                                                     " 0BLANK"}));
-    EXPECT_EQ(child->gridStep(), 8);
-    EXPECT_EQ(child->drawing().zoom(), 1.0);
-    EXPECT_FALSE(child->drawing().isModified());
-    EXPECT_FALSE(child->drawing().canUndo()) << "a repaint is not a change";
-}
-
-TEST(DrawingWindow, CloseQueryAnswers) {
-    struct Case {
+// Closing asks to save only a modified drawing; "Non" closes, "Annuler" or "Oui" with a
+// cancelled save keep the window and its changes.
+TEST(DrawingWindow, ClosingAsksOnlyForAModifiedDrawing) {
+    const struct {
+        bool modified;
         MessageResult answer;
+        int asked;
         bool closes;
-    } cases[] = {{MessageResult::No, true}, {MessageResult::Cancel, false}};
-    for (const Case& c : cases) {
+    } cases[] = {{false, MessageResult::Cancel, 0, true},
+                 {true, MessageResult::No, 1, true},
+                 {true, MessageResult::Cancel, 1, false},
+                 {true, MessageResult::Yes, 1, false}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(int(c.answer));
         TMainForm frame;
         TMDIChild* child = frame.FileNewItemClick();
-        addLine(child, kRect);
-        std::vector<QString> asked;
-        ScopedMessageHook hook([&](const Message& m) {
-            asked.push_back(m.text);
-            return c.answer;
-        });
-        closeWindow(child);
+        child->Dessine();
+        if (c.modified) addLine(child, kRect);
+        MessageLog log{{}, c.answer};
+        ScopedFileChooserHook cancel([](const FileRequest&) { return std::nullopt; });
+        child->parentWidget()->close();
         QCoreApplication::processEvents();
-        ASSERT_EQ(asked.size(), 1u);
-        EXPECT_EQ(asked[0], QStringLiteral("Enregistrer modifications dans  ?"));
+        ASSERT_EQ(log.texts.size(), c.asked);
+        if (c.asked) EXPECT_EQ(log.texts[0], QStringLiteral("Enregistrer modifications dans  ?"));
         EXPECT_EQ(frame.children().isEmpty(), c.closes);
-        if (!c.closes) EXPECT_EQ(frame.children().first()->drawing().lines().last(), kRect);
+        if (c.closes) continue;
+        EXPECT_EQ(frame.children().first()->drawing().lines().last(), kRect);
+        EXPECT_TRUE(frame.children().first()->drawing().isModified());
     }
 }
 
-TEST(DrawingWindow, YesWithACancelledSaveKeepsTheWindow) {
-    TMainForm frame;
-    TMDIChild* child = frame.FileNewItemClick();
-    addLine(child, kRect);
-    ScopedMessageHook yes([](const Message&) { return MessageResult::Yes; });
-    ScopedFileChooserHook cancel([](const FileRequest&) { return std::nullopt; });
-    closeWindow(child);
-    QCoreApplication::processEvents();
-    ASSERT_EQ(frame.children().size(), 1);
-    EXPECT_TRUE(frame.children().first()->drawing().isModified());
-}
-
-TEST(DrawingWindow, UnmodifiedWindowClosesWithoutAQuestion) {
-    TMainForm frame;
-    TMDIChild* child = frame.FileNewItemClick();
-    child->Dessine();
-    int asked = 0;
-    ScopedMessageHook hook([&](const Message&) {
-        ++asked;
-        return MessageResult::Cancel;
+// Runs the real dialog for request and reads its folder and name field while it is up.
+std::pair<QString, QString> shownBy(const FileRequest& request) {
+    std::pair<QString, QString> seen; // the folder and the name
+    qel::testing::BoxCatcher boxes(nullptr, [&](QWidget* box) {
+        auto* dialog = qobject_cast<QFileDialog*>(box);
+        if (!dialog) return;
+        seen.first = dialog->directory().absolutePath();
+        if (auto* field = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit")))
+            seen.second = field->text();
     });
-    closeWindow(child);
-    QCoreApplication::processEvents();
-    EXPECT_EQ(asked, 0);
-    EXPECT_TRUE(frame.children().isEmpty());
-}
-
-TEST(DrawingWindow, UndoTakesBackTheLastChangeOnly) {
-    TMainForm frame;
-    TMDIChild* child = frame.FileNewItemClick();
-    const QStringList empty = child->drawing().lines();
-    child->Annuler(); // nothing to undo yet: nothing happens
-    EXPECT_EQ(child->drawing().lines(), empty);
-
-    addLine(child, kRect);
-    child->Dessine(); // a repaint does not move the undo point
-    frame.action(QStringLiteral("EditUndoItem"))->trigger();
-    EXPECT_EQ(child->drawing().lines(), empty);
-    EXPECT_FALSE(child->drawing().isModified()) << "back to the state it was created in";
-}
-
-TEST(DrawingWindow, FontStyleSettersChangeOneStyleEach) {
-    TMainForm frame;
-    TMDIChild* child = frame.FileNewItemClick();
-    child->SetStyle1(u'+');
-    child->SetStyle2(u'+');
-    child->SetStyle3(u'+');
-    child->SetStyle2(u'-');
-    EXPECT_TRUE(child->style().font.bold);
-    EXPECT_FALSE(child->style().font.italic);
-    EXPECT_TRUE(child->style().font.underline);
+    chooseFile(request);
+    return seen;
 }
 
 class Files : public ::testing::Test {
@@ -159,138 +107,86 @@ protected:
     QString path(const QString& name) const { return dir.filePath(name); }
 };
 
-TEST_F(Files, SaveAsWritesTheNativeFileAndRenamesTheWindow) {
-    TMDIChild* child = frame.FileNewItemClick();
-    addLine(child, kRect.mid(0, 0) + QStringLiteral("*") + kRect.mid(1));
-    // "plan.old" has a dot and no picture extension: a native file under that very name.
-    ScopedFileChooserHook choose([&](const FileRequest&) {
-        return FileChoice{path(QStringLiteral("plan.old")), 1};
-    });
-    ASSERT_TRUE(child->Sauve(1));
-    EXPECT_EQ(child->caption(), QStringLiteral("plan.old"));
-    EXPECT_FALSE(child->drawing().isModified());
-    const QByteArray bytes = readAll(path(QStringLiteral("plan.old")));
-    EXPECT_TRUE(bytes.startsWith(
-        headerLine(child->drawing().page().width(), child->drawing().page().height()).toLatin1() +
-        "\r\n 0BLANK\r\n 0RECT"))
-        << bytes.constData();
+// A name with a dot is kept; without one it takes the chosen filter's extension. The drawing
+// is written without its selection marks and the window takes the file's name.
+TEST_F(Files, TheNameChoosesTheFormat) {
+    QDir().mkpath(path(QStringLiteral("dir.v2")));
+    const QByteArray native = "1760FD\r\n 0BLANK\r\n 0RECT";
+    const struct {
+        const char* typed;
+        int filter;
+        const char* written;
+        QByteArray magic;
+    } cases[] = {
+        {"plan", 0, "plan.drf", native},           {"plan", 1, "plan.bmp", "BM"},
+        {"plan", 2, "plan.jpg", "\xFF\xD8"},       {"plan", 5, "plan.gif", "GIF8"},
+        {"plan.old", 1, "plan.old", native},       {"dessin.bmp.drf", 0, "dessin.bmp.drf", "BM"},
+        {"dir.v2/plan", 1, "dir.v2/plan", native}, // the folder's dot counts: nothing is added
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.written);
+        TMDIChild* child = frame.FileNewItemClick();
+        addLine(child, u'*' + kRect.mid(1));
+        ScopedFileChooserHook choose([&](const FileRequest&) {
+            return FileChoice{path(QString::fromLatin1(c.typed)), c.filter};
+        });
+        ASSERT_TRUE(child->Sauve(1));
+        QFile written(path(QString::fromLatin1(c.written)));
+        ASSERT_TRUE(written.open(QIODevice::ReadOnly));
+        EXPECT_TRUE(written.readAll().startsWith(c.magic));
+        EXPECT_FALSE(child->drawing().isModified());
+        if (c.magic == native)
+            EXPECT_EQ(child->caption(), QFileInfo(QString::fromLatin1(c.written)).fileName());
+    }
 }
 
-TEST_F(Files, NameWithoutDotTakesTheChosenFilterExtension) {
-    TMDIChild* child = frame.FileNewItemClick();
-    child->drawing().markUnsaved();
-    ScopedFileChooserHook choose([&](const FileRequest&) {
-        return FileChoice{path(QStringLiteral("plan")), 0};
-    });
-    ASSERT_TRUE(child->Sauve(1));
-    EXPECT_TRUE(QFile::exists(path(QStringLiteral("plan.drf"))));
+// A save that does not happen leaves the drawing modified under its window's name: cancelled,
+// or failed, when the user is told which file could not be written.
+TEST_F(Files, SaveNotDoneKeepsTheDrawingModified) {
+    for (const bool cancelled : {true, false}) {
+        TMDIChild* child = frame.FileNewItemClick();
+        child->drawing().markUnsaved();
+        if (!cancelled) child->setFileName(path("missing/folder.x/d.drf"));
+        ScopedFileChooserHook cancel([](const FileRequest&) { return std::nullopt; });
+        MessageLog log;
+        EXPECT_FALSE(child->Sauve(0));
+        EXPECT_TRUE(child->drawing().isModified());
+        EXPECT_EQ(child->caption(), cancelled ? "Dessin1" : "Dessin2");
+        EXPECT_EQ(child->fileName().isEmpty(), cancelled);
+        ASSERT_EQ(log.texts.size(), cancelled ? 0 : 1);
+        if (!cancelled) EXPECT_TRUE(log.texts[0].contains("d.drf"));
+    }
 }
 
-TEST_F(Files, CancelledSaveWritesNothingAndStaysModified) {
-    TMDIChild* child = frame.FileNewItemClick();
-    child->drawing().markUnsaved();
-    ScopedFileChooserHook cancel([](const FileRequest&) { return std::nullopt; });
-    EXPECT_FALSE(child->Sauve(0));
-    EXPECT_TRUE(child->drawing().isModified());
-    EXPECT_TRUE(child->fileName().isEmpty());
-}
-
-TEST_F(Files, FailedWriteShowsWhyAndKeepsCaptionAndModified) {
-    TMDIChild* child = frame.FileNewItemClick();
-    child->drawing().markUnsaved();
-    child->setFileName(path(QStringLiteral("missing/folder.x/d.drf")));
-    std::vector<QString> shown;
-    ScopedMessageHook hook([&](const Message& m) {
-        shown.push_back(m.text);
-        return MessageResult::Ok;
-    });
-    EXPECT_FALSE(child->Sauve(0));
-    ASSERT_EQ(shown.size(), 1u);
-    EXPECT_TRUE(shown[0].contains(QStringLiteral("d.drf")));
-    EXPECT_TRUE(child->drawing().isModified());
-    EXPECT_EQ(child->caption(), QStringLiteral("Dessin1"));
-}
-
-TEST_F(Files, OpenReadsSizeDropsBadLinesAndIsNotModified) {
+TEST_F(Files, OpenReadsTheSizeDropsBadLinesAndNamesAnUnreadableFile) {
     QFile f(path(QStringLiteral("in.drf")));
     ASSERT_TRUE(f.open(QIODevice::WriteOnly));
     f.write("0C8064\r\n 0BLANK\r\n 0RECT\r\n" + kRect.toLatin1() + "\r\n");
     f.close();
     TMDIChild* child = frame.openDrawing(path(QStringLiteral("in.drf")));
     ASSERT_TRUE(child);
-    EXPECT_EQ(child->drawing().page().width(), 200);
-    EXPECT_EQ(child->drawing().page().height(), 100);
+    EXPECT_EQ(child->drawing().page(), QSize(200, 100));
     EXPECT_EQ(child->surfaceImage().size(), QSize(200, 100));
     EXPECT_EQ(child->drawing().lines().size(), 3);
     EXPECT_FALSE(child->drawing().isModified());
     EXPECT_EQ(frame.statusText(0), QStringLiteral("1 ligne invalide ignorée"));
     EXPECT_EQ(child->caption(), QStringLiteral("in.drf"));
-}
 
-TEST_F(Files, HeaderThatDoesNotReadKeepsTheNewWindowSize) {
-    QFile f(path(QStringLiteral("xyz.drf")));
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write("XYZ\n 0BLANK\n");
-    f.close();
-    TMDIChild* child = frame.openDrawing(path(QStringLiteral("xyz.drf")));
+    // A header that does not read keeps the new window's size.
+    QFile g(path(QStringLiteral("xyz.drf")));
+    ASSERT_TRUE(g.open(QIODevice::WriteOnly));
+    g.write("XYZ\n 0BLANK\n");
+    g.close();
+    child = frame.openDrawing(g.fileName());
     ASSERT_TRUE(child);
-    EXPECT_EQ(child->drawing().page().width(), TMDIChild::kNewPageWidth);
-    EXPECT_EQ(child->drawing().page().height(), TMDIChild::kNewPageHeight);
-}
+    EXPECT_EQ(child->drawing().page(), QSize(TMDIChild::kNewPageWidth, TMDIChild::kNewPageHeight));
 
-TEST_F(Files, UnreadableFileOpensNoWindow) {
-    std::vector<QString> shown;
-    ScopedMessageHook hook([&](const Message& m) {
-        shown.push_back(m.text);
-        return MessageResult::Ok;
-    });
-    EXPECT_EQ(frame.openDrawing(path(QStringLiteral("absent.drf"))), nullptr);
-    QCoreApplication::processEvents();
-    EXPECT_TRUE(frame.children().isEmpty());
-    ASSERT_EQ(shown.size(), 1u);
-    EXPECT_TRUE(shown[0].contains(QStringLiteral("absent.drf")));
-}
-
-} // namespace
-
-namespace {
-
-TEST_F(Files, TheNameChoosesTheFormat) {
-    QDir().mkpath(path(QStringLiteral("dir.v2")));
-    struct Case {
-        const char* typed;
-        int filter;
-        const char* written;
-        const char* magic;
-    } cases[] = {
-        {"plan", 1, "plan.bmp", "BM"},
-        {"plan", 2, "plan.jpg", "\xFF\xD8"},
-        {"plan", 5, "plan.gif", "GIF8"},
-        {"plan.old", 1, "plan.old", "1760FD\r\n"},
-        {"dessin.bmp.drf", 0, "dessin.bmp.drf", "BM"},
-        {"dir.v2/plan", 1, "dir.v2/plan",
-         "1760FD\r\n"}, // the folder's dot counts: nothing is appended
-    };
-    for (const Case& c : cases) {
-        TMDIChild* child = frame.FileNewItemClick();
-        addLine(child, kRect);
-        ScopedFileChooserHook choose([&](const FileRequest&) {
-            return FileChoice{path(QString::fromLatin1(c.typed)), c.filter};
-        });
-        ASSERT_TRUE(child->Sauve(1)) << c.typed;
-        EXPECT_TRUE(readAll(path(QString::fromLatin1(c.written))).startsWith(c.magic)) << c.typed;
-        EXPECT_FALSE(child->drawing().isModified());
-    }
-}
-
-TEST(Frame, MinimiseAllMinimisesEveryDrawingWindow) {
-    TMainForm frame;
-    frame.show();
-    for (int i = 0; i < 3; ++i)
-        frame.FileNewItemClick();
-    frame.action(QStringLiteral("WindowMinimizeItem"))->trigger();
-    for (QMdiSubWindow* sub : frame.mdiArea()->subWindowList())
-        EXPECT_TRUE(sub->isMinimized());
+    // A file that cannot be read opens no window, and the user is told which.
+    MessageLog log;
+    EXPECT_EQ(frame.openDrawing(path("absent.drf")), nullptr);
+    EXPECT_EQ(frame.children().size(), 2);
+    ASSERT_EQ(log.texts.size(), 1);
+    EXPECT_TRUE(log.texts[0].contains("absent.drf"));
 }
 
 TEST(DrawingWindow, APageWiderThanTheFrameGetsAHorizontalScrollBar) {
@@ -299,11 +195,56 @@ TEST(DrawingWindow, APageWiderThanTheFrameGetsAHorizontalScrollBar) {
     frame.show();
     TMDIChild* child = frame.FileNewItemClick();
     child->drawing().apply([](QStringList& lines) { lines[0] = headerLine(2000, 100); });
-    auto* sub = qobject_cast<QMdiSubWindow*>(child->parentWidget());
-    EXPECT_LE(sub->width(), frame.mdiArea()->viewport()->width());
+    EXPECT_LE(child->parentWidget()->width(), frame.mdiArea()->viewport()->width());
     auto* scroll = child->findChild<QScrollArea*>();
     EXPECT_EQ(scroll->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
     EXPECT_EQ(scroll->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
+}
+
+// The real dialog starts in the folder asked for, or the current one, with the name proposed.
+TEST(FileDialogs, StartInTheFolderWithTheProposedName) {
+    QTemporaryDir dir;
+    const QString folder = QDir(dir.path()).absolutePath();
+    const struct {
+        FileChooserMode mode;
+        QString folder, name, expectedFolder;
+    } cases[] = {{FileChooserMode::Open, folder, {}, folder},
+                 {FileChooserMode::Save, folder, "plan.drf", folder},
+                 {FileChooserMode::Save, {}, "Dessin1", QDir::currentPath()}};
+    for (const auto& c : cases) {
+        const auto [shownFolder, shownName] =
+            shownBy({nullptr, c.mode, "Titre", "Dessins (*.drf)|*.drf", c.folder, c.name});
+        EXPECT_EQ(shownFolder.toStdString(), c.expectedFolder.toStdString());
+        EXPECT_EQ(shownName.toStdString(), c.name.toStdString());
+    }
+}
+
+// Open asks in the start folder; a drawing never saved is saved in the current folder under
+// its window's name, one saved in its own folder under its own name.
+TEST(FileDialogs, OpenStartsInStartDirAndSaveAsWhereTheDrawingIs) {
+    QTemporaryDir dir;
+    TMainForm frame;
+    frame.StartDir = dir.path();
+    std::vector<FileRequest> asked;
+    ScopedFileChooserHook record([&](const FileRequest& request) {
+        asked.push_back(request);
+        return request.mode == FileChooserMode::Save
+                   ? std::optional<FileChoice>(FileChoice{dir.filePath("plan.drf"), 0})
+                   : std::nullopt;
+    });
+    frame.FileOpenItemClick();
+    TMDIChild* child = frame.FileNewItemClick();
+    for (int i = 0; i < 2; ++i) {
+        child->drawing().markUnsaved();
+        child->Sauve(1);
+    }
+    ASSERT_EQ(asked.size(), 3u);
+    const std::pair<QString, QString> expected[] = {
+        {dir.path(), {}}, {{}, "Dessin1"}, {dir.path(), "plan.drf"}};
+    for (size_t i = 0; i < asked.size(); ++i) {
+        EXPECT_EQ(asked[i].folder, expected[i].first) << i;
+        EXPECT_EQ(asked[i].fileName, expected[i].second) << i;
+    }
 }
 
 } // namespace

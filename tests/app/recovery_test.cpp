@@ -9,7 +9,6 @@
 #include "platform/filechooser.h"
 #include "platform/modalhook.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QListWidget>
@@ -21,7 +20,7 @@ namespace {
 using namespace qel;
 using namespace qel::testing;
 
-const QString S = QStringLiteral("\t100FFFFFF00100000000000000000C0Arial");
+const QString& S = kStyle;
 
 // The folder an instance that was killed leaves behind: a lock naming a process that is gone.
 QString deadInstance(const QString& root, const RecoveryData& data) {
@@ -37,32 +36,27 @@ QString deadInstance(const QString& root, const RecoveryData& data) {
 
 TEST(Recovery, CopiesReadBackWholeOrAreUnreadable) {
     QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("a.qelrecovery"));
-    QStringList lines = {QStringLiteral("2801E0"), QStringLiteral(" 0BLANK")};
+    const QString path = dir.filePath("a.qelrecovery");
+    QStringList lines = {"2801E0", " 0BLANK"};
     for (int i = 0; i < 10000; ++i)
-        lines << QStringLiteral(" 0RECT ") + hexField(i % 4000, 3) + hexField(i % 300, 3) +
-                     QStringLiteral("064064") + S;
-    const RecoveryData data{QStringLiteral("Plan"), QStringLiteral("/tmp/plan.drf"), lines,
-                            QDateTime::currentDateTime()};
-    ASSERT_TRUE(RecoveryStore::write(path, data).ok());
+        lines << " 0RECT " + hexField(i % 4000, 3) + hexField(i % 300, 3) + "064064" + S;
+    ASSERT_TRUE(RecoveryStore::write(path, {"Plan", "/tmp/plan.drf", lines, {}}).ok());
     const RecoveryEntry back = RecoveryStore::read(path);
     ASSERT_TRUE(back.readable);
     EXPECT_EQ(back.data.lines, lines);
-    EXPECT_EQ(back.data.caption, QStringLiteral("Plan"));
+    EXPECT_EQ(back.data.caption, "Plan");
 
     QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::ReadWrite));
-    f.resize(f.size() / 2); // cut short
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    const QByteArray whole = f.readAll();
     f.close();
-    EXPECT_FALSE(RecoveryStore::read(path).readable);
     for (const QByteArray& junk :
-         {QByteArray(), QByteArray("QelDraw recovery 1\n{"),
+         {whole.left(whole.size() / 2), QByteArray(), QByteArray("QelDraw recovery 1\n{"),
           QByteArray("QelDraw recovery 1\n{\"bytes\":5}\nab"), QByteArray(5000, '\xFF')}) {
-        QFile g(path);
-        ASSERT_TRUE(g.open(QIODevice::WriteOnly));
-        g.write(junk);
-        g.close();
-        EXPECT_FALSE(RecoveryStore::read(path).readable);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(junk);
+        f.close();
+        EXPECT_FALSE(RecoveryStore::read(path).readable) << junk.left(30).toStdString();
     }
 }
 
@@ -98,7 +92,7 @@ TEST(Recovery, AWindowKeepsACopyUntilItIsSaved) {
     EXPECT_EQ(RecoveryStore::read(copy).data.lines.last(), " 0RECT 000000010010" + S);
 
     ScopedFileChooserHook choose([&](const FileRequest&) {
-        return FileChoice{r.dir.filePath(QStringLiteral("s.drf")), 0};
+        return FileChoice{r.dir.filePath("s.drf"), 0};
     });
     ASSERT_TRUE(child->Sauve(1));
     RecoveryCopy::waitForWrites();
@@ -109,11 +103,11 @@ TEST(Recovery, CopiesLeftBehindOpenAgainModifiedUnderTheirNames) {
     Recovering r;
     const QStringList lines = {"2801E0", " 0BLANK", " 0RECT 000000010010" + S,
                                " 0LINE 000000020020" + S};
-    deadInstance(r.dir.path(), {QStringLiteral("plan.drf"), QStringLiteral("/x/plan.drf"), lines,
-                                QDateTime(QDate(2026, 12, 6), QTime(10, 11, 12))});
-    RecoveryStore::write(r.dir.path() + QStringLiteral("/dead-1/drawing2.qelrecovery"),
-                         {QStringLiteral("Dessin2"), {}, {}, {}});
-    QFile::resize(r.dir.path() + QStringLiteral("/dead-1/drawing2.qelrecovery"), 30);
+    const QString dead =
+        deadInstance(r.dir.path(), {"plan.drf", "/x/plan.drf", lines,
+                                    QDateTime(QDate(2026, 12, 6), QTime(10, 11, 12))});
+    RecoveryStore::write(dead + "/drawing2.qelrecovery", {"Dessin2", {}, {}, {}});
+    QFile::resize(dead + "/drawing2.qelrecovery", 30); // cut short: listed as unreadable
     QStringList listed;
     ScopedModalHook<TRecuperation> choose([&](TRecuperation& d) {
         for (int i = 0; i < d.List->count(); ++i)
@@ -121,9 +115,8 @@ TEST(Recovery, CopiesLeftBehindOpenAgainModifiedUnderTheirNames) {
         d.RecoverButton->click();
     });
     EXPECT_EQ(offerRecovery(r.frame, r.store), 1);
-    EXPECT_TRUE(
-        listed.contains(QStringLiteral("plan.drf (plan.drf), copie du 06/12/2026 à 10:11:12")));
-    EXPECT_TRUE(listed.filter(QStringLiteral("illisible")).size() == 1);
+    EXPECT_TRUE(listed.contains("plan.drf (plan.drf), copie du 06/12/2026 à 10:11:12"));
+    EXPECT_EQ(listed.filter("illisible").size(), 1);
     TMDIChild* back = r.frame.children().last();
     EXPECT_EQ(back->caption(), QStringLiteral("plan.drf"));
     EXPECT_EQ(back->fileName(), QStringLiteral("/x/plan.drf"));

@@ -3,23 +3,21 @@
 
 #include "../render/randomdrawing.h"
 #include "support/drawingwindow.h"
+#include "support/pixels.h"
 
 #include <QRandomGenerator>
 
 namespace qel::testing {
 namespace {
 
-// The first pixel where the surface differs from a whole repaint of the same drawing.
-QString differenceFromWholeRepaint(TMDIChild& child) {
+// Where the surface differs from a whole repaint of the same drawing; empty when nowhere.
+std::string differenceFromWholeRepaint(TMDIChild& child) {
     const QImage shown = child.surfaceImage().copy();
     child.Dessine();
-    const QImage whole = child.surfaceImage();
-    if (shown.size() != whole.size()) return QStringLiteral("size");
-    for (int y = 0; y < shown.height(); ++y)
-        for (int x = 0; x < shown.width(); ++x)
-            if (shown.pixel(x, y) != whole.pixel(x, y))
-                return QStringLiteral("%1,%2").arg(x).arg(y);
-    return {};
+    QRect where;
+    if (shown.size() != child.surfaceImage().size()) return "size";
+    if (!differingPixels(shown, child.surfaceImage(), 0, &where)) return {};
+    return std::to_string(where.x()) + "," + std::to_string(where.y());
 }
 
 TEST(WindowRepaint, WhatTheWindowShowsIsAWholeRepaint) {

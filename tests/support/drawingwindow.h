@@ -9,6 +9,7 @@
 #include "app/toolpalette.h"
 #include "document/drawing.h"
 #include "platform/messages.h"
+#include "support/boxes.h"
 
 #include <QComboBox>
 #include <QCoreApplication>
@@ -77,19 +78,19 @@ inline const QString kStyle = QStringLiteral("\t100FFFFFF00100000000000000000C0A
 // A window whose drawing is given as lines (each followed by the default style), on a
 // 640 x 480 page unless told otherwise, and which records the messages it shows.
 struct LoadedWindow : DrawingWindow {
-    QStringList told;
-    ScopedMessageHook hook{[this](const Message& m) {
-        told << m.text;
-        return MessageResult::Ok;
-    }};
+    MessageLog log;
+    QStringList& told = log.texts;
     explicit LoadedWindow(std::initializer_list<QString> shapes = {}, QSize page = {640, 480}) {
-        load(shapes, page);
+        load(QStringList(shapes), page);
     }
-    void load(std::initializer_list<QString> shapes, QSize page = {640, 480}) {
+    void load(const QStringList& shapes, QSize page = {640, 480}) {
         QStringList lines = {headerLine(page.width(), page.height()), kBlankBackground};
         for (const QString& s : shapes)
             lines << s + kStyle;
         child->drawing().load(lines, page);
+    }
+    void load(std::initializer_list<QString> shapes, QSize page = {640, 480}) {
+        load(QStringList(shapes), page);
     }
     QString line(int i) const { return child->drawing().line(i + 2); }
     void run(const char* action) { frame.action(QString::fromLatin1(action))->trigger(); }

@@ -51,8 +51,8 @@ inline int countPixels(const QImage& image, const std::function<bool(QRgb)>& kee
     return n;
 }
 inline int countColour(const QImage& image, QRgb colour, QRect area = {}) {
-    return countPixels(image, [colour](QRgb p) { return (p | 0xFF000000u) == (colour | 0xFF000000u); },
-                       area);
+    return countPixels(
+        image, [colour](QRgb p) { return (p | 0xFF000000u) == (colour | 0xFF000000u); }, area);
 }
 
 // The share of pixels (0..1) whose colours differ by more than `threshold` in some channel;
