@@ -11,6 +11,7 @@
 #include "render/recordpainter.h"
 #include "render/recordreach.h"
 #include "render/textcache.h"
+#include "support/pixels.h"
 
 #include <gtest/gtest.h>
 
@@ -57,14 +58,11 @@ Pass onePass(const QStringList& lines, QSize page, bool screen, int grid) {
 
 std::string difference(const QImage& a, const QImage& b) {
     if (a.size() != b.size()) return "sizes differ";
-    long long count = 0;
-    QPoint first(-1, -1);
-    for (int y = 0; y < a.height(); ++y)
-        for (int x = 0; x < a.width(); ++x)
-            if (a.pixel(x, y) != b.pixel(x, y) && count++ == 0) first = QPoint(x, y);
-    if (count == 0) return {};
-    return std::to_string(count) + " pixels differ, first at (" + std::to_string(first.x()) + ", " +
-           std::to_string(first.y()) + ")";
+    QRect box;
+    const int n = qel::testing::differingPixels(a, b, 0, &box);
+    return n ? std::to_string(n) + " pixels differ, from (" + std::to_string(box.x()) + ", " +
+                   std::to_string(box.y()) + ")"
+             : std::string();
 }
 
 bool sameStyle(const DrawingStyle& a, const DrawingStyle& b) {
@@ -266,6 +264,51 @@ TEST(PagePainter, ChangedLinesRepaintOnlyTheirArea) {
         ASSERT_EQ(difference(image, expected), "") << "step " << step << ", area drawn over";
     }
     EXPECT_GT(bounded, 40); // many changes repaint less than the page
+}
+
+// Adding, removing or changing records repaints at least where they paint, arrowheads included;
+// the same list repaints nothing.
+TEST(PagePainter, ChangedAreaHoldsEveryPixelTheChangeMade) {
+    const QSize page(200, 150);
+    Style wide;
+    wide.penWidth = 3;
+    const QString style = formatStyle(wide);
+    const QStringList base{headerLine(200, 150), kBlankBackground,
+                           QStringLiteral(" 0RECT 010010020020\t") + style};
+    const auto with = [&](const QStringList& list, const char* arrow) {
+        return list + QStringList{QStringLiteral(" 0LINE 030030060040\t") +
+                                  QString::fromLatin1(arrow) + style};
+    };
+    const struct {
+        const char* name;
+        QStringList before, after;
+    } cases[] = {
+        {"the same list", base, base},
+        {"the header alone", {base[0]}, {base[0]}},
+        {"a line added at the end", base, with(base, "")},
+        {"a line with a head at its start", base, with(base, ">1")},
+        {"a line with a head at its end", base, with(base, ">2")},
+        {"a line with heads at both ends", base, with(base, ">3")},
+        {"the last line removed", with(base, ">3"), base},
+        {"heads added to a line", with(base, ""), with(base, ">3")},
+        {"a line added before the last", base, with(base, ">2").mid(0, 2) + with(base, ">2").mid(3) +
+                                                   base.mid(2)},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const QRect area = changedArea(c.before, c.after, PaintOptions::screen(page));
+        QRect changed;
+        const int n = qel::testing::differingPixels(onePass(c.before, page, true, 0).image,
+                                                    onePass(c.after, page, true, 0).image, 0,
+                                                    &changed);
+        if (n == 0) {
+            EXPECT_TRUE(area.isEmpty());
+            continue;
+        }
+        EXPECT_NE(area, kEverywhere);
+        EXPECT_TRUE(area.contains(changed)) << changed.x() << "," << changed.y() << " "
+                                            << changed.width() << "x" << changed.height();
+    }
 }
 
 } // namespace
