@@ -15,8 +15,8 @@ public:
     explicit CallCanvas(QSize size = {200, 150}) : size_(size) {}
 
     QStringList calls;
-    // Each drawing call is followed by " |b<style>:<colour> p<style>,<width>:<colour>" when
-    // attributes are logged.
+    // Each drawing call is followed by " |b<style>:<colour> p<style>,<width>:<colour> <mode>" when
+    // attributes are logged, with the font for texts and the first pixel for pictures.
     bool logAttributes = false;
 
     QSize size() const override { return size_; }
@@ -40,15 +40,27 @@ public:
     }
     void fillRect(int l, int t, int r, int b) override { log(box(u"fill", l, t, r, b)); }
     void textOut(int x, int y, const QString& text) override {
-        log(QStringLiteral("text %1,%2 %3").arg(x).arg(y).arg(text));
+        QString s = QStringLiteral("text %1,%2 %3").arg(x).arg(y).arg(text);
+        if (logAttributes)
+            s += QStringLiteral(" f%1,%2,%3%4%5%6:%7")
+                     .arg(font_.name)
+                     .arg(font_.size)
+                     .arg(font_.bold)
+                     .arg(font_.italic)
+                     .arg(font_.underline)
+                     .arg(font_.strikeOut)
+                     .arg(font_.colour, 6, 16, QChar(u'0'));
+        log(s);
     }
     QSize textExtent(const QString& text) override { return {8 * int(text.size()), 16}; }
-    void setPixel(int x, int y, Colour) override {
-        log(QStringLiteral("pixel %1,%2").arg(x).arg(y));
+    void setPixel(int x, int y, Colour c) override {
+        log(QStringLiteral("pixel %1,%2").arg(x).arg(y) +
+            (logAttributes ? QStringLiteral(" %1").arg(c, 6, 16, QChar(u'0')) : QString()));
     }
     Colour pixel(int, int) const override { return kWhite; }
     void stretchDraw(int l, int t, int r, int b, const QImage& p) override {
-        log(box(u"picture", l, t, r, b) + QStringLiteral(" %1x%2").arg(p.width()).arg(p.height()));
+        log(box(u"picture", l, t, r, b) + QStringLiteral(" %1x%2").arg(p.width()).arg(p.height()) +
+            (logAttributes ? QStringLiteral(" %1").arg(p.pixel(0, 0) & 0xFFFFFF, 6, 16) : QString()));
     }
     void whiteness(int l, int t, int r, int b) override { log(box(u"white", l, t, r, b)); }
 

@@ -9,6 +9,7 @@
 #include "render/ecran.h"
 #include "render/metafile_player.h"
 #include "render/painter_canvas.h"
+#include "support/pixels.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -17,24 +18,6 @@
 using namespace qel;
 
 namespace {
-
-// Share of pixels whose colour differs clearly between the two images.
-double differingShare(const QImage& a, const QImage& b) {
-    const QImage x = a.convertToFormat(QImage::Format_RGB32);
-    const QImage y = b.convertToFormat(QImage::Format_RGB32);
-    qint64 differing = 0;
-    for (int row = 0; row < x.height(); ++row) {
-        const QRgb* p = reinterpret_cast<const QRgb*>(x.constScanLine(row));
-        const QRgb* q = reinterpret_cast<const QRgb*>(y.constScanLine(row));
-        for (int col = 0; col < x.width(); ++col) {
-            const int d = std::max({std::abs(qRed(p[col]) - qRed(q[col])),
-                                    std::abs(qGreen(p[col]) - qGreen(q[col])),
-                                    std::abs(qBlue(p[col]) - qBlue(q[col]))});
-            differing += d > 64;
-        }
-    }
-    return double(differing) / (double(x.width()) * x.height());
-}
 
 QImage playBack(const QString& path, QSize size) {
     QFile f(path);
@@ -82,13 +65,13 @@ TEST(MetafileExport, PlaysBackLikeTheBitmapExport) {
 
         const QString wmf = dir.filePath(QString::fromLatin1(d.name) + QStringLiteral(".wmf"));
         ASSERT_TRUE(writeDrawing(wmf, d.shapes, d.page, 200, {}).ok());
-        EXPECT_LT(differingShare(playBack(wmf, d.page), page), 0.03);
+        EXPECT_LT(qel::testing::clearlyDifferent(playBack(wmf, d.page), page, 64), 0.03);
 
         // The enhanced metafile is framed by the drawing's extent, not by the page.
         const QSize extent = largestExtentOf(d.shapes).boundedTo(d.page);
         const QString emf = dir.filePath(QString::fromLatin1(d.name) + QStringLiteral(".emf"));
         ASSERT_TRUE(writeDrawing(emf, d.shapes, d.page, 200, extent).ok());
-        EXPECT_LT(differingShare(playBack(emf, extent), page.copy(QRect(QPoint(0, 0), extent))),
+        EXPECT_LT(qel::testing::clearlyDifferent(playBack(emf, extent), page.copy(QRect({0, 0}, extent)), 64),
                   0.03);
     }
 }

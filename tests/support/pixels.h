@@ -39,6 +39,22 @@ inline int differingPixels(const QImage& a, const QImage& b, int threshold = 0,
     return n;
 }
 
+// The mean difference of a channel (0..255) over the shared area: how far apart two renderings
+// of one picture look as a whole.
+inline double meanDistance(const QImage& a, const QImage& b) {
+    const QImage x = a.convertToFormat(QImage::Format_RGB32);
+    const QImage y = b.convertToFormat(QImage::Format_RGB32);
+    const int w = std::min(x.width(), y.width()), h = std::min(x.height(), y.height());
+    double sum = 0;
+    for (int j = 0; j < h; ++j)
+        for (int i = 0; i < w; ++i) {
+            const QRgb p = x.pixel(i, j), q = y.pixel(i, j);
+            sum += std::abs(qRed(p) - qRed(q)) + std::abs(qGreen(p) - qGreen(q)) +
+                   std::abs(qBlue(p) - qBlue(q));
+        }
+    return w * h ? sum / (3.0 * w * h) : 0;
+}
+
 // How many pixels of `image` (inside `area` when given) satisfy `keep`.
 inline int countPixels(const QImage& image, const std::function<bool(QRgb)>& keep,
                        QRect area = {}) {
