@@ -60,7 +60,8 @@ public:
     Colour pixel(int, int) const override { return kWhite; }
     void stretchDraw(int l, int t, int r, int b, const QImage& p) override {
         log(box(u"picture", l, t, r, b) + QStringLiteral(" %1x%2").arg(p.width()).arg(p.height()) +
-            (logAttributes ? QStringLiteral(" %1").arg(p.pixel(0, 0) & 0xFFFFFF, 6, 16) : QString()));
+            (logAttributes ? QStringLiteral(" %1").arg(p.pixel(0, 0) & 0xFFFFFF, 6, 16)
+                           : QString()));
     }
     void whiteness(int l, int t, int r, int b) override { log(box(u"white", l, t, r, b)); }
 

@@ -58,7 +58,8 @@ TEST(CanvasFastPath, FiguresLinesAndLargePolygonsMatchQtsPainter) {
             const int r = l + in(1, 60), b = t + in(1, 50);
             const int x3 = in(-10, w + 4), y3 = in(-10, h + 10), x4 = in(-10, w + 4),
                       y4 = in(-10, h + 10);
-            const PenState pen{Colour(random.bounded(0x1000000u)), figure == 5 && k.reach > 10 ? 1 : in(0, 2),
+            const PenState pen{Colour(random.bounded(0x1000000u)),
+                               figure == 5 && k.reach > 10 ? 1 : in(0, 2),
                                figure == 5 && k.reach > 10 ? (in(0, 2) ? 5 : 0) : in(0, 7),
                                in(0, 2) ? PenMode::NotXor : PenMode::Copy};
             const BrushState brush{Colour(random.bounded(0x1000000u)), in(0, 8)};
@@ -73,12 +74,24 @@ TEST(CanvasFastPath, FiguresLinesAndLargePolygonsMatchQtsPainter) {
                 c.setPen(pen);
                 c.setBrush(brush);
                 switch (figure) {
-                case 0: c.rectangle(l, t, r, b); break;
-                case 1: c.ellipse(l, t, r, b); break;
-                case 2: c.roundRect(l, t, r, b, (r - l) / 2, (b - t) / 3); break;
-                case 3: c.chord(l, t, r, b, x3, y3, x4, y4); break;
-                case 4: c.arc(l, t, r, b, x3, y3, x4, y4); break;
-                case 5: c.polygon(points, n); break;
+                case 0:
+                    c.rectangle(l, t, r, b);
+                    break;
+                case 1:
+                    c.ellipse(l, t, r, b);
+                    break;
+                case 2:
+                    c.roundRect(l, t, r, b, (r - l) / 2, (b - t) / 3);
+                    break;
+                case 3:
+                    c.chord(l, t, r, b, x3, y3, x4, y4);
+                    break;
+                case 4:
+                    c.arc(l, t, r, b, x3, y3, x4, y4);
+                    break;
+                case 5:
+                    c.polygon(points, n);
+                    break;
                 case 6:
                     c.fillRect(l, t, r, b);
                     c.whiteness(x3, y3, x4, y4);

@@ -71,7 +71,8 @@ TEST(MetafileExport, PlaysBackLikeTheBitmapExport) {
         const QSize extent = largestExtentOf(d.shapes).boundedTo(d.page);
         const QString emf = dir.filePath(QString::fromLatin1(d.name) + QStringLiteral(".emf"));
         ASSERT_TRUE(writeDrawing(emf, d.shapes, d.page, 200, extent).ok());
-        EXPECT_LT(qel::testing::clearlyDifferent(playBack(emf, extent), page.copy(QRect({0, 0}, extent)), 64),
+        EXPECT_LT(qel::testing::clearlyDifferent(playBack(emf, extent),
+                                                 page.copy(QRect({0, 0}, extent)), 64),
                   0.03);
     }
 }

@@ -41,7 +41,7 @@ TEST(MetafileImage, PictureSizeFollowsThePictureRule) {
 // Files written by another program look like that program's own rendering of them.
 TEST(MetafileImage, FixturesLookLikeTheirReferenceRendering) {
     const std::pair<const char*, QSize> cases[] = {
-        {"big.emf", {100, 100}},   {"big.wmf", {100, 100}},  {"shapes.emf", {163, 121}},
+        {"big.emf", {100, 100}},    {"big.wmf", {100, 100}}, {"shapes.emf", {163, 121}},
         {"shapes.wmf", {160, 120}}, {"text.emf", {200, 83}}, {"text.wmf", {200, 80}}};
     for (const auto& [name, stored] : cases) {
         SCOPED_TRACE(name);
@@ -54,8 +54,8 @@ TEST(MetafileImage, FixturesLookLikeTheirReferenceRendering) {
         expected.fill(Qt::white);
         QPainter p(&expected);
         p.setRenderHint(QPainter::SmoothPixmapTransform);
-        p.drawImage(expected.rect(),
-                    QImage(data(QString::fromLatin1(name).section(u'.', 0, 0) + QStringLiteral(".png"))));
+        p.drawImage(expected.rect(), QImage(data(QString::fromLatin1(name).section(u'.', 0, 0) +
+                                                 QStringLiteral(".png"))));
         p.end();
         EXPECT_LT(qel::testing::meanDistance(image, expected), 20);
         EXPECT_NEAR(inkCoverage(image), inkCoverage(expected), 0.08);

@@ -1,5 +1,5 @@
-#include "metafile/metafile_reader.h"
 #include "callcanvas.h"
+#include "metafile/metafile_reader.h"
 #include "render/metafile_canvas.h"
 #include "render/metafile_player.h"
 
@@ -87,9 +87,17 @@ TEST(MetafileRoundTrip, PlaybackRepeatsTheDrawingFromItsOwnRecords) {
         std::uint32_t created[3], deleted, font;
         std::uint32_t shapes[14];
     } cases[] = {
-        {MetafileFormat::Emf, MetafileKind::Emf, {38, 39, 82}, 40, 82,
+        {MetafileFormat::Emf,
+         MetafileKind::Emf,
+         {38, 39, 82},
+         40,
+         82,
          {43, 42, 44, 45, 46, 3, 4, 54, 84, 81, 15, 20, 76, 82}},
-        {MetafileFormat::Wmf, MetafileKind::Wmf, {0x02FA, 0x02FC, 0x02FB}, 0x01F0, 0x02FB,
+        {MetafileFormat::Wmf,
+         MetafileKind::Wmf,
+         {0x02FA, 0x02FC, 0x02FB},
+         0x01F0,
+         0x02FB,
          {0x041B, 0x0418, 0x061C, 0x0817, 0x0830, 0x0324, 0x0325, 0x0213, 0x0521, 0x0F43, 0x041F,
           0x0104, 0x061D, 0x02FB}},
     };

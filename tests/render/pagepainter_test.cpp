@@ -291,16 +291,16 @@ TEST(PagePainter, ChangedAreaHoldsEveryPixelTheChangeMade) {
         {"a line with heads at both ends", base, with(base, ">3")},
         {"the last line removed", with(base, ">3"), base},
         {"heads added to a line", with(base, ""), with(base, ">3")},
-        {"a line added before the last", base, with(base, ">2").mid(0, 2) + with(base, ">2").mid(3) +
-                                                   base.mid(2)},
+        {"a line added before the last", base,
+         with(base, ">2").mid(0, 2) + with(base, ">2").mid(3) + base.mid(2)},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         const QRect area = changedArea(c.before, c.after, PaintOptions::screen(page));
         QRect changed;
-        const int n = qel::testing::differingPixels(onePass(c.before, page, true, 0).image,
-                                                    onePass(c.after, page, true, 0).image, 0,
-                                                    &changed);
+        const int n =
+            qel::testing::differingPixels(onePass(c.before, page, true, 0).image,
+                                          onePass(c.after, page, true, 0).image, 0, &changed);
         if (n == 0) {
             EXPECT_TRUE(area.isEmpty());
             continue;

@@ -79,10 +79,12 @@ TEST(PainterCanvas, FiguresCoverTheirBoxButNotItsRightAndBottomEdges) {
              c.whiteness(2, 2, 4, 4);
          },
          kRed, QRect(0, 0, 11, 11), 11 * 11 - 4},
-        {"line", [](PainterCanvas& c) {
+        {"line",
+         [](PainterCanvas& c) {
              c.setPenWidth(0);
              c.line({2, 3}, {12, 3});
-         }, kBlack, QRect(2, 3, 10, 1), 10},
+         },
+         kBlack, QRect(2, 3, 10, 1), 10},
         {"inside frame pen",
          [](PainterCanvas& c) {
              c.setPenWidth(5);
@@ -115,9 +117,8 @@ TEST(PainterCanvas, FiguresCoverTheirBoxButNotItsRightAndBottomEdges) {
              c.stretchDraw(10, 10, 30, 20, picture);
          },
          kRed, QRect(10, 10, 10, 10), 100},
-        {"picture right half",
-         [&](PainterCanvas& c) { c.stretchDraw(10, 10, 30, 20, picture); }, kBlue,
-         QRect(20, 10, 10, 10), 100},
+        {"picture right half", [&](PainterCanvas& c) { c.stretchDraw(10, 10, 30, 20, picture); },
+         kBlue, QRect(20, 10, 10, 10), 100},
     };
     for (const auto& k : cases) {
         const PixelSet got = pixelsOf(paint(40, 40, k.draw), k.colour);
@@ -160,8 +161,8 @@ TEST(PainterCanvas, RoundRectCornersAreQuarterEllipsesOfTheGivenSize) {
     const struct {
         int x, y;
         Colour c;
-    } probes[] = {{5, 5, kWhite},       {30, 5, kBlack},  {79, 5, kBlack}, {17, 5, kWhite},
-                  {5, 15, kBlack},      {5, 8, kWhite},   {104, 25, kBlack}, {50, 44, kBlack}};
+    } probes[] = {{5, 5, kWhite},  {30, 5, kBlack}, {79, 5, kBlack},   {17, 5, kWhite},
+                  {5, 15, kBlack}, {5, 8, kWhite},  {104, 25, kBlack}, {50, 44, kBlack}};
     for (const auto& p : probes)
         EXPECT_EQ(fromQColor(QColor(image.pixel(p.x, p.y))), p.c) << p.x << "," << p.y;
 }
@@ -217,7 +218,8 @@ TEST(PainterCanvas, OppositeArcsAndChordsMakeTheWholeEllipse) {
             });
             // Corner pairs of the keywords: down-going diagonal, up-going one, and points off
             // the box.
-            const QPoint pairs[][2] = {{{l, t}, {r, b}}, {{l, b}, {r, t}}, {{r, t / 2}, {l, b + 7}}};
+            const QPoint pairs[][2] = {
+                {{l, t}, {r, b}}, {{l, b}, {r, t}}, {{r, t / 2}, {l, b + 7}}};
             for (const auto& pair : pairs) {
                 const auto half = [&](QPoint p, QPoint q) {
                     return draw(ink, [&](PainterCanvas& c) {
@@ -269,7 +271,10 @@ TEST(PainterCanvas, NotXorDrawnTwiceRestoresEveryPixel) {
 
     const QPoint poly[] = {{5, 5}, {50, 10}, {30, 40}, {8, 30}, {55, 44}};
     const std::pair<const char*, Draw> figures[] = {
-        {"line", [](PainterCanvas& c) { c.line({3, 40}, {60, 4}); }},
+        {"line",
+         [](PainterCanvas& c) {
+             c.line({3, 40}, {60, 4});
+         }},
         {"polyline", [&](PainterCanvas& c) { c.polyline(poly, 5); }},
         {"polygon", [&](PainterCanvas& c) { c.polygon(poly, 5); }},
         {"rectangle", [](PainterCanvas& c) { c.rectangle(4, 4, 60, 44); }},
@@ -306,9 +311,8 @@ TEST(PainterCanvas, LinesOfNoLengthDrawNothingAndDashesLeaveGaps) {
         });
         EXPECT_TRUE(pixelsOf(image, kBlack).empty()) << style;
     }
-    const auto solid = pixelsOf(paint(120, 60, [](PainterCanvas& c) { c.ellipse(0, 5, 120, 60); }),
-                                kBlack)
-                           .size();
+    const auto solid =
+        pixelsOf(paint(120, 60, [](PainterCanvas& c) { c.ellipse(0, 5, 120, 60); }), kBlack).size();
     for (int style = 1; style <= 4; ++style) {
         const QImage image = paint(120, 60, [&](PainterCanvas& c) {
             c.setPenStyle(style);

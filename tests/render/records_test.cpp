@@ -70,7 +70,7 @@ TEST(RecordPainter, EachKeywordDrawsItsFigure) {
         {"FILLRECT 000000068090", "", 1, "fill 0,0,199,149"},
         {"MOSAIC 000000068090", "", 1, ""},
         {"CHART 010010050050", "", 1, "rect 16,16,80,80+"}, // an empty chart: its frame
-        {"line 010010050050", "", 1, ""},                  // keywords are case-sensitive
+        {"line 010010050050", "", 1, ""},                   // keywords are case-sensitive
         {"CIRCLE 010010050050", "", 1, ""},
         {"RECT", "", 1, ""},
         // An 8-pixel head whose tip is the line's end, pointing down-right; only the end's.
@@ -164,30 +164,66 @@ TEST(RecordPixels, RecordsPaintWithTheirOwnOrTheInheritedStyle) {
         std::vector<Probe> probes;
     } cases[] = {
         {"a bad coordinate skips that record only",
-         {rec("RECT 0100X0050050", style(0, 0x0000FF)), rec("RECT 060060080080", style(0, 0x00FF00))},
-         true, 0, 1, {at(40, 40, kWhiteRgb), at(110, 110, kGreenRgb)}},
+         {rec("RECT 0100X0050050", style(0, 0x0000FF)),
+          rec("RECT 060060080080", style(0, 0x00FF00))},
+         true,
+         0,
+         1,
+         {at(40, 40, kWhiteRgb), at(110, 110, kGreenRgb)}},
         {"a record without a tab takes the previous attributes",
-         {rec("RECT 001001005005", style(0, 0x0000FF, 0xFF0000)), QStringLiteral("RECT 010010050050")},
-         true, 0, 0, {at(16, 30, kBlueRgb), at(40, 40, kRedRgb)}},
-        {"a clear brush leaves the inside", {rec("RECT 010010050050", style(1, 0x00FF00))}, true, 0,
-         0, {at(16, 40, kBlackRgb), at(40, 40, kWhiteRgb)}},
+         {rec("RECT 001001005005", style(0, 0x0000FF, 0xFF0000)),
+          QStringLiteral("RECT 010010050050")},
+         true,
+         0,
+         0,
+         {at(16, 30, kBlueRgb), at(40, 40, kRedRgb)}},
+        {"a clear brush leaves the inside",
+         {rec("RECT 010010050050", style(1, 0x00FF00))},
+         true,
+         0,
+         0,
+         {at(16, 40, kBlackRgb), at(40, 40, kWhiteRgb)}},
         {"a style code out of range keeps the canvas's",
-         {rec("RECT 001001005005", style(3, 0x123456)), rec("RECT 010010050050", outOfRange)}, true,
-         0, 0, {{QRect(20, 20, 56, 56), hatch, true}, {QRect(20, 20, 56, 56), kWhiteRgb, true}}},
+         {rec("RECT 001001005005", style(3, 0x123456)), rec("RECT 010010050050", outOfRange)},
+         true,
+         0,
+         0,
+         {{QRect(20, 20, 56, 56), hatch, true}, {QRect(20, 20, 56, 56), kWhiteRgb, true}}},
         {"text is transparent on screen",
-         {rec("FILLRECT 000000068090", style(0, 0x0000FF)), rec("TEXT 010010050050MMMM", style(0, 0x00FFFF))},
-         true, 0, 0, {{QRect(), yellow, false}, {QRect(), kBlackRgb, true}}},
+         {rec("FILLRECT 000000068090", style(0, 0x0000FF)),
+          rec("TEXT 010010050050MMMM", style(0, 0x00FFFF))},
+         true,
+         0,
+         0,
+         {{QRect(), yellow, false}, {QRect(), kBlackRgb, true}}},
         {"text is opaque on a solid brush in exports",
-         {rec("FILLRECT 000000068090", style(0, 0x0000FF)), rec("TEXT 010010050050MMMM", style(0, 0x00FFFF))},
-         false, 0, 0, {{QRect(), yellow, true}, {QRect(), kBlackRgb, true}}},
+         {rec("FILLRECT 000000068090", style(0, 0x0000FF)),
+          rec("TEXT 010010050050MMMM", style(0, 0x00FFFF))},
+         false,
+         0,
+         0,
+         {{QRect(), yellow, true}, {QRect(), kBlackRgb, true}}},
         {"texts one after the other each in its colour",
-         {rec("TEXT 002002000000MMMM", redText), rec("TEXT 002040000000MMMM", blueText)}, true, 0, 0,
-         {{QRect(0, 0, 200, 50), kRedRgb, true}, {QRect(0, 0, 200, 50), kBlueRgb, false},
-          {QRect(0, 60, 200, 90), kBlueRgb, true}, {QRect(0, 60, 200, 90), kRedRgb, false}}},
-        {"the grid shows on a blank page", {QStringLiteral("BLANK")}, true, 8, 0,
+         {rec("TEXT 002002000000MMMM", redText), rec("TEXT 002040000000MMMM", blueText)},
+         true,
+         0,
+         0,
+         {{QRect(0, 0, 200, 50), kRedRgb, true},
+          {QRect(0, 0, 200, 50), kBlueRgb, false},
+          {QRect(0, 60, 200, 90), kBlueRgb, true},
+          {QRect(0, 60, 200, 90), kRedRgb, false}}},
+        {"the grid shows on a blank page",
+         {QStringLiteral("BLANK")},
+         true,
+         8,
+         0,
          {at(8, 8, kBlackRgb), at(192, 144, kBlackRgb), at(9, 8, kWhiteRgb)}},
-        {"a background hides the grid", {rec("FILLRECT 000000068090", style(0, kWhite))}, true, 8,
-         0, {{QRect(), kBlackRgb, false}}},
+        {"a background hides the grid",
+         {rec("FILLRECT 000000068090", style(0, kWhite))},
+         true,
+         8,
+         0,
+         {{QRect(), kBlackRgb, false}}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
@@ -235,8 +271,8 @@ TEST(RecordPixels, ACanvasChangedBetweenRecordsOfOneStyleGetsTheStyleBack) {
             painter.DessinForme(QStringLiteral("TEXT 008040000000MMMM\t") + field);
         }
         EXPECT_EQ(countColour(image, qRgb(255, 255, 0)), 0);
-        EXPECT_GT(countColour(image, kRedRgb, QRect(0, 60, 200, 90)), 0); // the text
-        EXPECT_GT(countColour(image, kBlueRgb, QRect(12, 12, 40, 40)), 0); // the outline
+        EXPECT_GT(countColour(image, kRedRgb, QRect(0, 60, 200, 90)), 0);   // the text
+        EXPECT_GT(countColour(image, kBlueRgb, QRect(12, 12, 40, 40)), 0);  // the outline
         EXPECT_GT(countColour(image, kGreenRgb, QRect(12, 12, 40, 40)), 0); // the fill
         if (expected.isNull()) expected = image;
         EXPECT_EQ(testing::differingPixels(image, expected), 0);

@@ -3,8 +3,8 @@
 #include "platform/drawingio.h"
 #include "render/drawingoutput.h"
 #include "render/ecran.h"
-#include "support/pixels.h"
 #include "render/vectorexport.h"
+#include "support/pixels.h"
 
 #include <QFile>
 #include <QLoggingCategory>
