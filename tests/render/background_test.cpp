@@ -4,6 +4,7 @@
 #include "render/grid.h"
 #include "render/painter_canvas.h"
 #include "render/rubberband.h"
+#include "support/pixels.h"
 
 #include <gtest/gtest.h>
 
@@ -12,29 +13,21 @@ namespace {
 
 using test::CallCanvas;
 
-struct GradientCase {
-    Colour start;
-    int step;
-    int band;
-    Colour expected;
-};
-
-class GradientColourTest : public ::testing::TestWithParam<GradientCase> {};
-
-TEST_P(GradientColourTest, OnlyRedMovesAndStopsAtItsEnds) {
-    const GradientCase& c = GetParam();
-    EXPECT_EQ(gradientColour(c.start, c.step, c.band), c.expected);
+TEST(Background, GradientColourOnlyMovesRedAndStopsAtItsEnds) {
+    const struct {
+        Colour start;
+        int step, band;
+        Colour expected;
+    } cases[] = {{0xFF0000, 5, 49, 0xFF00F5},    // blue: red rises to 245
+                 {0x0000FF, 5, 1, 0x0000FF},     // red stays red: no carry
+                 {0x0000FA, 5, 7, 0x0000FF},     // stops at 255
+                 {0x000100, -5, 1, 0x000100},    // no borrow from green
+                 {0x804020, -5, 3, 0x804011},    // green and blue stay
+                 {0x000000, -5, 3, 0x000000},    // below black stays black
+                 {0x80000010, -5, 1, 0x00000B}}; // system tag dropped
+    for (const auto& c : cases)
+        EXPECT_EQ(gradientColour(c.start, c.step, c.band), c.expected) << std::hex << c.start;
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Steps, GradientColourTest,
-    ::testing::Values(GradientCase{0xFF0000, 5, 49, 0xFF00F5},     // blue: red rises to 245
-                      GradientCase{0x0000FF, 5, 1, 0x0000FF},      // red stays red: no carry
-                      GradientCase{0x0000FA, 5, 7, 0x0000FF},      // stops at 255
-                      GradientCase{0x000100, -5, 1, 0x000100},     // no borrow from green
-                      GradientCase{0x804020, -5, 3, 0x804011},     // green and blue stay
-                      GradientCase{0x000000, -5, 3, 0x000000},     // below black stays black
-                      GradientCase{0x80000010, -5, 1, 0x00000B})); // system tag dropped
 
 // The window's gradient as a user sees it: a blue "dark to light" background on a new page.
 TEST(Background, GradientRowsOnAWindowPage) {
@@ -53,28 +46,26 @@ TEST(Background, GradientRowsOnAWindowPage) {
     EXPECT_EQ(blue.pixel(100, 0), qRgb(0, 0, 255));
     EXPECT_EQ(blue.pixel(100, 5), qRgb(5, 0, 255));
     EXPECT_EQ(blue.pixel(100, 245), qRgb(245, 0, 255));
-    const QImage red = rows(rgbColour(255, 0, 0), u"COLOR");
-    for (int y = 0; y < 252; ++y)
-        ASSERT_EQ(red.pixel(100, y), qRgb(255, 0, 0)) << "row " << y;
-    const QImage down = rows(rgbColour(255, 0, 0), u"COLORU");
-    EXPECT_EQ(down.pixel(100, 251), qRgb(10, 0, 0));
+    EXPECT_EQ(testing::countColour(rows(rgbColour(255, 0, 0), u"COLOR"), qRgb(255, 0, 0),
+                                   QRect(100, 0, 1, 252)),
+              252);
+    EXPECT_EQ(rows(rgbColour(255, 0, 0), u"COLORU").pixel(100, 251), qRgb(10, 0, 0));
 }
 
-TEST(Background, GradientBandsOnScreenAreAFiftiethOfTheHeight) {
-    CallCanvas canvas({120, 300});
-    canvas.setPenColour(0x0000FF);
-    paintBackground(canvas, u"COLOR", {120, 300});
-    ASSERT_EQ(canvas.calls.size(), 50);
-    EXPECT_EQ(canvas.calls[0].toStdString(), "fill 0,0,119,299");
-    EXPECT_EQ(canvas.calls[1].toStdString(), "fill 0,6,119,299");
-    EXPECT_EQ(canvas.calls[49].toStdString(), "fill 0,294,119,299"); // rows 294..298
-}
-
-TEST(Background, PageGradientBandsComeFromTheLastRow) {
-    CallCanvas canvas({120, 300});
-    paintBackground(canvas, u"COLORU", {120, 300}, BandHeight::FromLastRow);
-    ASSERT_EQ(canvas.calls.size(), 50);
-    EXPECT_EQ(canvas.calls[49].toStdString(), "fill 0,245,119,299");
+// Fifty bands: a fiftieth of the height on screen (rows 294..298 the last), counted from the last
+// row on the page.
+TEST(Background, GradientBandsOnScreenAndOnThePage) {
+    for (const bool screen : {true, false}) {
+        CallCanvas canvas({120, 300});
+        canvas.setPenColour(0x0000FF);
+        paintBackground(canvas, screen ? u"COLOR" : u"COLORU", {120, 300},
+                        screen ? BandHeight::FromHeight : BandHeight::FromLastRow);
+        ASSERT_EQ(canvas.calls.size(), 50);
+        EXPECT_EQ(canvas.calls[0].toStdString(), "fill 0,0,119,299");
+        EXPECT_EQ(canvas.calls[1].toStdString(), screen ? "fill 0,6,119,299" : "fill 0,5,119,299");
+        EXPECT_EQ(canvas.calls[49].toStdString(),
+                  screen ? "fill 0,294,119,299" : "fill 0,245,119,299");
+    }
 }
 
 TEST(Background, PatternFillsInThePenColourThenOutlinesThePage) {
