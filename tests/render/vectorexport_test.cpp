@@ -1,8 +1,14 @@
-// PDF and SVG exports of a drawing, read back and compared with the BMP export of the same page.
+// PDF, SVG and metafile exports of a drawing, read back and compared with the BMP export of the
+// same page.
 
+#include "document/shapelist.h"
+#include "metafile/metafile_reader.h"
 #include "platform/drawingio.h"
+#include "referencedrawings.h"
 #include "render/drawingoutput.h"
 #include "render/ecran.h"
+#include "render/metafile_player.h"
+#include "render/painter_canvas.h"
 #include "render/vectorexport.h"
 #include "support/pixels.h"
 
@@ -111,6 +117,53 @@ TEST(VectorExport, BytesDoNotChangeFromRunToRunButForDates) {
     auto pdf = [&] { return QString::fromLatin1(pdfOfDrawing(d.list, d.page)).remove(dates); };
     EXPECT_EQ(pdf(), pdf());
     EXPECT_EQ(svgOfDrawing(d.list, d.page), svgOfDrawing(d.list, d.page));
+}
+
+QImage playBack(const QString& path, QSize size) {
+    QString error;
+    const auto metafile = readMetafile(bytesOf(path), &error);
+    if (!metafile) {
+        ADD_FAILURE() << error.toStdString();
+        return {};
+    }
+    QImage image(size, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    {
+        PainterCanvas canvas(image);
+        playMetafile(*metafile, canvas, QRect(QPoint(0, 0), size));
+    }
+    return image;
+}
+
+// Each drawing saved as WMF and EMF and played back onto an image is the BMP export's picture.
+TEST(MetafileExport, PlaysBackLikeTheBitmapExport) {
+    const Demo d = demo();
+    const struct {
+        const char* name;
+        QStringList shapes;
+        QSize page;
+    } drawings[] = {{"demo", d.list, d.page},
+                    {"mixed", bench::mixedDrawing(400), bench::kReferencePage},
+                    {"pictures", bench::pictureDrawing(6), bench::kReferencePage},
+                    {"text", bench::textDrawing(150), bench::kReferencePage}};
+    QTemporaryDir dir;
+    for (const auto& drawing : drawings) {
+        SCOPED_TRACE(drawing.name);
+        const Demo one{drawing.shapes, drawing.page};
+        const QImage page = bmpOf(one);
+        QStringList shapes = drawing.shapes;
+        const QString wmf =
+            dir.filePath(QString::fromLatin1(drawing.name) + QStringLiteral(".wmf"));
+        ASSERT_TRUE(writeDrawing(wmf, shapes, one.page, 200, {}).ok());
+        EXPECT_LT(clearlyDifferent(playBack(wmf, one.page), page, 64), 0.03);
+        // The enhanced metafile is framed by the drawing's extent, not by the page.
+        const QSize extent = largestExtentOf(shapes).boundedTo(one.page);
+        const QString emf =
+            dir.filePath(QString::fromLatin1(drawing.name) + QStringLiteral(".emf"));
+        ASSERT_TRUE(writeDrawing(emf, shapes, one.page, 200, extent).ok());
+        EXPECT_LT(clearlyDifferent(playBack(emf, extent), page.copy(QRect({0, 0}, extent)), 64),
+                  0.03);
+    }
 }
 
 } // namespace
