@@ -40,17 +40,11 @@ public:
     }
     void fillRect(int l, int t, int r, int b) override { log(box(u"fill", l, t, r, b)); }
     void textOut(int x, int y, const QString& text) override {
-        QString s = QStringLiteral("text %1,%2 %3").arg(x).arg(y).arg(text);
-        if (logAttributes)
-            s += QStringLiteral(" f%1,%2,%3%4%5%6:%7")
-                     .arg(font_.name)
-                     .arg(font_.size)
-                     .arg(font_.bold)
-                     .arg(font_.italic)
-                     .arg(font_.underline)
-                     .arg(font_.strikeOut)
-                     .arg(font_.colour, 6, 16, QChar(u'0'));
-        log(s);
+        log(QStringLiteral("text %1,%2 %3").arg(x).arg(y).arg(text) +
+            (logAttributes ? QString::asprintf(" f%s,%d,%d%d%d%d:%06x", qPrintable(font_.name),
+                                               font_.size, font_.bold, font_.italic,
+                                               font_.underline, font_.strikeOut, font_.colour)
+                           : QString()));
     }
     QSize textExtent(const QString& text) override { return {8 * int(text.size()), 16}; }
     void setPixel(int x, int y, Colour c) override {
@@ -77,13 +71,9 @@ private:
     }
     void log(QString s) {
         if (logAttributes)
-            s += QStringLiteral(" |b%1:%2 p%3,%4:%5 %6")
-                     .arg(brush_.style)
-                     .arg(brush_.colour, 6, 16, QChar(u'0'))
-                     .arg(pen_.style)
-                     .arg(pen_.width)
-                     .arg(pen_.colour, 6, 16, QChar(u'0'))
-                     .arg(pen_.mode == PenMode::Copy ? u"copy" : u"notxor");
+            s += QString::asprintf(" |b%d:%06x p%d,%d:%06x %s", brush_.style, brush_.colour,
+                                   pen_.style, pen_.width, pen_.colour,
+                                   pen_.mode == PenMode::Copy ? "copy" : "notxor");
         calls << s;
     }
     QSize size_;

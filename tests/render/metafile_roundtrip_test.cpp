@@ -4,7 +4,6 @@
 #include "render/metafile_player.h"
 
 #include <QRegularExpression>
-#include <QTemporaryDir>
 #include <gtest/gtest.h>
 #include <map>
 
@@ -127,19 +126,4 @@ TEST(MetafileRoundTrip, PlaybackRepeatsTheDrawingFromItsOwnRecords) {
                   counts[c.deleted]);
         EXPECT_GE(counts[c.font], 2); // two fonts
     }
-}
-
-TEST(MetafileCanvas, SavesAPlaceableFileOfThePageSize) {
-    QTemporaryDir dir;
-    MetafileCanvas recorder(MetafileFormat::Wmf, QSize(50, 40));
-    recorder.rectangle(1, 1, 20, 20);
-    const QString path = dir.filePath(QStringLiteral("a.wmf"));
-    const Outcome saved = recorder.save(path);
-    ASSERT_TRUE(saved.ok()) << qPrintable(saved.message());
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
-    const auto file = readMetafile(f.readAll());
-    ASSERT_TRUE(file);
-    EXPECT_TRUE(file->placeable);
-    EXPECT_EQ(metafileNativeSize(*file), QSize(50, 40));
 }

@@ -46,27 +46,21 @@ QRect ink(const QImage& image, QRect region = {}) {
 
 const QString kRect = QStringLiteral("*0RECT 064032096050") + kTab + style();
 
-struct PlacementCase {
-    int margin, enlargement;
-    QRect outline; // first and last pixels of the outline
-};
-
-class Placement : public ::testing::TestWithParam<PlacementCase> {};
-
-TEST_P(Placement, RectangleLandsWhereMarginsAndEnlargementPutIt) {
-    const PlacementCase& c = GetParam();
-    const QImage page = sheet(drawing({kRect}), c.margin, c.enlargement);
-    ASSERT_EQ(page.size(), QSize(793, 1123));
-    EXPECT_EQ(ink(page), c.outline);
-    EXPECT_EQ(page.pixel(c.outline.topLeft()), kBlackRgb);
-    EXPECT_EQ(page.pixel(c.outline.bottomRight()), kBlackRgb);
+TEST(Page, RectangleLandsWhereMarginsAndEnlargementPutIt) {
+    const struct {
+        int margin, enlargement;
+        QRect outline; // first and last pixels of the outline
+    } cases[] = {      // 227 = R(793 / 210 * 30 * 2), 189 = R(1123 / 297 * 25 * 2)
+                 {20, 200, QRect(QPoint(427, 289), QPoint(526, 348))},
+                 {0, 100, QRect(QPoint(138, 69), QPoint(187, 98))}};
+    for (const auto& c : cases) {
+        const QImage page = sheet(drawing({kRect}), c.margin, c.enlargement);
+        ASSERT_EQ(page.size(), QSize(793, 1123));
+        EXPECT_EQ(ink(page), c.outline);
+        EXPECT_EQ(page.pixel(c.outline.topLeft()), kBlackRgb);
+        EXPECT_EQ(page.pixel(c.outline.bottomRight()), kBlackRgb);
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(A4, Placement,
-                         ::testing::Values(
-                             // 227 = R(793 / 210 * 30 * 2), 189 = R(1123 / 297 * 25 * 2)
-                             PlacementCase{20, 200, QRect(QPoint(427, 289), QPoint(526, 348))},
-                             PlacementCase{0, 100, QRect(QPoint(138, 69), QPoint(187, 98))}));
 
 TEST(Page, PaperIsTheWholeSheetInItsOrientation) {
     const Paper landscape = paperOf(

@@ -81,23 +81,27 @@ std::vector<Drawing> drawings() {
         RandomDrawing maker(QSize(420, 330), seed);
         all.push_back({"random", maker.drawing(300), QSize(420, 330)});
     }
+    for (quint32 seed : {21u, 22u})
+        all.push_back({"scaled", RandomDrawing(QSize(400, 300), seed).drawing(250), {400, 300}});
     return all;
 }
 
-TEST(PagePainter, BandsPaintWhatOnePassPaints) {
+// The page painted in bands by 1 to 7 threads with the window's caches (the first pass makes the
+// cached texts and the index of the records, the next ones paint each band from them), then
+// damaged areas of it repainted, is the page of one pass; on images of 2 or 1.5 pixels per page
+// pixel, bands and areas paint what one band paints.
+TEST(PagePainter, BandsAndDamagedAreasPaintWhatOnePassPaints) {
+    QRandomGenerator random(7);
     for (const Drawing& d : drawings())
-        for (bool screen : {true, false}) {
-            const Pass expected = onePass(d.lines, d.page, screen, screen ? 8 : 0);
-            PictureCache pictures;
-            TextCache texts;
-            RecordCache records;
-            // With the same caches: the first pass makes the cached texts and the index of the
-            // records, the next ones paint each band from them.
-            for (int threads : {1, 2, 3, 7, 2}) {
-                SCOPED_TRACE(std::string(d.name) + (screen ? " screen" : " page") + " threads " +
-                             std::to_string(threads));
-                QImage image(d.page, QImage::Format_RGB32);
-                image.fill(Qt::red);
+        for (const double ratio : {1.0, 2.0, 1.5})
+            for (bool screen : {true, false}) {
+                if (ratio != 1.0 && (!screen || d.name != std::string("scaled"))) continue;
+                SCOPED_TRACE(std::string(d.name) + (screen ? " screen" : " page") + " ratio " +
+                             std::to_string(ratio));
+                const Pass expected = onePass(d.lines, d.page, screen, screen ? 8 : 0);
+                PictureCache pictures;
+                TextCache texts;
+                RecordCache records;
                 std::vector<Box> reported;
                 PaintOptions options = optionsFor(screen, d.page);
                 options.pictures = &pictures;
@@ -107,56 +111,33 @@ TEST(PagePainter, BandsPaintWhatOnePassPaints) {
                 PagePaint what;
                 what.gridStep = screen ? 8 : 0;
                 what.startStyle = startFor(screen);
-                what.threads = threads;
                 DrawingStyle end;
                 what.endStyle = &end;
-                const int undrawable = paintPage(image, d.lines, options, what);
-                EXPECT_EQ(difference(image, expected.image), "");
-                EXPECT_EQ(undrawable, expected.undrawable);
-                EXPECT_TRUE(end == expected.end);
-                EXPECT_EQ(reported, expected.reported);
-            }
-        }
-}
-
-// A damaged area repainted with the window's caches, on an image of 1, 2 or 1.5 pixels per page
-// pixel, is the page painted at once; at 1, that is the page of one pass.
-TEST(PagePainter, DamagedAreasRepaintAsAWhole) {
-    const QSize page(400, 300);
-    QRandomGenerator random(7);
-    for (const double ratio : {1.0, 2.0, 1.5})
-        for (quint32 seed : {11u, 12u})
-            for (bool screen : {true, false}) {
-                if (ratio != 1.0 && !screen) continue;
-                SCOPED_TRACE("ratio " + std::to_string(ratio) + " seed " + std::to_string(seed) +
-                             (screen ? " screen" : " page"));
-                const QStringList lines = RandomDrawing(page, seed).drawing(250);
-                TextCache texts;
-                RecordCache records; // the first area notes the index, the others use it
-                PaintOptions options = optionsFor(screen, page);
-                options.texts = &texts;
-                options.records = &records;
-                PagePaint what;
-                what.gridStep = 10;
-                what.startStyle = startFor(screen);
-                what.threads = 3;
-                QImage whole(page * ratio, QImage::Format_RGB32);
-                whole.setDevicePixelRatio(ratio);
-                const int undrawable = paintPage(whole, lines, options, what);
-                if (ratio == 1.0) {
-                    const Pass one = onePass(lines, page, screen, 10);
-                    EXPECT_EQ(difference(whole, one.image), "");
-                    EXPECT_EQ(undrawable, one.undrawable);
+                QImage whole;
+                for (int threads : {1, 2, 3, 7}) {
+                    QImage image(d.page * ratio, QImage::Format_RGB32);
+                    image.setDevicePixelRatio(ratio);
+                    image.fill(Qt::red);
+                    reported.clear();
+                    what.threads = threads;
+                    const int undrawable = paintPage(image, d.lines, options, what);
+                    EXPECT_EQ(undrawable, expected.undrawable) << threads;
+                    EXPECT_EQ(reported, expected.reported) << threads;
+                    EXPECT_TRUE(end == expected.end) << threads;
+                    if (ratio == 1.0 || !whole.isNull())
+                        EXPECT_EQ(difference(image, ratio == 1.0 ? expected.image : whole), "")
+                            << threads;
+                    if (whole.isNull()) whole = image;
                 }
-                for (int i = 0; i < 20; ++i) {
-                    const QRect damaged(random.bounded(-20, page.width()),
-                                        random.bounded(-20, page.height()), random.bounded(1, 160),
-                                        random.bounded(1, 160));
+                for (int i = 0; i < 12; ++i) {
+                    const QRect damaged(random.bounded(-20, d.page.width()),
+                                        random.bounded(-20, d.page.height()),
+                                        random.bounded(1, 160), random.bounded(1, 160));
                     QImage image = whole.copy();
                     QPainter(&image).fillRect(damaged, QColor(random.generate() | 0xFF000000u));
                     what.damaged = damaged;
                     what.threads = 1 + int(random.bounded(3));
-                    paintPage(image, lines, options, what);
+                    paintPage(image, d.lines, options, what);
                     ASSERT_EQ(difference(image, whole), "")
                         << "area " << damaged.x() << "," << damaged.y() << " " << damaged.width()
                         << "x" << damaged.height();

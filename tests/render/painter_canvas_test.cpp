@@ -341,16 +341,3 @@ TEST(PainterCanvas, TextIsOpaqueWithASolidBrushAndTransparentOtherwise) {
         EXPECT_EQ(yellow, solid ? size_t(extent.width() * extent.height()) - ink.size() : 0u);
     }
 }
-
-TEST(PainterCanvas, PixelsReadBackWhatWasWritten) {
-    QImage image(8, 8, QImage::Format_RGB32);
-    image.fill(Qt::white);
-    PainterCanvas c(image);
-    c.setPixel(3, 4, kBlue);
-    c.setPixel(-1, 4, kBlue); // ignored
-    EXPECT_EQ(c.pixel(3, 4), kBlue);
-    EXPECT_EQ(c.pixel(4, 4), kWhite);
-    EXPECT_EQ(c.pixel(50, 4), kWhite);
-    c.ellipse(0, 0, 8, 8);
-    EXPECT_EQ(c.pixel(0, 3), kBlack);
-}

@@ -157,79 +157,62 @@ TEST(RecordPixels, RecordsPaintWithTheirOwnOrTheInheritedStyle) {
     const QRgb yellow = qRgb(255, 255, 0), hatch = qRgb(0x21, 0x43, 0x65);
     const struct {
         const char* name;
+        struct {
+            bool screen;
+            int grid, failed;
+        } setup;
         QStringList records;
-        bool screen;
-        int grid;
-        int failed;
         std::vector<Probe> probes;
     } cases[] = {
         {"a bad coordinate skips that record only",
+         {true, 0, 1},
          {rec("RECT 0100X0050050", style(0, 0x0000FF)),
           rec("RECT 060060080080", style(0, 0x00FF00))},
-         true,
-         0,
-         1,
          {at(40, 40, kWhiteRgb), at(110, 110, kGreenRgb)}},
         {"a record without a tab takes the previous attributes",
+         {true, 0, 0},
          {rec("RECT 001001005005", style(0, 0x0000FF, 0xFF0000)),
           QStringLiteral("RECT 010010050050")},
-         true,
-         0,
-         0,
          {at(16, 30, kBlueRgb), at(40, 40, kRedRgb)}},
         {"a clear brush leaves the inside",
+         {true, 0, 0},
          {rec("RECT 010010050050", style(1, 0x00FF00))},
-         true,
-         0,
-         0,
          {at(16, 40, kBlackRgb), at(40, 40, kWhiteRgb)}},
         {"a style code out of range keeps the canvas's",
+         {true, 0, 0},
          {rec("RECT 001001005005", style(3, 0x123456)), rec("RECT 010010050050", outOfRange)},
-         true,
-         0,
-         0,
          {{QRect(20, 20, 56, 56), hatch, true}, {QRect(20, 20, 56, 56), kWhiteRgb, true}}},
         {"text is transparent on screen",
+         {true, 0, 0},
          {rec("FILLRECT 000000068090", style(0, 0x0000FF)),
           rec("TEXT 010010050050MMMM", style(0, 0x00FFFF))},
-         true,
-         0,
-         0,
          {{QRect(), yellow, false}, {QRect(), kBlackRgb, true}}},
         {"text is opaque on a solid brush in exports",
+         {false, 0, 0},
          {rec("FILLRECT 000000068090", style(0, 0x0000FF)),
           rec("TEXT 010010050050MMMM", style(0, 0x00FFFF))},
-         false,
-         0,
-         0,
          {{QRect(), yellow, true}, {QRect(), kBlackRgb, true}}},
         {"texts one after the other each in its colour",
+         {true, 0, 0},
          {rec("TEXT 002002000000MMMM", redText), rec("TEXT 002040000000MMMM", blueText)},
-         true,
-         0,
-         0,
          {{QRect(0, 0, 200, 50), kRedRgb, true},
           {QRect(0, 0, 200, 50), kBlueRgb, false},
           {QRect(0, 60, 200, 90), kBlueRgb, true},
           {QRect(0, 60, 200, 90), kRedRgb, false}}},
         {"the grid shows on a blank page",
+         {true, 8, 0},
          {QStringLiteral("BLANK")},
-         true,
-         8,
-         0,
          {at(8, 8, kBlackRgb), at(192, 144, kBlackRgb), at(9, 8, kWhiteRgb)}},
         {"a background hides the grid",
+         {true, 8, 0},
          {rec("FILLRECT 000000068090", style(0, kWhite))},
-         true,
-         8,
-         0,
          {{QRect(), kBlackRgb, false}}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         int failed = -1;
-        const QImage image = paintRecords(c.records, c.screen, c.grid, &failed);
-        EXPECT_EQ(failed, c.failed);
+        const QImage image = paintRecords(c.records, c.setup.screen, c.setup.grid, &failed);
+        EXPECT_EQ(failed, c.setup.failed);
         for (const Probe& p : c.probes)
             EXPECT_EQ(countColour(image, p.colour, p.area) > 0, p.present)
                 << p.area.x() << "," << p.area.y() << " " << std::hex << p.colour;

@@ -111,14 +111,6 @@ TEST(VectorExport, SvgLooksLikeTheBmpAndKeepsItsText) {
     EXPECT_EQ(foreign, 0);
 }
 
-TEST(VectorExport, BytesDoNotChangeFromRunToRunButForDates) {
-    const Demo d = demo();
-    const QRegularExpression dates(QStringLiteral("\\(D:[0-9+\\-Z']*\\)|<xmp:[A-Za-z]*Date>[^<]*"));
-    auto pdf = [&] { return QString::fromLatin1(pdfOfDrawing(d.list, d.page)).remove(dates); };
-    EXPECT_EQ(pdf(), pdf());
-    EXPECT_EQ(svgOfDrawing(d.list, d.page), svgOfDrawing(d.list, d.page));
-}
-
 QImage playBack(const QString& path, QSize size) {
     QString error;
     const auto metafile = readMetafile(bytesOf(path), &error);
