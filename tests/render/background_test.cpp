@@ -127,32 +127,5 @@ TEST(RubberBand, ToolsDrawTheirFigureInTheGivenMode) {
     }
 }
 
-TEST(RubberBand, FreeHandCollectsAtMost299Points) {
-    CallCanvas canvas;
-    PointBuffer points;
-    RubberBandState state{Tool::Freehand, false, {1, 1}, {7, 9}, &points};
-    DrawShape(canvas, state, {1, 1}, {7, 9}, PenMode::Copy);
-    EXPECT_EQ(points.last, 0);
-    EXPECT_EQ(canvas.calls.value(0).toStdString(), "polyline 7,9");
-    points.last = 297;
-    DrawShape(canvas, state, {1, 1}, {7, 9}, PenMode::Copy);
-    EXPECT_EQ(points.last, 298);
-    DrawShape(canvas, state, {1, 1}, {7, 9}, PenMode::Copy);
-    EXPECT_EQ(points.last, 298);
-    EXPECT_EQ(canvas.calls.size(), 2);
-}
-
-TEST(RubberBand, PolylineWritesTheStartPastTheLastPoint) {
-    CallCanvas canvas;
-    PointBuffer points;
-    points.points[0] = {5, 5};
-    points.last = 0;
-    RubberBandState state{Tool::Polyline, false, {30, 40}, {50, 60}, &points};
-    DrawShape(canvas, state, {30, 40}, {50, 60}, PenMode::NotXor);
-    EXPECT_EQ(points.last, 0);
-    EXPECT_EQ(points.points[1], QPoint(30, 40));
-    EXPECT_EQ(canvas.calls.value(0).toStdString(), "polyline 5,5");
-}
-
 } // namespace
 } // namespace qel

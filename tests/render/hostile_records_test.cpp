@@ -64,10 +64,6 @@ TEST(HostileRecords, ExtremeButWellFormedRecords) {
     EXPECT_EQ(state.Points.count(), 300);
 }
 
-} // namespace
-
-namespace {
-
 // A block that declares a large picture and supplies one column paints that column, stretched,
 // and white for the rest, without decoding the white part.
 TEST(HostileRecords, ShortPixelBlocksPaintTheirColumnsAndWhite) {
