@@ -59,17 +59,6 @@ TEST(Export, NameChoosesTheFormatAndPicturesHoldThePage) {
     }
 }
 
-TEST(Export, UnreadableRecordsAreCountedAndAnEmptyPageRefused) {
-    QTemporaryDir dir;
-    QStringList list = drawing();
-    list << QStringLiteral(" 0ELLIPSE 0040Z4024014\t") + list[2].mid(list[2].indexOf(kTab) + 1);
-    int skipped = 0;
-    EXPECT_TRUE(
-        exportPicture(list, 160, 80, 100, dir.filePath(QStringLiteral("b.bmp")), &skipped).ok());
-    EXPECT_EQ(skipped, 1);
-    EXPECT_FALSE(exportPicture(list, 0, 80, 100, dir.filePath(QStringLiteral("c.bmp"))).ok());
-}
-
 // The sample drawing as PNG and at scale 2, and the scales and sizes refused: a refusal names the
 // file and the limit, and leaves the file there as it was.
 TEST(Export, PngHoldsTheBmpPixelsAndScaledPicturesAreThePageAtMorePixels) {
@@ -105,7 +94,8 @@ TEST(Export, PngHoldsTheBmpPixelsAndScaledPicturesAreThePageAtMorePixels) {
                  {"d.bmp", 0, page, "l'échelle 0"},
                  {"e.png", 5, QSize(4000, 300), "16384 pixels de côté"},
                  {"f.jpg", 8, QSize(2000, 2010), "256 millions"},
-                 {"g.svg", 2, page, "images BMP, JPEG, GIF et PNG"}};
+                 {"g.svg", 2, page, "images BMP, JPEG, GIF et PNG"},
+                 {"h.bmp", 1, QSize(0, 80), "h.bmp"}};
     for (const auto& c : cases) {
         const QString path = dir.filePath(QString::fromLatin1(c.name));
         QFile kept(path);

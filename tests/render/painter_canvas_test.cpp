@@ -281,26 +281,3 @@ TEST(PainterCanvas, NotXorDrawnTwiceRestoresEveryPixel) {
             EXPECT_EQ(image, ground) << name << " width " << width << " style " << penStyle;
         }
 }
-
-TEST(PainterCanvas, TextIsOpaqueWithASolidBrushAndTransparentOtherwise) {
-    for (const bool solid : {true, false}) {
-        QSize extent;
-        const QImage image = paint(
-            200, 60,
-            [&](PainterCanvas& c) {
-                c.setBrushColour(kYellow);
-                if (!solid) c.setBrushStyle(2);
-                c.setFontColour(kBlack);
-                c.setFontName("Arial");
-                c.setFontSize(14);
-                c.textOut(10, 12, "Bonjour");
-                extent = c.textExtent("Bonjour");
-            },
-            kGreen);
-        const PixelSet ink = pixelsOf(image, kBlack);
-        ASSERT_FALSE(ink.empty());
-        EXPECT_TRUE(QRect(QPoint(10, 12), extent).contains(bounds(ink)));
-        const auto yellow = pixelsOf(image, kYellow).size();
-        EXPECT_EQ(yellow, solid ? size_t(extent.width() * extent.height()) - ink.size() : 0u);
-    }
-}
