@@ -3,6 +3,7 @@
 
 #include "document/record.h"
 #include "render/ecran.h"
+#include "support/pixels.h"
 
 #include <QPageLayout>
 #include <gtest/gtest.h>
@@ -36,12 +37,8 @@ QImage sheet(const QStringList& list, int margin, int enlargement, int* skipped 
 
 // The box (left, top, right, bottom) holding every non-white pixel of a region.
 QRect ink(const QImage& image, QRect region = {}) {
-    if (region.isNull()) region = image.rect();
-    QRect box;
-    for (int y = region.top(); y <= region.bottom(); ++y)
-        for (int x = region.left(); x <= region.right(); ++x)
-            if (image.pixel(x, y) != kWhiteRgb) box |= QRect(x, y, 1, 1);
-    return box;
+    return testing::boxOf(
+        image, [](QRgb p) { return p != kWhiteRgb; }, region);
 }
 
 const QString kRect = QStringLiteral("*0RECT 064032096050") + kTab + style();

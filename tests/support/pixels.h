@@ -66,6 +66,16 @@ inline int countPixels(const QImage& image, const std::function<bool(QRgb)>& kee
             n += keep(x.pixel(i, j));
     return n;
 }
+// The box around the pixels of `image` (inside `area` when given) that satisfy `keep`.
+inline QRect boxOf(const QImage& image, const std::function<bool(QRgb)>& keep, QRect area = {}) {
+    QRect box;
+    const QImage x = image.convertToFormat(QImage::Format_ARGB32);
+    const QRect r = area.isNull() ? x.rect() : area & x.rect();
+    for (int j = r.top(); j <= r.bottom(); ++j)
+        for (int i = r.left(); i <= r.right(); ++i)
+            if (keep(x.pixel(i, j))) box |= QRect(i, j, 1, 1);
+    return box;
+}
 inline int countColour(const QImage& image, QRgb colour, QRect area = {}) {
     return countPixels(image, [colour](QRgb p) { return (p | 0xFF000000u) == (colour | 0xFF000000u); },
                        area);
