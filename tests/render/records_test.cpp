@@ -9,6 +9,7 @@
 #include "render/picturecache.h"
 #include "render/recordpainter.h"
 
+#include <QRandomGenerator>
 #include <functional>
 #include <gtest/gtest.h>
 
@@ -67,6 +68,8 @@ TEST(RecordPainter, EachKeywordDrawsItsFigure) {
         {"META 010010050050001003", "", 1, "white 16,16,80,80"},
         {"META 010010050050001003FF0000", "", 1, "picture 16,16,80,80 1x3"},
         {"BITMAP 010010050050000000", "", 1, ""},
+        // 4 x 1 declared, one pixel supplied: that column stretched, white for the rest.
+        {"BITMAP 00000002800A0040010000FF", "", 1, "picture 0,0,10,10 1x1|white 10,0,40,10"},
         {"FILLRECT 000000068090", "", 1, "fill 0,0,199,149"},
         {"MOSAIC 000000068090", "", 1, ""},
         {"CHART 010010050050", "", 1, "rect 16,16,80,80+"}, // an empty chart: its frame
@@ -278,6 +281,64 @@ TEST(PictureCache, DecodesAnUnchangedPayloadOnceAndPaintsPicturesLargerThanItsBo
     PictureCache small(16);
     EXPECT_FALSE(small.picture(QStringLiteral("001001FF0000")).supplied.isNull());
     EXPECT_EQ(small.count(), 0);
+}
+
+// Records from a damaged or hostile file are painted without crashing or hanging.
+const char* const kKeywords[] = {"LINE",   "LINEU",  "RECT",  "ELLIPSE",  "ROUNDRECT", "DRAW",
+                                 "POLYG",  "POLYL",  "ARCH",  "ARCLU",    "CHORDL",    "CHORDHU",
+                                 "TEXT",   "BITMAP", "META",  "FILLRECT", "SHAPE",     "COLOR",
+                                 "COLORU", "MOSAIC", "CHART", "",         "UNKNOWN"};
+const char* const kFragments[] = {
+    "000000000000", "FFFFFFFFFFFF", "0C8064010020", "ZZZ", "\t", ">3", ">", "FFF", "0", " ",
+    "1FF00000067",  "7FFFFFFF9",    "00200100",     "é€",  ""};
+
+QString randomRecord(QRandomGenerator& random) {
+    QString r = QString::fromLatin1(kKeywords[random.bounded(int(std::size(kKeywords)))]);
+    r += u' ';
+    const int parts = random.bounded(12);
+    for (int i = 0; i < parts; ++i)
+        r += QString::fromUtf8(kFragments[random.bounded(int(std::size(kFragments)))]);
+    return r;
+}
+
+TEST(HostileRecords, RandomRecordsPaintWithoutHarm) {
+    QRandomGenerator random(42);
+    QImage image(120, 90, QImage::Format_RGB32);
+    PainterCanvas canvas(image);
+    for (const PaintOptions& options :
+         {PaintOptions::screen(image.size()), PaintOptions::page(image.size())}) {
+        PaintState state;
+        RecordPainter painter(canvas, options, state);
+        for (int i = 0; i < 3000; ++i)
+            painter.DessinForme(randomRecord(random));
+    }
+    SUCCEED();
+}
+
+TEST(HostileRecords, ExtremeButWellFormedRecords) {
+    const QString style = QStringLiteral("\t0000000FF0FF000000FF00000000FF0Arial");
+    QString manyPoints;
+    for (int i = 0; i < 5000; ++i)
+        manyPoints += QStringLiteral("FFF000");
+    const QString records[] = {
+        QStringLiteral("BITMAP 000000FFFFFFFFFFFF") + style,       // 4095 x 4095, no pixels
+        QStringLiteral("POLYG 000000FFFFFF") + manyPoints + style, // far more than 300 points
+        QStringLiteral("ROUNDRECT FFFFFF000000") + style,          // corners given backwards
+        QStringLiteral("TEXT 000000001001") + QString(2000, u'W') + style,
+        QStringLiteral("ELLIPSE 000000FFFFFF\t0000000FF6FF000000FF00000000FF0Arial"),
+    };
+    QImage image(64, 64, QImage::Format_RGB32);
+    PainterCanvas canvas(image);
+    PaintState state;
+    const PaintOptions options = PaintOptions::screen(image.size());
+    RecordPainter painter(canvas, options, state);
+    for (const QString& r : records)
+        EXPECT_TRUE(painter.DessinForme(r)) << r.left(20).toStdString();
+    EXPECT_EQ(state.Points.count(), 300);
+    // A block declaring the largest picture with one pixel: one column, the rest left white.
+    const PixelBlock block = decodePixelBlock(u"FFFFFF0000FF");
+    EXPECT_EQ(block.declared, QSize(4095, 4095));
+    EXPECT_EQ(block.supplied.size(), QSize(1, 4095));
 }
 
 } // namespace

@@ -1,11 +1,16 @@
-// The strokes the canvas writes directly: one-pixel lines walked pixel by pixel, dashed and
-// clipped, and wide pens stamped as discs.
+// What the canvas writes straight into an image: one-pixel lines walked pixel by pixel, dashed
+// and clipped, wide pens stamped as discs, and every figure as Qt's painter would draw it (with a
+// clip set, the canvas goes through Qt's painter instead).
 
+#include "render/painter_canvas.h"
 #include "render/thinline.h"
 #include "render/widestroke.h"
+#include "support/pixels.h"
 
+#include <QPainter>
 #include <QRandomGenerator>
 #include <algorithm>
+#include <functional>
 #include <gtest/gtest.h>
 #include <set>
 
@@ -40,6 +45,25 @@ PixelSet covered(WideStroke& stroke) {
         for (int x = s.x0; x <= s.x1; ++x)
             EXPECT_TRUE(out.insert({x, s.y}).second) << "pixel reported twice";
     return out;
+}
+
+using Draw = std::function<void(PainterCanvas&)>;
+
+QImage paintOn(QImage image, bool direct, const Draw& draw) {
+    if (direct) {
+        PainterCanvas canvas(image);
+        draw(canvas);
+        return image;
+    }
+    // A clip covering the whole image turns the direct writes off.
+    QPainter painter(&image);
+    painter.setClipRect(image.rect());
+    {
+        PainterCanvas canvas(painter, image.size());
+        draw(canvas);
+    }
+    painter.end();
+    return image;
 }
 
 } // namespace
@@ -139,6 +163,87 @@ TEST(WideStroke, DiscsAreRoundAndReachAsDocumented) {
         EXPECT_EQ(bounds.height(), width) << width;
         if (width >= 4) {
             EXPECT_FALSE(disc.count({bounds.left(), bounds.top()})) << "square corner " << width;
+        }
+    }
+}
+
+// Thin figures and fills of every brush; one-pixel lines and polylines, dashed or not, far out of
+// the image too; large polygons, whose long edges add up the fill's fixed-point steps.
+TEST(CanvasFastPath, FiguresLinesAndLargePolygonsMatchQtsPainter) {
+    const struct {
+        const char* name;
+        quint32 seed;
+        int rounds;
+        QSize size;
+        int reach; // how far points may lie outside the image
+    } kinds[] = {{"figures", 11, 400, {96, 80}, 10},
+                 {"lines", 13, 300, {96, 80}, 200},
+                 {"large polygons", 5, 60, {420, 320}, 300}};
+    for (const auto& k : kinds) {
+        QRandomGenerator random(k.seed);
+        QImage ground(k.size, QImage::Format_RGB32);
+        for (int y = 0; y < ground.height(); ++y)
+            for (int x = 0; x < ground.width(); ++x)
+                ground.setPixel(x, y, 0xFF000000u | random.bounded(0x1000000u));
+        const auto in = [&](int low, int high) { return int(random.bounded(low, high)); };
+        const int w = k.size.width(), h = k.size.height();
+        for (int round = 0; round < k.rounds; ++round) {
+            const int figure = k.reach == 10 ? in(0, 7) : k.reach == 200 ? 7 : 5;
+            const int l = in(-10, w - 6), t = in(-10, h - 5);
+            const int r = l + in(1, 60), b = t + in(1, 50);
+            const int x3 = in(-10, w + 4), y3 = in(-10, h + 10), x4 = in(-10, w + 4),
+                      y4 = in(-10, h + 10);
+            const PenState pen{Colour(random.bounded(0x1000000u)),
+                               figure == 5 && k.reach > 10 ? 1 : in(0, 2),
+                               figure == 5 && k.reach > 10 ? (in(0, 2) ? 5 : 0) : in(0, 7),
+                               in(0, 2) ? PenMode::NotXor : PenMode::Copy};
+            const BrushState brush{Colour(random.bounded(0x1000000u)), in(0, 8)};
+            QPoint points[12];
+            const int n = in(figure == 5 ? 3 : 2, 12);
+            std::string where;
+            for (int i = 0; i < n; ++i) {
+                points[i] = QPoint(in(-k.reach, w + k.reach), in(-k.reach, h + k.reach));
+                where += std::to_string(points[i].x()) + "," + std::to_string(points[i].y()) + " ";
+            }
+            const Draw draw = [&](PainterCanvas& c) {
+                c.setPen(pen);
+                c.setBrush(brush);
+                switch (figure) {
+                case 0:
+                    c.rectangle(l, t, r, b);
+                    break;
+                case 1:
+                    c.ellipse(l, t, r, b);
+                    break;
+                case 2:
+                    c.roundRect(l, t, r, b, (r - l) / 2, (b - t) / 3);
+                    break;
+                case 3:
+                    c.chord(l, t, r, b, x3, y3, x4, y4);
+                    break;
+                case 4:
+                    c.arc(l, t, r, b, x3, y3, x4, y4);
+                    break;
+                case 5:
+                    c.polygon(points, n);
+                    break;
+                case 6:
+                    c.fillRect(l, t, r, b);
+                    c.whiteness(x3, y3, x4, y4);
+                    break;
+                default:
+                    c.line(points[0], points[1]);
+                    c.polyline(points, n);
+                }
+            };
+            QRect differ;
+            ASSERT_EQ(qel::testing::differingPixels(paintOn(ground, true, draw),
+                                                    paintOn(ground, false, draw), 0, &differ),
+                      0)
+                << k.name << " round " << round << " figure " << figure << " from (" << differ.x()
+                << ", " << differ.y() << ") box " << l << "," << t << " " << r << "," << b
+                << " pen " << pen.width << "/" << pen.style << " brush " << brush.style
+                << " points " << where;
         }
     }
 }
