@@ -43,19 +43,29 @@ QRect ink(const QImage& image, QRect region = {}) {
 
 const QString kRect = QStringLiteral("*0RECT 064032096050") + kTab + style();
 
+// An unusable paper counts as A4; an unreadable record is skipped and counted.
 TEST(Page, RectangleLandsWhereMarginsAndEnlargementPutIt) {
+    const QString bad = QStringLiteral(" 0RECT 0Z0032096050") + kTab + style();
+    const QRect large(QPoint(427, 289), QPoint(526, 348)), small(QPoint(138, 69), QPoint(187, 98));
     const struct {
         int margin, enlargement;
+        Paper paper;
+        QStringList records;
+        int skipped;
         QRect outline; // first and last pixels of the outline
     } cases[] = {      // 227 = R(793 / 210 * 30 * 2), 189 = R(1123 / 297 * 25 * 2)
-                 {20, 200, QRect(QPoint(427, 289), QPoint(526, 348))},
-                 {0, 100, QRect(QPoint(138, 69), QPoint(187, 98))}};
+                 {20, 200, Paper::a4(), {kRect}, 0, large},
+                 {20, 200, Paper{QSize(793, 1123), QSizeF(0, 0)}, {kRect}, 0, large},
+                 {0, 100, Paper::a4(), {kRect}, 0, small},
+                 {0, 100, Paper::a4(), {bad, kRect}, 1, small}};
     for (const auto& c : cases) {
-        const QImage page = sheet(drawing({kRect}), c.margin, c.enlargement);
+        int skipped = -1;
+        const QImage page = sheet(drawing(c.records), c.margin, c.enlargement, &skipped, c.paper);
         ASSERT_EQ(page.size(), QSize(793, 1123));
         EXPECT_EQ(ink(page), c.outline);
         EXPECT_EQ(page.pixel(c.outline.topLeft()), kBlackRgb);
         EXPECT_EQ(page.pixel(c.outline.bottomRight()), kBlackRgb);
+        EXPECT_EQ(skipped, c.skipped);
     }
 }
 
@@ -65,12 +75,6 @@ TEST(Page, PaperIsTheWholeSheetInItsOrientation) {
     EXPECT_EQ(landscape.pixels, QSize(1123, 793));
     EXPECT_EQ(landscape.millimetres, QSizeF(297, 210));
     EXPECT_EQ(paperOf(QPageLayout()).pixels, Paper::a4().pixels);
-}
-
-TEST(Page, AnUnusablePaperCountsAsA4) {
-    const QStringList list = drawing({kRect});
-    EXPECT_EQ(sheet(list, 20, 200, nullptr, Paper{QSize(793, 1123), QSizeF(0, 0)}),
-              sheet(list, 20, 200));
 }
 
 TEST(Page, TextKeepsItsPointSizeWhileShapesGrow) {
@@ -86,14 +90,6 @@ TEST(Page, TextKeepsItsPointSizeWhileShapesGrow) {
     const QRect rectAt200 = ink(doubled, QRect(260, 0, 100, 300));
     EXPECT_EQ(rectAt100.width(), 20);
     EXPECT_EQ(rectAt200.width(), 40);
-}
-
-TEST(Page, AnUnreadableRecordIsSkippedAndCounted) {
-    int skipped = -1;
-    const QImage page = sheet(
-        drawing({QStringLiteral(" 0RECT 0Z0032096050") + kTab + style(), kRect}), 0, 100, &skipped);
-    EXPECT_EQ(skipped, 1);
-    EXPECT_EQ(ink(page), QRect(QPoint(138, 69), QPoint(187, 98)));
 }
 
 } // namespace

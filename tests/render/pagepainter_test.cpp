@@ -3,6 +3,7 @@
 #include "randomdrawing.h"
 #include "referencedrawings.h"
 
+#include "render/bandworkers.h"
 #include "render/grid.h"
 #include "render/pagepainter.h"
 #include "render/painter_canvas.h"
@@ -14,6 +15,7 @@
 #include "support/pixels.h"
 
 #include <gtest/gtest.h>
+#include <stdexcept>
 
 using namespace qel;
 using qel::testing::RandomDrawing;
@@ -252,6 +254,31 @@ TEST(PagePainter, ChangedAreaHoldsEveryPixelTheChangeMade) {
         EXPECT_TRUE(area.contains(changed)) << changed.x() << "," << changed.y() << " "
                                             << changed.width() << "x" << changed.height();
     }
+}
+
+// Jobs handed to the band workers all run, once each, before run() returns.
+TEST(BandWorkers, EveryJobRunsOnceBeforeRunReturns) {
+    for (int workers : {0, 1, 3})
+        for (int count : {1, 2, 5, 16}) {
+            BandWorkers pool(workers);
+            for (int round = 0; round < 50; ++round) {
+                std::vector<int> ran(std::size_t(count), 0); // on this stack, gone after run()
+                pool.run(count, [&](int job) { ++ran[std::size_t(job)]; });
+                EXPECT_EQ(ran, std::vector<int>(std::size_t(count), 1));
+            }
+        }
+}
+
+TEST(BandWorkers, AFailingJobReachesTheCaller) {
+    BandWorkers pool(1);
+    EXPECT_THROW(pool.run(3,
+                          [](int job) {
+                              if (job == 2) throw std::runtime_error("band");
+                          }),
+                 std::runtime_error);
+    int ran = 0;
+    pool.run(1, [&](int) { ++ran; });
+    EXPECT_EQ(ran, 1);
 }
 
 } // namespace
