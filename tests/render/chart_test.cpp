@@ -45,14 +45,9 @@ TEST(Chart, WhatIsDrawnForOddData) {
         bool text;
         int height = 160;
     };
-    QList<int> forty(40, 7);
-    QString hostile = QStringLiteral("9");
-    for (int k = 0; k < 9; ++k) {
-        hostile += QStringLiteral("Serie     ");
-        for (int v : forty)
-            hostile += hexField(v, 6);
-        hostile += QChar(0x01);
-    }
+    const QString hostile =
+        QStringLiteral("9") +
+        (QStringLiteral("Serie     ") + hexField(7, 6).repeated(40) + QChar(0x01)).repeated(9);
     const Case cases[] = {
         {"all zeros", chartPayload({QStringLiteral("A")}, {{0, 0, 0}}), 0, true},
         {"no series", QStringLiteral("0") + QChar(0x02), 0, false},
