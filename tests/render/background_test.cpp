@@ -68,22 +68,21 @@ TEST(Background, GradientBandsOnScreenAndOnThePage) {
     }
 }
 
-TEST(Background, PatternFillsInThePenColourThenOutlinesThePage) {
-    CallCanvas canvas({100, 80});
-    canvas.logAttributes = true;
-    canvas.setBrush({0x0000FF, 5});
-    canvas.setPenColour(0x000000);
-    paintBackground(canvas, u"SHAPE", {100, 80});
-    EXPECT_EQ(canvas.calls,
-              (QStringList{QStringLiteral("fill 0,0,99,79 |b5:000000 p0,1:000000 copy"),
-                           QStringLiteral("rect 0,0,99,79 |b5:0000ff p0,1:000000 copy")}));
-}
-
-TEST(Background, BlankAndMosaicPaintNothing) {
-    CallCanvas canvas;
-    paintBackground(canvas, u"BLANK", {100, 80});
-    paintBackground(canvas, u"MOSAIC", {100, 80});
-    EXPECT_TRUE(canvas.calls.isEmpty());
+// A pattern fills the page in the pen colour, then outlines it with the brush; blank and mosaic
+// pages paint nothing.
+TEST(Background, PatternBlankAndMosaic) {
+    const std::pair<const char16_t*, const char*> cases[] = {
+        {u"SHAPE", "fill 0,0,99,79 |b5:000000 p0,1:000000 copy|"
+                   "rect 0,0,99,79 |b5:0000ff p0,1:000000 copy"},
+        {u"BLANK", ""},
+        {u"MOSAIC", ""}};
+    for (const auto& [keyword, calls] : cases) {
+        CallCanvas canvas({100, 80});
+        canvas.logAttributes = true;
+        canvas.setBrush({0x0000FF, 5});
+        paintBackground(canvas, QStringView(keyword), {100, 80});
+        EXPECT_EQ(canvas.calls.join(u'|').toStdString(), calls);
+    }
 }
 
 TEST(Grid, DotsAtEveryMultipleOfTheStepInsideTheSurface) {

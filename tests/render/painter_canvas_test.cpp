@@ -236,11 +236,8 @@ TEST(PainterCanvas, OppositeArcsAndChordsMakeTheWholeEllipse) {
 }
 
 TEST(PainterCanvas, NotXorDrawnTwiceRestoresEveryPixel) {
-    QImage ground(64, 48, QImage::Format_RGB32);
     QRandomGenerator random(7);
-    for (int y = 0; y < ground.height(); ++y)
-        for (int x = 0; x < ground.width(); ++x)
-            ground.setPixel(x, y, 0xFF000000u | random.bounded(0x1000000u));
+    const QImage ground = qel::testing::noise({64, 48}, random);
 
     const QPoint poly[] = {{5, 5}, {50, 10}, {30, 40}, {8, 30}, {55, 44}};
     const std::pair<const char*, Draw> figures[] = {

@@ -181,10 +181,7 @@ TEST(CanvasFastPath, FiguresLinesAndLargePolygonsMatchQtsPainter) {
                  {"large polygons", 5, 60, {420, 320}, 300}};
     for (const auto& k : kinds) {
         QRandomGenerator random(k.seed);
-        QImage ground(k.size, QImage::Format_RGB32);
-        for (int y = 0; y < ground.height(); ++y)
-            for (int x = 0; x < ground.width(); ++x)
-                ground.setPixel(x, y, 0xFF000000u | random.bounded(0x1000000u));
+        const QImage ground = qel::testing::noise(k.size, random);
         const auto in = [&](int low, int high) { return int(random.bounded(low, high)); };
         const int w = k.size.width(), h = k.size.height();
         for (int round = 0; round < k.rounds; ++round) {

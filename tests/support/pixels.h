@@ -5,6 +5,7 @@
 
 #include <QImage>
 #include <QProcess>
+#include <QRandomGenerator>
 #include <QRect>
 #include <QStandardPaths>
 #include <QString>
@@ -13,6 +14,15 @@
 #include <functional>
 
 namespace qel::testing {
+
+// A picture of random opaque pixels drawn from `random`: a ground on which any wrong write shows.
+inline QImage noise(QSize size, QRandomGenerator& random) {
+    QImage image(size, QImage::Format_RGB32);
+    for (int j = 0; j < size.height(); ++j)
+        for (int i = 0; i < size.width(); ++i)
+            image.setPixel(i, j, 0xFF000000u | random.bounded(0x1000000u));
+    return image;
+}
 
 // The largest difference of one channel between two colours.
 inline int channelDistance(QRgb p, QRgb q) {
