@@ -68,13 +68,6 @@ std::string shown(const test::CallCanvas& canvas) {
     return out.join(u'\n').toStdString();
 }
 
-std::map<std::uint32_t, int> recordCounts(const Metafile& m) {
-    std::map<std::uint32_t, int> counts;
-    for (const MetaRecord& r : m.records)
-        ++counts[r.type];
-    return counts;
-}
-
 // Playing back what the metafile canvas recorded asks the target canvas for exactly what
 // drawing on it directly asks for; each kind of shape keeps its own record, and every object
 // created is deleted.
@@ -118,7 +111,9 @@ TEST(MetafileRoundTrip, PlaybackRepeatsTheDrawingFromItsOwnRecords) {
         playMetafile(*file, played, QRect(0, 0, 400, 300));
         EXPECT_EQ(shown(played), shown(direct));
 
-        auto counts = recordCounts(*file);
+        std::map<std::uint32_t, int> counts;
+        for (const MetaRecord& r : file->records)
+            ++counts[r.type];
         for (const std::uint32_t type : c.shapes)
             EXPECT_GT(counts[type], 0) << type;
         EXPECT_EQ(counts[c.created[0]] + counts[c.created[1]] + counts[c.created[2]],
