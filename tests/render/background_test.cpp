@@ -4,6 +4,7 @@
 #include "render/grid.h"
 #include "render/painter_canvas.h"
 #include "render/rubberband.h"
+#include "support/pixels.h"
 
 #include <gtest/gtest.h>
 
@@ -12,29 +13,21 @@ namespace {
 
 using test::CallCanvas;
 
-struct GradientCase {
-    Colour start;
-    int step;
-    int band;
-    Colour expected;
-};
-
-class GradientColourTest : public ::testing::TestWithParam<GradientCase> {};
-
-TEST_P(GradientColourTest, OnlyRedMovesAndStopsAtItsEnds) {
-    const GradientCase& c = GetParam();
-    EXPECT_EQ(gradientColour(c.start, c.step, c.band), c.expected);
+TEST(Background, GradientColourOnlyMovesRedAndStopsAtItsEnds) {
+    const struct {
+        Colour start;
+        int step, band;
+        Colour expected;
+    } cases[] = {{0xFF0000, 5, 49, 0xFF00F5},    // blue: red rises to 245
+                 {0x0000FF, 5, 1, 0x0000FF},     // red stays red: no carry
+                 {0x0000FA, 5, 7, 0x0000FF},     // stops at 255
+                 {0x000100, -5, 1, 0x000100},    // no borrow from green
+                 {0x804020, -5, 3, 0x804011},    // green and blue stay
+                 {0x000000, -5, 3, 0x000000},    // below black stays black
+                 {0x80000010, -5, 1, 0x00000B}}; // system tag dropped
+    for (const auto& c : cases)
+        EXPECT_EQ(gradientColour(c.start, c.step, c.band), c.expected) << std::hex << c.start;
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Steps, GradientColourTest,
-    ::testing::Values(GradientCase{0xFF0000, 5, 49, 0xFF00F5},     // blue: red rises to 245
-                      GradientCase{0x0000FF, 5, 1, 0x0000FF},      // red stays red: no carry
-                      GradientCase{0x0000FA, 5, 7, 0x0000FF},      // stops at 255
-                      GradientCase{0x000100, -5, 1, 0x000100},     // no borrow from green
-                      GradientCase{0x804020, -5, 3, 0x804011},     // green and blue stay
-                      GradientCase{0x000000, -5, 3, 0x000000},     // below black stays black
-                      GradientCase{0x80000010, -5, 1, 0x00000B})); // system tag dropped
 
 // The window's gradient as a user sees it: a blue "dark to light" background on a new page.
 TEST(Background, GradientRowsOnAWindowPage) {
@@ -53,46 +46,43 @@ TEST(Background, GradientRowsOnAWindowPage) {
     EXPECT_EQ(blue.pixel(100, 0), qRgb(0, 0, 255));
     EXPECT_EQ(blue.pixel(100, 5), qRgb(5, 0, 255));
     EXPECT_EQ(blue.pixel(100, 245), qRgb(245, 0, 255));
-    const QImage red = rows(rgbColour(255, 0, 0), u"COLOR");
-    for (int y = 0; y < 252; ++y)
-        ASSERT_EQ(red.pixel(100, y), qRgb(255, 0, 0)) << "row " << y;
-    const QImage down = rows(rgbColour(255, 0, 0), u"COLORU");
-    EXPECT_EQ(down.pixel(100, 251), qRgb(10, 0, 0));
+    EXPECT_EQ(testing::countColour(rows(rgbColour(255, 0, 0), u"COLOR"), qRgb(255, 0, 0),
+                                   QRect(100, 0, 1, 252)),
+              252);
+    EXPECT_EQ(rows(rgbColour(255, 0, 0), u"COLORU").pixel(100, 251), qRgb(10, 0, 0));
 }
 
-TEST(Background, GradientBandsOnScreenAreAFiftiethOfTheHeight) {
-    CallCanvas canvas({120, 300});
-    canvas.setPenColour(0x0000FF);
-    paintBackground(canvas, u"COLOR", {120, 300});
-    ASSERT_EQ(canvas.calls.size(), 50);
-    EXPECT_EQ(canvas.calls[0].toStdString(), "fill 0,0,119,299");
-    EXPECT_EQ(canvas.calls[1].toStdString(), "fill 0,6,119,299");
-    EXPECT_EQ(canvas.calls[49].toStdString(), "fill 0,294,119,299"); // rows 294..298
+// Fifty bands: a fiftieth of the height on screen (rows 294..298 the last), counted from the last
+// row on the page.
+TEST(Background, GradientBandsOnScreenAndOnThePage) {
+    for (const bool screen : {true, false}) {
+        CallCanvas canvas({120, 300});
+        canvas.setPenColour(0x0000FF);
+        paintBackground(canvas, screen ? u"COLOR" : u"COLORU", {120, 300},
+                        screen ? BandHeight::FromHeight : BandHeight::FromLastRow);
+        ASSERT_EQ(canvas.calls.size(), 50);
+        EXPECT_EQ(canvas.calls[0].toStdString(), "fill 0,0,119,299");
+        EXPECT_EQ(canvas.calls[1].toStdString(), screen ? "fill 0,6,119,299" : "fill 0,5,119,299");
+        EXPECT_EQ(canvas.calls[49].toStdString(),
+                  screen ? "fill 0,294,119,299" : "fill 0,245,119,299");
+    }
 }
 
-TEST(Background, PageGradientBandsComeFromTheLastRow) {
-    CallCanvas canvas({120, 300});
-    paintBackground(canvas, u"COLORU", {120, 300}, BandHeight::FromLastRow);
-    ASSERT_EQ(canvas.calls.size(), 50);
-    EXPECT_EQ(canvas.calls[49].toStdString(), "fill 0,245,119,299");
-}
-
-TEST(Background, PatternFillsInThePenColourThenOutlinesThePage) {
-    CallCanvas canvas({100, 80});
-    canvas.logAttributes = true;
-    canvas.setBrush({0x0000FF, 5});
-    canvas.setPenColour(0x000000);
-    paintBackground(canvas, u"SHAPE", {100, 80});
-    EXPECT_EQ(canvas.calls,
-              (QStringList{QStringLiteral("fill 0,0,99,79 |b5:000000 p0,1:000000 copy"),
-                           QStringLiteral("rect 0,0,99,79 |b5:0000ff p0,1:000000 copy")}));
-}
-
-TEST(Background, BlankAndMosaicPaintNothing) {
-    CallCanvas canvas;
-    paintBackground(canvas, u"BLANK", {100, 80});
-    paintBackground(canvas, u"MOSAIC", {100, 80});
-    EXPECT_TRUE(canvas.calls.isEmpty());
+// A pattern fills the page in the pen colour, then outlines it with the brush; blank and mosaic
+// pages paint nothing.
+TEST(Background, PatternBlankAndMosaic) {
+    const std::pair<const char16_t*, const char*> cases[] = {
+        {u"SHAPE", "fill 0,0,99,79 |b5:000000 p0,1:000000 copy|"
+                   "rect 0,0,99,79 |b5:0000ff p0,1:000000 copy"},
+        {u"BLANK", ""},
+        {u"MOSAIC", ""}};
+    for (const auto& [keyword, calls] : cases) {
+        CallCanvas canvas({100, 80});
+        canvas.logAttributes = true;
+        canvas.setBrush({0x0000FF, 5});
+        paintBackground(canvas, QStringView(keyword), {100, 80});
+        EXPECT_EQ(canvas.calls.join(u'|').toStdString(), calls);
+    }
 }
 
 TEST(Grid, DotsAtEveryMultipleOfTheStepInsideTheSurface) {
@@ -134,33 +124,6 @@ TEST(RubberBand, ToolsDrawTheirFigureInTheGivenMode) {
         DrawShape(canvas, state, {60, 20}, {10, 50}, PenMode::NotXor);
         EXPECT_EQ(canvas.calls.join(u'|').toStdString(), c.expected) << "tool " << int(c.tool);
     }
-}
-
-TEST(RubberBand, FreeHandCollectsAtMost299Points) {
-    CallCanvas canvas;
-    PointBuffer points;
-    RubberBandState state{Tool::Freehand, false, {1, 1}, {7, 9}, &points};
-    DrawShape(canvas, state, {1, 1}, {7, 9}, PenMode::Copy);
-    EXPECT_EQ(points.last, 0);
-    EXPECT_EQ(canvas.calls.value(0).toStdString(), "polyline 7,9");
-    points.last = 297;
-    DrawShape(canvas, state, {1, 1}, {7, 9}, PenMode::Copy);
-    EXPECT_EQ(points.last, 298);
-    DrawShape(canvas, state, {1, 1}, {7, 9}, PenMode::Copy);
-    EXPECT_EQ(points.last, 298);
-    EXPECT_EQ(canvas.calls.size(), 2);
-}
-
-TEST(RubberBand, PolylineWritesTheStartPastTheLastPoint) {
-    CallCanvas canvas;
-    PointBuffer points;
-    points.points[0] = {5, 5};
-    points.last = 0;
-    RubberBandState state{Tool::Polyline, false, {30, 40}, {50, 60}, &points};
-    DrawShape(canvas, state, {30, 40}, {50, 60}, PenMode::NotXor);
-    EXPECT_EQ(points.last, 0);
-    EXPECT_EQ(points.points[1], QPoint(30, 40));
-    EXPECT_EQ(canvas.calls.value(0).toStdString(), "polyline 5,5");
 }
 
 } // namespace

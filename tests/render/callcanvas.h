@@ -15,8 +15,8 @@ public:
     explicit CallCanvas(QSize size = {200, 150}) : size_(size) {}
 
     QStringList calls;
-    // Each drawing call is followed by " |b<style>:<colour> p<style>,<width>:<colour>" when
-    // attributes are logged.
+    // Each drawing call is followed by " |b<style>:<colour> p<style>,<width>:<colour> <mode>" when
+    // attributes are logged, with the font for texts and the first pixel for pictures.
     bool logAttributes = false;
 
     QSize size() const override { return size_; }
@@ -40,15 +40,22 @@ public:
     }
     void fillRect(int l, int t, int r, int b) override { log(box(u"fill", l, t, r, b)); }
     void textOut(int x, int y, const QString& text) override {
-        log(QStringLiteral("text %1,%2 %3").arg(x).arg(y).arg(text));
+        log(QStringLiteral("text %1,%2 %3").arg(x).arg(y).arg(text) +
+            (logAttributes ? QString::asprintf(" f%s,%d,%d%d%d%d:%06x", qPrintable(font_.name),
+                                               font_.size, font_.bold, font_.italic,
+                                               font_.underline, font_.strikeOut, font_.colour)
+                           : QString()));
     }
     QSize textExtent(const QString& text) override { return {8 * int(text.size()), 16}; }
-    void setPixel(int x, int y, Colour) override {
-        log(QStringLiteral("pixel %1,%2").arg(x).arg(y));
+    void setPixel(int x, int y, Colour c) override {
+        log(QStringLiteral("pixel %1,%2").arg(x).arg(y) +
+            (logAttributes ? QStringLiteral(" %1").arg(c, 6, 16, QChar(u'0')) : QString()));
     }
     Colour pixel(int, int) const override { return kWhite; }
     void stretchDraw(int l, int t, int r, int b, const QImage& p) override {
-        log(box(u"picture", l, t, r, b) + QStringLiteral(" %1x%2").arg(p.width()).arg(p.height()));
+        log(box(u"picture", l, t, r, b) + QStringLiteral(" %1x%2").arg(p.width()).arg(p.height()) +
+            (logAttributes ? QStringLiteral(" %1").arg(p.pixel(0, 0) & 0xFFFFFF, 6, 16)
+                           : QString()));
     }
     void whiteness(int l, int t, int r, int b) override { log(box(u"white", l, t, r, b)); }
 
@@ -64,13 +71,9 @@ private:
     }
     void log(QString s) {
         if (logAttributes)
-            s += QStringLiteral(" |b%1:%2 p%3,%4:%5 %6")
-                     .arg(brush_.style)
-                     .arg(brush_.colour, 6, 16, QChar(u'0'))
-                     .arg(pen_.style)
-                     .arg(pen_.width)
-                     .arg(pen_.colour, 6, 16, QChar(u'0'))
-                     .arg(pen_.mode == PenMode::Copy ? u"copy" : u"notxor");
+            s += QString::asprintf(" |b%d:%06x p%d,%d:%06x %s", brush_.style, brush_.colour,
+                                   pen_.style, pen_.width, pen_.colour,
+                                   pen_.mode == PenMode::Copy ? "copy" : "notxor");
         calls << s;
     }
     QSize size_;

@@ -4,10 +4,13 @@
 // must not change one pixel or one byte. Run with QEL_GOLDEN_WRITE=1 to write the list anew,
 // only when a change of output is meant.
 
+#include "document/drawingfile.h"
 #include "platform/drawingio.h"
 #include "render/drawingoutput.h"
+#include "render/ecran.h"
 
 #include <QCryptographicHash>
+#include <QDirIterator>
 #include <QFile>
 #include <QHashFunctions>
 #include <QRegularExpression>
@@ -18,25 +21,6 @@ namespace qel {
 namespace {
 
 const QString kList = QStringLiteral(QEL_TEST_DATA "/golden/exports.txt");
-
-struct Source {
-    QString name;
-    QStringList lines;
-    QSize page;
-};
-
-std::vector<Source> sources() {
-    std::vector<Source> out;
-    for (const char* path :
-         {"/../../samples/demo.drf", "/drawings/edges.drf", "/drawings/kinds.drf",
-          "/drawings/mixed_endings.drf", "/golden/mixed400.drf"}) {
-        LoadedDrawing loaded = loadDrawingFile(QStringLiteral(QEL_TEST_DATA) + QLatin1String(path));
-        EXPECT_TRUE(loaded.outcome.ok()) << path;
-        out.push_back({QString::fromLatin1(path).section(u'/', -1), loaded.lines,
-                       loaded.pageSize.value_or(QSize(640, 480))});
-    }
-    return out;
-}
 
 // The bytes of an export, less what changes from run to run: a PDF's dates.
 QByteArray stableBytes(const QString& path) {
@@ -56,17 +40,25 @@ TEST(Golden, SavesAndExportsAreByteForByteAsRecorded) {
     QHashSeed::setDeterministicGlobalSeed();
     QStringList now;
     QTemporaryDir dir;
-    for (const Source& s : sources())
+    for (const char* file :
+         {"/../../samples/demo.drf", "/drawings/edges.drf", "/drawings/kinds.drf",
+          "/drawings/mixed_endings.drf", "/golden/mixed400.drf"}) {
+        const LoadedDrawing s =
+            loadDrawingFile(QStringLiteral(QEL_TEST_DATA) + QLatin1String(file));
+        ASSERT_TRUE(s.outcome.ok()) << file;
+        const QSize page = s.pageSize.value_or(QSize(640, 480));
         for (const char* ext : {"drf", "bmp", "wmf", "emf", "pdf", "svg"}) {
-            const QString name = s.name.section(u'.', 0, 0) + u'.' + QLatin1String(ext);
+            const QString name = QString::fromLatin1(file).section(u'/', -1).section(u'.', 0, 0) +
+                                 u'.' + QLatin1String(ext);
             const QString path = dir.filePath(name);
             QStringList list = s.lines;
-            ASSERT_TRUE(writeDrawing(path, list, s.page, 200, s.page).ok()) << name.toStdString();
+            ASSERT_TRUE(writeDrawing(path, list, page, 200, page).ok()) << name.toStdString();
             now << name + u' ' +
                        QString::fromLatin1(
                            QCryptographicHash::hash(stableBytes(path), QCryptographicHash::Sha256)
                                .toHex());
         }
+    }
     if (qEnvironmentVariableIsSet("QEL_GOLDEN_WRITE")) {
         QFile out(kList);
         ASSERT_TRUE(out.open(QIODevice::WriteOnly | QIODevice::Truncate));
@@ -79,6 +71,30 @@ TEST(Golden, SavesAndExportsAreByteForByteAsRecorded) {
     ASSERT_EQ(recorded.size(), now.size());
     for (qsizetype i = 0; i < now.size(); ++i)
         EXPECT_EQ(now[i].toStdString(), recorded[i].toStdString());
+}
+
+// Every drawing kept under tests/data/drawings (hand-made edge cases and inputs the fuzzers
+// found) loads, paints on a page and saves back to the same lines.
+TEST(DrawingFiles, KeptDrawingsLoadPaintAndSave) {
+    QDirIterator it(QStringLiteral(QEL_TEST_DATA "/drawings"), QDir::Files,
+                    QDirIterator::Subdirectories);
+    int files = 0;
+    while (it.hasNext()) {
+        const QString path = it.next();
+        ++files;
+        const LoadedDrawing loaded = loadDrawingFile(path);
+        ASSERT_TRUE(loaded.outcome.ok()) << path.toStdString();
+        const QSize page = loaded.pageSize.value_or(QSize(256, 256));
+        TEcran ecran;
+        // The page is clamped as the painter fuzzer clamps it, so every file stays cheap.
+        ecran.Init3(std::min(page.width(), 256), std::min(page.height(), 256), 200, loaded.lines);
+        EXPECT_FALSE(ecran.renderPage().isNull() && page.width() > 0 && page.height() > 0)
+            << path.toStdString();
+        const DecodedDrawing again = decodeDrawing(encodeDrawing(loaded.lines));
+        EXPECT_EQ(again.lines, loaded.lines) << path.toStdString();
+        EXPECT_EQ(again.droppedLines, 0) << path.toStdString();
+    }
+    EXPECT_GE(files, 3);
 }
 
 } // namespace

@@ -3,6 +3,7 @@
 
 #include "document/record.h"
 #include "render/ecran.h"
+#include "support/pixels.h"
 
 #include <QPageLayout>
 #include <gtest/gtest.h>
@@ -36,37 +37,37 @@ QImage sheet(const QStringList& list, int margin, int enlargement, int* skipped 
 
 // The box (left, top, right, bottom) holding every non-white pixel of a region.
 QRect ink(const QImage& image, QRect region = {}) {
-    if (region.isNull()) region = image.rect();
-    QRect box;
-    for (int y = region.top(); y <= region.bottom(); ++y)
-        for (int x = region.left(); x <= region.right(); ++x)
-            if (image.pixel(x, y) != kWhiteRgb) box |= QRect(x, y, 1, 1);
-    return box;
+    return testing::boxOf(
+        image, [](QRgb p) { return p != kWhiteRgb; }, region);
 }
 
 const QString kRect = QStringLiteral("*0RECT 064032096050") + kTab + style();
 
-struct PlacementCase {
-    int margin, enlargement;
-    QRect outline; // first and last pixels of the outline
-};
-
-class Placement : public ::testing::TestWithParam<PlacementCase> {};
-
-TEST_P(Placement, RectangleLandsWhereMarginsAndEnlargementPutIt) {
-    const PlacementCase& c = GetParam();
-    const QImage page = sheet(drawing({kRect}), c.margin, c.enlargement);
-    ASSERT_EQ(page.size(), QSize(793, 1123));
-    EXPECT_EQ(ink(page), c.outline);
-    EXPECT_EQ(page.pixel(c.outline.topLeft()), kBlackRgb);
-    EXPECT_EQ(page.pixel(c.outline.bottomRight()), kBlackRgb);
+// An unusable paper counts as A4; an unreadable record is skipped and counted.
+TEST(Page, RectangleLandsWhereMarginsAndEnlargementPutIt) {
+    const QString bad = QStringLiteral(" 0RECT 0Z0032096050") + kTab + style();
+    const QRect large(QPoint(427, 289), QPoint(526, 348)), small(QPoint(138, 69), QPoint(187, 98));
+    const struct {
+        int margin, enlargement;
+        Paper paper;
+        QStringList records;
+        int skipped;
+        QRect outline; // first and last pixels of the outline
+    } cases[] = {      // 227 = R(793 / 210 * 30 * 2), 189 = R(1123 / 297 * 25 * 2)
+                 {20, 200, Paper::a4(), {kRect}, 0, large},
+                 {20, 200, Paper{QSize(793, 1123), QSizeF(0, 0)}, {kRect}, 0, large},
+                 {0, 100, Paper::a4(), {kRect}, 0, small},
+                 {0, 100, Paper::a4(), {bad, kRect}, 1, small}};
+    for (const auto& c : cases) {
+        int skipped = -1;
+        const QImage page = sheet(drawing(c.records), c.margin, c.enlargement, &skipped, c.paper);
+        ASSERT_EQ(page.size(), QSize(793, 1123));
+        EXPECT_EQ(ink(page), c.outline);
+        EXPECT_EQ(page.pixel(c.outline.topLeft()), kBlackRgb);
+        EXPECT_EQ(page.pixel(c.outline.bottomRight()), kBlackRgb);
+        EXPECT_EQ(skipped, c.skipped);
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(A4, Placement,
-                         ::testing::Values(
-                             // 227 = R(793 / 210 * 30 * 2), 189 = R(1123 / 297 * 25 * 2)
-                             PlacementCase{20, 200, QRect(QPoint(427, 289), QPoint(526, 348))},
-                             PlacementCase{0, 100, QRect(QPoint(138, 69), QPoint(187, 98))}));
 
 TEST(Page, PaperIsTheWholeSheetInItsOrientation) {
     const Paper landscape = paperOf(
@@ -74,12 +75,6 @@ TEST(Page, PaperIsTheWholeSheetInItsOrientation) {
     EXPECT_EQ(landscape.pixels, QSize(1123, 793));
     EXPECT_EQ(landscape.millimetres, QSizeF(297, 210));
     EXPECT_EQ(paperOf(QPageLayout()).pixels, Paper::a4().pixels);
-}
-
-TEST(Page, AnUnusablePaperCountsAsA4) {
-    const QStringList list = drawing({kRect});
-    EXPECT_EQ(sheet(list, 20, 200, nullptr, Paper{QSize(793, 1123), QSizeF(0, 0)}),
-              sheet(list, 20, 200));
 }
 
 TEST(Page, TextKeepsItsPointSizeWhileShapesGrow) {
@@ -95,14 +90,6 @@ TEST(Page, TextKeepsItsPointSizeWhileShapesGrow) {
     const QRect rectAt200 = ink(doubled, QRect(260, 0, 100, 300));
     EXPECT_EQ(rectAt100.width(), 20);
     EXPECT_EQ(rectAt200.width(), 40);
-}
-
-TEST(Page, AnUnreadableRecordIsSkippedAndCounted) {
-    int skipped = -1;
-    const QImage page = sheet(
-        drawing({QStringLiteral(" 0RECT 0Z0032096050") + kTab + style(), kRect}), 0, 100, &skipped);
-    EXPECT_EQ(skipped, 1);
-    EXPECT_EQ(ink(page), QRect(QPoint(138, 69), QPoint(187, 98)));
 }
 
 } // namespace

@@ -3,6 +3,7 @@
 #include "randomdrawing.h"
 #include "referencedrawings.h"
 
+#include "render/bandworkers.h"
 #include "render/grid.h"
 #include "render/pagepainter.h"
 #include "render/painter_canvas.h"
@@ -11,8 +12,10 @@
 #include "render/recordpainter.h"
 #include "render/recordreach.h"
 #include "render/textcache.h"
+#include "support/pixels.h"
 
 #include <gtest/gtest.h>
+#include <stdexcept>
 
 using namespace qel;
 using qel::testing::RandomDrawing;
@@ -57,23 +60,11 @@ Pass onePass(const QStringList& lines, QSize page, bool screen, int grid) {
 
 std::string difference(const QImage& a, const QImage& b) {
     if (a.size() != b.size()) return "sizes differ";
-    long long count = 0;
-    QPoint first(-1, -1);
-    for (int y = 0; y < a.height(); ++y)
-        for (int x = 0; x < a.width(); ++x)
-            if (a.pixel(x, y) != b.pixel(x, y) && count++ == 0) first = QPoint(x, y);
-    if (count == 0) return {};
-    return std::to_string(count) + " pixels differ, first at (" + std::to_string(first.x()) + ", " +
-           std::to_string(first.y()) + ")";
-}
-
-bool sameStyle(const DrawingStyle& a, const DrawingStyle& b) {
-    return a.pen.colour == b.pen.colour && a.pen.width == b.pen.width &&
-           a.pen.style == b.pen.style && a.pen.mode == b.pen.mode &&
-           a.brush.colour == b.brush.colour && a.brush.style == b.brush.style &&
-           a.font.name == b.font.name && a.font.size == b.font.size && a.font.bold == b.font.bold &&
-           a.font.italic == b.font.italic && a.font.underline == b.font.underline &&
-           a.font.strikeOut == b.font.strikeOut && a.font.colour == b.font.colour;
+    QRect box;
+    const int n = qel::testing::differingPixels(a, b, 0, &box);
+    return n ? std::to_string(n) + " pixels differ, from (" + std::to_string(box.x()) + ", " +
+                   std::to_string(box.y()) + ")"
+             : std::string();
 }
 
 struct Drawing {
@@ -92,23 +83,27 @@ std::vector<Drawing> drawings() {
         RandomDrawing maker(QSize(420, 330), seed);
         all.push_back({"random", maker.drawing(300), QSize(420, 330)});
     }
+    for (quint32 seed : {21u, 22u})
+        all.push_back({"scaled", RandomDrawing(QSize(400, 300), seed).drawing(250), {400, 300}});
     return all;
 }
 
-TEST(PagePainter, BandsPaintWhatOnePassPaints) {
+// The page painted in bands by 1 to 7 threads with the window's caches (the first pass makes the
+// cached texts and the index of the records, the next ones paint each band from them), then
+// damaged areas of it repainted, is the page of one pass; on images of 2 or 1.5 pixels per page
+// pixel, bands and areas paint what one band paints.
+TEST(PagePainter, BandsAndDamagedAreasPaintWhatOnePassPaints) {
+    QRandomGenerator random(7);
     for (const Drawing& d : drawings())
-        for (bool screen : {true, false}) {
-            const Pass expected = onePass(d.lines, d.page, screen, screen ? 8 : 0);
-            PictureCache pictures;
-            TextCache texts;
-            RecordCache records;
-            // With the same caches: the first pass makes the cached texts and the index of the
-            // records, the next ones paint each band from them.
-            for (int threads : {1, 2, 3, 7, 2}) {
-                SCOPED_TRACE(std::string(d.name) + (screen ? " screen" : " page") + " threads " +
-                             std::to_string(threads));
-                QImage image(d.page, QImage::Format_RGB32);
-                image.fill(Qt::red);
+        for (const double ratio : {1.0, 2.0, 1.5})
+            for (bool screen : {true, false}) {
+                if (ratio != 1.0 && (!screen || d.name != std::string("scaled"))) continue;
+                SCOPED_TRACE(std::string(d.name) + (screen ? " screen" : " page") + " ratio " +
+                             std::to_string(ratio));
+                const Pass expected = onePass(d.lines, d.page, screen, screen ? 8 : 0);
+                PictureCache pictures;
+                TextCache texts;
+                RecordCache records;
                 std::vector<Box> reported;
                 PaintOptions options = optionsFor(screen, d.page);
                 options.pictures = &pictures;
@@ -118,90 +113,38 @@ TEST(PagePainter, BandsPaintWhatOnePassPaints) {
                 PagePaint what;
                 what.gridStep = screen ? 8 : 0;
                 what.startStyle = startFor(screen);
-                what.threads = threads;
                 DrawingStyle end;
                 what.endStyle = &end;
-                const int undrawable = paintPage(image, d.lines, options, what);
-                EXPECT_EQ(difference(image, expected.image), "");
-                EXPECT_EQ(undrawable, expected.undrawable);
-                EXPECT_TRUE(sameStyle(end, expected.end));
-                EXPECT_EQ(reported, expected.reported);
-            }
-        }
-}
-
-TEST(PagePainter, DamagedAreaRepaintsAsAWhole) {
-    const QSize page(400, 300);
-    QRandomGenerator random(7);
-    for (quint32 seed : {11u, 12u, 13u}) {
-        const QStringList lines = RandomDrawing(page, seed).drawing(250);
-        for (bool screen : {true, false}) {
-            const Pass expected = onePass(lines, page, screen, 10);
-            TextCache texts;
-            RecordCache records; // the first area notes the index, the others use it
-            for (int i = 0; i < 40; ++i) {
-                const int x = random.bounded(-20, page.width()),
-                          y = random.bounded(-20, page.height());
-                const QRect damaged(x, y, random.bounded(1, 160), random.bounded(1, 160));
-                SCOPED_TRACE("seed " + std::to_string(seed) + " area " + std::to_string(x) + "," +
-                             std::to_string(y) + " " + std::to_string(damaged.width()) + "x" +
-                             std::to_string(damaged.height()));
-                QImage image = expected.image.copy();
-                {
-                    QPainter scribble(&image);
-                    scribble.fillRect(damaged, QColor(random.generate() | 0xFF000000u));
+                QImage whole;
+                for (int threads : {1, 2, 3, 7}) {
+                    QImage image(d.page * ratio, QImage::Format_RGB32);
+                    image.setDevicePixelRatio(ratio);
+                    image.fill(Qt::red);
+                    reported.clear();
+                    what.threads = threads;
+                    const int undrawable = paintPage(image, d.lines, options, what);
+                    EXPECT_EQ(undrawable, expected.undrawable) << threads;
+                    EXPECT_EQ(reported, expected.reported) << threads;
+                    EXPECT_TRUE(end == expected.end) << threads;
+                    if (ratio == 1.0 || !whole.isNull())
+                        EXPECT_EQ(difference(image, ratio == 1.0 ? expected.image : whole), "")
+                            << threads;
+                    if (whole.isNull()) whole = image;
                 }
-                PaintOptions options = optionsFor(screen, page);
-                options.texts = &texts;
-                options.records = &records;
-                PagePaint what;
-                what.gridStep = 10;
-                what.startStyle = startFor(screen);
-                what.damaged = damaged;
-                what.threads = 1 + int(random.bounded(3));
-                paintPage(image, lines, options, what);
-                ASSERT_EQ(difference(image, expected.image), "");
-            }
-        }
-    }
-}
-
-// On an image of 2 or 1.5 pixels per page pixel, bands and damaged areas (in page pixels) paint
-// what one band paints.
-TEST(PagePainter, ScaledPagesPaintInBandsAndAreasAsInOnePass) {
-    const QSize page(400, 300);
-    QRandomGenerator random(5);
-    for (const double ratio : {2.0, 1.5}) {
-        for (quint32 seed : {21u, 22u}) {
-            const QStringList lines = RandomDrawing(page, seed).drawing(250);
-            auto paint = [&](QImage& image, int threads, std::optional<QRect> damaged) {
-                PagePaint what;
-                what.gridStep = 10;
-                what.threads = threads;
-                what.damaged = damaged;
-                return paintPage(image, lines, PaintOptions::screen(page), what);
-            };
-            QImage whole(page * ratio, QImage::Format_RGB32);
-            whole.setDevicePixelRatio(ratio);
-            const int undrawable = paint(whole, 1, std::nullopt);
-            QImage banded(whole.size(), QImage::Format_RGB32);
-            banded.setDevicePixelRatio(ratio);
-            EXPECT_EQ(paint(banded, 3, std::nullopt), undrawable);
-            EXPECT_EQ(difference(banded, whole), "") << ratio << " seed " << seed;
-            for (int i = 0; i < 12; ++i) {
-                const QRect damaged(random.bounded(-20, page.width()),
-                                    random.bounded(-20, page.height()), random.bounded(1, 160),
-                                    random.bounded(1, 160));
-                QImage image = whole.copy();
-                {
-                    QPainter scribble(&image);
-                    scribble.fillRect(damaged, Qt::green);
+                for (int i = 0; i < 12; ++i) {
+                    const QRect damaged(random.bounded(-20, d.page.width()),
+                                        random.bounded(-20, d.page.height()),
+                                        random.bounded(1, 160), random.bounded(1, 160));
+                    QImage image = whole.copy();
+                    QPainter(&image).fillRect(damaged, QColor(random.generate() | 0xFF000000u));
+                    what.damaged = damaged;
+                    what.threads = 1 + int(random.bounded(3));
+                    paintPage(image, d.lines, options, what);
+                    ASSERT_EQ(difference(image, whole), "")
+                        << "area " << damaged.x() << "," << damaged.y() << " " << damaged.width()
+                        << "x" << damaged.height();
                 }
-                paint(image, 1 + int(random.bounded(3)), damaged);
-                ASSERT_EQ(difference(image, whole), "") << ratio << " seed " << seed;
             }
-        }
-    }
 }
 
 // Moves, resizes, restacks, deletions, new shapes, selection marks and restyles, each repainted
@@ -266,6 +209,76 @@ TEST(PagePainter, ChangedLinesRepaintOnlyTheirArea) {
         ASSERT_EQ(difference(image, expected), "") << "step " << step << ", area drawn over";
     }
     EXPECT_GT(bounded, 40); // many changes repaint less than the page
+}
+
+// Adding, removing or changing records repaints at least where they paint, arrowheads included;
+// the same list repaints nothing.
+TEST(PagePainter, ChangedAreaHoldsEveryPixelTheChangeMade) {
+    const QSize page(200, 150);
+    Style wide;
+    wide.penWidth = 3;
+    const QString style = formatStyle(wide);
+    const QStringList base{headerLine(200, 150), kBlankBackground,
+                           QStringLiteral(" 0RECT 010010020020\t") + style};
+    const auto with = [&](const QStringList& list, const char* arrow) {
+        return list + QStringList{QStringLiteral(" 0LINE 030030060040\t") +
+                                  QString::fromLatin1(arrow) + style};
+    };
+    const struct {
+        const char* name;
+        QStringList before, after;
+    } cases[] = {
+        {"the same list", base, base},
+        {"the header alone", {base[0]}, {base[0]}},
+        {"a line added at the end", base, with(base, "")},
+        {"a line with a head at its start", base, with(base, ">1")},
+        {"a line with a head at its end", base, with(base, ">2")},
+        {"a line with heads at both ends", base, with(base, ">3")},
+        {"the last line removed", with(base, ">3"), base},
+        {"heads added to a line", with(base, ""), with(base, ">3")},
+        {"a line added before the last", base,
+         with(base, ">2").mid(0, 2) + with(base, ">2").mid(3) + base.mid(2)},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const QRect area = changedArea(c.before, c.after, PaintOptions::screen(page));
+        QRect changed;
+        const int n =
+            qel::testing::differingPixels(onePass(c.before, page, true, 0).image,
+                                          onePass(c.after, page, true, 0).image, 0, &changed);
+        if (n == 0) {
+            EXPECT_TRUE(area.isEmpty());
+            continue;
+        }
+        EXPECT_NE(area, kEverywhere);
+        EXPECT_TRUE(area.contains(changed)) << changed.x() << "," << changed.y() << " "
+                                            << changed.width() << "x" << changed.height();
+    }
+}
+
+// Jobs handed to the band workers all run, once each, before run() returns.
+TEST(BandWorkers, EveryJobRunsOnceBeforeRunReturns) {
+    for (int workers : {0, 1, 3})
+        for (int count : {1, 2, 5, 16}) {
+            BandWorkers pool(workers);
+            for (int round = 0; round < 50; ++round) {
+                std::vector<int> ran(std::size_t(count), 0); // on this stack, gone after run()
+                pool.run(count, [&](int job) { ++ran[std::size_t(job)]; });
+                EXPECT_EQ(ran, std::vector<int>(std::size_t(count), 1));
+            }
+        }
+}
+
+TEST(BandWorkers, AFailingJobReachesTheCaller) {
+    BandWorkers pool(1);
+    EXPECT_THROW(pool.run(3,
+                          [](int job) {
+                              if (job == 2) throw std::runtime_error("band");
+                          }),
+                 std::runtime_error);
+    int ran = 0;
+    pool.run(1, [&](int) { ++ran; });
+    EXPECT_EQ(ran, 1);
 }
 
 } // namespace

@@ -5,6 +5,7 @@
 
 #include <QImage>
 #include <QProcess>
+#include <QRandomGenerator>
 #include <QRect>
 #include <QStandardPaths>
 #include <QString>
@@ -13,6 +14,15 @@
 #include <functional>
 
 namespace qel::testing {
+
+// A picture of random opaque pixels drawn from `random`: a ground on which any wrong write shows.
+inline QImage noise(QSize size, QRandomGenerator& random) {
+    QImage image(size, QImage::Format_RGB32);
+    for (int j = 0; j < size.height(); ++j)
+        for (int i = 0; i < size.width(); ++i)
+            image.setPixel(i, j, 0xFF000000u | random.bounded(0x1000000u));
+    return image;
+}
 
 // The largest difference of one channel between two colours.
 inline int channelDistance(QRgb p, QRgb q) {
@@ -39,6 +49,22 @@ inline int differingPixels(const QImage& a, const QImage& b, int threshold = 0,
     return n;
 }
 
+// The mean difference of a channel (0..255) over the shared area: how far apart two renderings
+// of one picture look as a whole.
+inline double meanDistance(const QImage& a, const QImage& b) {
+    const QImage x = a.convertToFormat(QImage::Format_RGB32);
+    const QImage y = b.convertToFormat(QImage::Format_RGB32);
+    const int w = std::min(x.width(), y.width()), h = std::min(x.height(), y.height());
+    double sum = 0;
+    for (int j = 0; j < h; ++j)
+        for (int i = 0; i < w; ++i) {
+            const QRgb p = x.pixel(i, j), q = y.pixel(i, j);
+            sum += std::abs(qRed(p) - qRed(q)) + std::abs(qGreen(p) - qGreen(q)) +
+                   std::abs(qBlue(p) - qBlue(q));
+        }
+    return w * h ? sum / (3.0 * w * h) : 0;
+}
+
 // How many pixels of `image` (inside `area` when given) satisfy `keep`.
 inline int countPixels(const QImage& image, const std::function<bool(QRgb)>& keep,
                        QRect area = {}) {
@@ -49,6 +75,16 @@ inline int countPixels(const QImage& image, const std::function<bool(QRgb)>& kee
         for (int i = r.left(); i <= r.right(); ++i)
             n += keep(x.pixel(i, j));
     return n;
+}
+// The box around the pixels of `image` (inside `area` when given) that satisfy `keep`.
+inline QRect boxOf(const QImage& image, const std::function<bool(QRgb)>& keep, QRect area = {}) {
+    QRect box;
+    const QImage x = image.convertToFormat(QImage::Format_ARGB32);
+    const QRect r = area.isNull() ? x.rect() : area & x.rect();
+    for (int j = r.top(); j <= r.bottom(); ++j)
+        for (int i = r.left(); i <= r.right(); ++i)
+            if (keep(x.pixel(i, j))) box |= QRect(i, j, 1, 1);
+    return box;
 }
 inline int countColour(const QImage& image, QRgb colour, QRect area = {}) {
     return countPixels(
