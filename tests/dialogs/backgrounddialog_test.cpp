@@ -84,41 +84,59 @@ TEST(BackgroundDialog, PlainColourFillsThePageButItsLastColumnAndRow) {
     EXPECT_EQ(page.pixel(30, 39), qRgb(255, 255, 255));
 }
 
-TEST(BackgroundDialog, PatternFromTheSwatchesAndColourCells) {
-    ScopedColourChooserHook colour([](Colour) { return kRed; });
+// Each option from a blank page or a hatched colour, the box it opens answered by the user; the
+// colour chooser always answers blue and the pattern box takes its background colour from it.
+TEST(BackgroundDialog, EachOptionWritesItsRecord) {
+    std::optional<Colour> offered;
+    ScopedColourChooserHook colour([&](Colour initial) {
+        offered = initial;
+        return kBlue;
+    });
     ScopedModalHook<TMotif> pattern([](TMotif& m) {
         m.Swatches[0]->click(); // backward diagonal
-        m.FondButton->click();  // red
+        m.FondButton->click();
         m.OkButton->click();
     });
-    const auto record = choose(kBlankBackground, [](TFond& d) {
-        d.Motif->click();
-        d.OkButton->click();
-    });
-    EXPECT_EQ(record, background("SHAPE", 5, kRed, kBlack));
-}
-
-TEST(BackgroundDialog, GradientFromAPreset) {
-    ScopedModalHook<TCouleur> gradient([](TCouleur& g) {
-        g.Presets[1]->click(); // blue
+    bool lightToDark = false;
+    ScopedModalHook<TCouleur> gradient([&](TCouleur& g) {
+        if (lightToDark)
+            g.LightToDark->click();
+        else
+            g.Presets[1]->click(); // blue
         g.OkButton->click();
     });
-    const auto record = choose(kBlankBackground, [](TFond& d) {
-        d.Degrade->click();
-        d.OkButton->click();
-    });
-    ASSERT_EQ(record, background("COLOR", 0, kBlue, kBlue));
-
-    ScopedModalHook<TCouleur> down([](TCouleur& g) {
-        g.LightToDark->click();
-        g.OkButton->click();
-    });
-    EXPECT_EQ(choose(kBlankBackground,
-                     [](TFond& d) {
-                         d.Degrade->click();
-                         d.OkButton->click();
-                     }),
-              background("COLORU", 0, kBlack, kBlack));
+    // A colour after a pattern keeps the pattern; the font is always the default one.
+    const QString hatched =
+        background("FILLRECT", 6, kGreen, kGreen, QStringLiteral("Courier"), 20);
+    const struct {
+        const char* what;
+        QString from;
+        QRadioButton* TFond::*option;
+        bool lightToDark;
+        QString expected;
+        std::optional<Colour> offered = {}; // the colour the chooser opens on, when checked
+    } cases[] = {
+        {"pattern", kBlankBackground, &TFond::Motif, false, background("SHAPE", 5, kBlue, kBlack)},
+        {"gradient", kBlankBackground, &TFond::Degrade, false,
+         background("COLOR", 0, kBlue, kBlue)},
+        {"light to dark", kBlankBackground, &TFond::Degrade, true,
+         background("COLORU", 0, kBlack, kBlack)},
+        {"colour over a hatch", hatched, &TFond::Couleur, false,
+         background("FILLRECT", 6, kBlue, kBlue), kGreen},
+        {"none", hatched, &TFond::Aucun, false, kBlankBackground},
+    };
+    for (const auto& c : cases) {
+        lightToDark = c.lightToDark;
+        offered.reset();
+        EXPECT_EQ(choose(c.from,
+                         [&](TFond& d) {
+                             (d.*c.option)->click();
+                             d.OkButton->click();
+                         }),
+                  c.expected)
+            << c.what;
+        if (c.offered) EXPECT_EQ(offered, c.offered) << c.what;
+    }
 }
 
 TEST(BackgroundDialog, CancelledChoicesChangeNothing) {
@@ -147,30 +165,6 @@ TEST(BackgroundDialog, CancelledChoicesChangeNothing) {
         d.Aucun->click();
         d.CancelButton->click();
     }));
-}
-
-TEST(BackgroundDialog, CheckedOptionReopensAndNoneIsBlank) {
-    std::optional<Colour> offered;
-    ScopedColourChooserHook colour([&](Colour initial) {
-        offered = initial;
-        return kBlue;
-    });
-    // A colour after a pattern keeps the pattern; the font is always the default one.
-    const QString hatched =
-        background("FILLRECT", 6, kGreen, kGreen, QStringLiteral("Courier"), 20);
-    const auto record = choose(hatched, [](TFond& d) {
-        d.Couleur->click();
-        d.OkButton->click();
-    });
-    EXPECT_EQ(offered, kGreen);
-    EXPECT_EQ(record, background("FILLRECT", 6, kBlue, kBlue));
-
-    EXPECT_EQ(choose(hatched,
-                     [](TFond& d) {
-                         d.Aucun->click();
-                         d.OkButton->click();
-                     }),
-              kBlankBackground);
 }
 
 TEST(PatternDialog, ClearSwatchComesBackSolidAndCancelWritesNothing) {
