@@ -19,13 +19,6 @@ struct Watched {
     }
 };
 
-TEST(Drawing, NewDrawingIsItsHeaderAndABlankBackground) {
-    Drawing d(QSize(640, 480));
-    EXPECT_EQ(d.lines(), QStringList({"2801E0", " 0BLANK"}));
-    EXPECT_FALSE(d.isModified());
-    EXPECT_FALSE(d.canUndo());
-}
-
 struct DoorCase {
     const char* what;
     Drawing::Edit edit;
