@@ -9,7 +9,8 @@
 #include "dialogs/patterndialog.h"
 #include "dialogs/recoverydialog.h"
 #include "dialogs/textinput.h"
-#include "platform/filechooser.h"
+#include "platform/colourchooser.h"
+#include "platform/messages.h"
 #include "platform/mnemonic.h"
 
 #include "app/accessible.h"
@@ -85,16 +86,9 @@ TEST(Accessibility, DialogsAreSpokenWithoutMarks) {
         EXPECT_EQ(marksIn(dialog.get()), "") << name;
         EXPECT_EQ(unnamedIn(dialog.get()), "") << name;
     }
-    // The boxes Qt shows for us, heard while they are up.
+    // The boxes Qt shows for us, heard while they are up; the file dialogs are heard in the
+    // walk through every command.
     const std::function<void()> modal[] = {[] { askYesNoCancel(nullptr, "Enregistrer ?"); },
-                                           [] {
-                                               chooseFile({nullptr,
-                                                           FileChooserMode::Save,
-                                                           "Enregistrer sous",
-                                                           "Fichier Qel Draw (*.drf)|*.drf",
-                                                           {},
-                                                           "Dessin1"});
-                                           },
                                            [] { chooseColour(nullptr, kBlack); }};
     for (const auto& open : modal) {
         std::string heard;

@@ -7,7 +7,6 @@
 
 #include <QDragEnterEvent>
 #include <QDropEvent>
-#include <QFile>
 #include <QMimeData>
 #include <QSettings>
 #include <QTemporaryDir>
@@ -18,14 +17,11 @@ using namespace qel::testing;
 
 namespace {
 
-const QString kRect = QStringLiteral(" 0RECT 0100200C8064\t100FFFFFF00100000000000000000C0Arial");
+const QString kRect = " 0RECT 0100200C8064" + kPlainStyle;
 
 QString writeDrawing(const QTemporaryDir& dir, const QString& name) {
-    const QString path = dir.filePath(name);
-    QFile f(path);
-    f.open(QIODevice::WriteOnly);
-    f.write("2801E0\r\n 0BLANK\r\n");
-    return path;
+    writeFile(dir.filePath(name), "2801E0\r\n 0BLANK\r\n");
+    return dir.filePath(name);
 }
 
 QString writePicture(const QTemporaryDir& dir, const QString& name, QSize size) {

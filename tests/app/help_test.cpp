@@ -6,7 +6,7 @@
 #include "dialogs/aboutbox.h"
 #include "dialogs/helpviewer.h"
 #include "qelversion.h"
-#include "support/boxes.h"
+#include "support/drawingwindow.h"
 
 #include <QDir>
 #include <QFile>
@@ -54,10 +54,7 @@ TEST(HelpEngine, MissingFileIsReportedByNameAndPlaces) {
 TEST(HelpEngine, UnreadableFileIsReportedWithTheReason) {
     MessageLog log;
     HelpFolder folder(false), fallback;
-    QFile file(folder.path());
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write("pas de l'aide");
-    file.close();
+    ASSERT_TRUE(qel::testing::writeFile(folder.path(), "pas de l'aide"));
     HelpEngine engine({folder.path(), fallback.path()});
     EXPECT_FALSE(engine.helpOnHelp());
     ASSERT_EQ(log.texts.size(), 1);
@@ -66,6 +63,7 @@ TEST(HelpEngine, UnreadableFileIsReportedWithTheReason) {
         << log.texts[0].toStdString();
 
     // Mended on disk, the file is read again at the next command.
+    QFile file(folder.path());
     file.remove();
     QFile::copy(kShippedHelp, folder.path());
     ASSERT_TRUE(file.open(QIODevice::ReadWrite));

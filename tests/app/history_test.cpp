@@ -19,7 +19,7 @@ namespace {
 using namespace qel;
 using namespace qel::testing;
 
-const QString& S = kStyle;
+const QString& S = kPlainStyle;
 
 struct Change {
     const char* what;

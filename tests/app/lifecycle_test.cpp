@@ -5,7 +5,6 @@
 #include "support/drawingwindow.h"
 
 #include <QDir>
-#include <QFile>
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QMdiSubWindow>
@@ -17,7 +16,7 @@ using namespace qel::testing;
 
 namespace {
 
-const QString kRect = QStringLiteral(" 0RECT 0100200C8064\t100FFFFFF00100000000000000000C0Arial");
+const QString kRect = " 0RECT 0100200C8064" + kPlainStyle;
 
 // Until a drawing is open its commands and the palette wait; the colour strip does not. New
 // windows are numbered from the count of those open, and minimised all together.
@@ -86,20 +85,6 @@ TEST(DrawingWindow, ClosingAsksOnlyForAModifiedDrawing) {
     }
 }
 
-// Runs the real dialog for request and reads its folder and name field while it is up.
-std::pair<QString, QString> shownBy(const FileRequest& request) {
-    std::pair<QString, QString> seen; // the folder and the name
-    qel::testing::BoxCatcher boxes(nullptr, [&](QWidget* box) {
-        auto* dialog = qobject_cast<QFileDialog*>(box);
-        if (!dialog) return;
-        seen.first = dialog->directory().absolutePath();
-        if (auto* field = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit")))
-            seen.second = field->text();
-    });
-    chooseFile(request);
-    return seen;
-}
-
 class Files : public ::testing::Test {
 protected:
     QTemporaryDir dir;
@@ -131,9 +116,7 @@ TEST_F(Files, TheNameChoosesTheFormat) {
             return FileChoice{path(QString::fromLatin1(c.typed)), c.filter};
         });
         ASSERT_TRUE(child->Sauve(1));
-        QFile written(path(QString::fromLatin1(c.written)));
-        ASSERT_TRUE(written.open(QIODevice::ReadOnly));
-        EXPECT_TRUE(written.readAll().startsWith(c.magic));
+        EXPECT_TRUE(readFile(path(QString::fromLatin1(c.written))).startsWith(c.magic));
         EXPECT_FALSE(child->drawing().isModified());
         if (c.magic == native)
             EXPECT_EQ(child->caption(), QFileInfo(QString::fromLatin1(c.written)).fileName());
@@ -159,10 +142,8 @@ TEST_F(Files, SaveNotDoneKeepsTheDrawingModified) {
 }
 
 TEST_F(Files, OpenReadsTheSizeDropsBadLinesAndNamesAnUnreadableFile) {
-    QFile f(path(QStringLiteral("in.drf")));
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write("0C8064\r\n 0BLANK\r\n 0RECT\r\n" + kRect.toLatin1() + "\r\n");
-    f.close();
+    ASSERT_TRUE(
+        writeFile(path("in.drf"), "0C8064\r\n 0BLANK\r\n 0RECT\r\n" + kRect.toLatin1() + "\r\n"));
     TMDIChild* child = frame.openDrawing(path(QStringLiteral("in.drf")));
     ASSERT_TRUE(child);
     EXPECT_EQ(child->drawing().page(), QSize(200, 100));
@@ -173,11 +154,8 @@ TEST_F(Files, OpenReadsTheSizeDropsBadLinesAndNamesAnUnreadableFile) {
     EXPECT_EQ(child->caption(), QStringLiteral("in.drf"));
 
     // A header that does not read keeps the new window's size.
-    QFile g(path(QStringLiteral("xyz.drf")));
-    ASSERT_TRUE(g.open(QIODevice::WriteOnly));
-    g.write("XYZ\n 0BLANK\n");
-    g.close();
-    child = frame.openDrawing(g.fileName());
+    ASSERT_TRUE(writeFile(path("xyz.drf"), "XYZ\n 0BLANK\n"));
+    child = frame.openDrawing(path("xyz.drf"));
     ASSERT_TRUE(child);
     EXPECT_EQ(child->drawing().page(), QSize(TMDIChild::kNewPageWidth, TMDIChild::kNewPageHeight));
 
@@ -212,8 +190,12 @@ TEST(FileDialogs, StartInTheFolderWithTheProposedName) {
                  {FileChooserMode::Save, folder, "plan.drf", folder},
                  {FileChooserMode::Save, {}, "Dessin1", QDir::currentPath()}};
     for (const auto& c : cases) {
-        const auto [shownFolder, shownName] =
-            shownBy({nullptr, c.mode, "Titre", "Dessins (*.drf)|*.drf", c.folder, c.name});
+        QString shownFolder, shownName; // read while the dialog is up
+        BoxCatcher boxes(nullptr, [&](QWidget* box) {
+            shownFolder = qobject_cast<QFileDialog*>(box)->directory().absolutePath();
+            shownName = box->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))->text();
+        });
+        chooseFile({nullptr, c.mode, "Titre", "Dessins (*.drf)|*.drf", c.folder, c.name});
         EXPECT_EQ(shownFolder.toStdString(), c.expectedFolder.toStdString());
         EXPECT_EQ(shownName.toStdString(), c.name.toStdString());
     }

@@ -20,16 +20,14 @@ namespace {
 using namespace qel;
 using namespace qel::testing;
 
-const QString& S = kStyle;
+const QString& S = kPlainStyle;
 
 // The folder an instance that was killed leaves behind: a lock naming a process that is gone.
 QString deadInstance(const QString& root, const RecoveryData& data) {
     const QString folder = root + QStringLiteral("/dead-1");
     QDir().mkpath(folder);
-    QFile lock(folder + QStringLiteral("/instance.lock"));
-    lock.open(QIODevice::WriteOnly);
-    lock.write("999999\nqeldraw\n" + QSysInfo::machineHostName().toUtf8() + "\n");
-    lock.close();
+    writeFile(folder + "/instance.lock",
+              "999999\nqeldraw\n" + QSysInfo::machineHostName().toUtf8() + "\n");
     RecoveryStore::write(folder + QStringLiteral("/drawing1.qelrecovery"), data);
     return folder;
 }
@@ -46,16 +44,11 @@ TEST(Recovery, CopiesReadBackWholeOrAreUnreadable) {
     EXPECT_EQ(back.data.lines, lines);
     EXPECT_EQ(back.data.caption, "Plan");
 
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
-    const QByteArray whole = f.readAll();
-    f.close();
+    const QByteArray whole = readFile(path);
     for (const QByteArray& junk :
          {whole.left(whole.size() / 2), QByteArray(), QByteArray("QelDraw recovery 1\n{"),
           QByteArray("QelDraw recovery 1\n{\"bytes\":5}\nab"), QByteArray(5000, '\xFF')}) {
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write(junk);
-        f.close();
+        ASSERT_TRUE(writeFile(path, junk));
         EXPECT_FALSE(RecoveryStore::read(path).readable) << junk.left(30).toStdString();
     }
 }

@@ -8,7 +8,7 @@ namespace {
 using namespace qel;
 using namespace qel::testing;
 
-const QString& S = kStyle;
+const QString& S = kPlainStyle;
 
 // Frames show around what is selected and go with the selection, which is no change.
 TEST(SelectionWindow, ClicksPickTheFrontmostAndEmptyClicksDeselect) {

@@ -65,8 +65,6 @@ TEST(ToolPalette, SwatchesAndColourBoxesSetPenAndFill) {
         qel::Colour pen, fill;
     } cases[] = {{13, Qt::LeftButton, {}, grey, white},
                  {13, Qt::RightButton, {}, black, grey},
-                 {2, Qt::LeftButton, {}, rgbColour(255, 0, 0), white},
-                 {18, Qt::RightButton, {}, black, rgbColour(0, 0, 255)},
                  {26, Qt::LeftButton, {}, white, white},
                  {0, Qt::RightButton, {}, black, black},
                  {kPenBox, Qt::LeftButton, std::nullopt, black, white},

@@ -10,9 +10,11 @@
 #include "document/drawing.h"
 #include "platform/messages.h"
 #include "support/boxes.h"
+#include "support/records.h"
 
 #include <QComboBox>
 #include <QCoreApplication>
+#include <QFile>
 #include <QMdiArea>
 #include <QTest>
 #include <QToolButton>
@@ -72,9 +74,6 @@ struct DrawingWindow {
     QStringList shapes() const { return child->drawing().lines().mid(2); }
 };
 
-// The default style field of the tests' records.
-inline const QString kStyle = QStringLiteral("\t100FFFFFF00100000000000000000C0Arial");
-
 // A window whose drawing is given as lines (each followed by the default style), on a
 // 640 x 480 page unless told otherwise, and which records the messages it shows.
 struct LoadedWindow : DrawingWindow {
@@ -86,7 +85,7 @@ struct LoadedWindow : DrawingWindow {
     void load(const QStringList& shapes, QSize page = {640, 480}) {
         QStringList lines = {headerLine(page.width(), page.height()), kBlankBackground};
         for (const QString& s : shapes)
-            lines << s + kStyle;
+            lines << s + kPlainStyle;
         child->drawing().load(lines, page);
     }
     void load(std::initializer_list<QString> shapes, QSize page = {640, 480}) {
@@ -99,6 +98,16 @@ struct LoadedWindow : DrawingWindow {
 // Appends a line to the drawing as a change: undoable, and the drawing becomes modified.
 inline void addLine(TMDIChild* child, const QString& line) {
     child->drawing().apply([&](QStringList& lines) { lines.append(line); });
+}
+
+// Writes a whole file; reads one back, empty when it cannot be read.
+inline bool writeFile(const QString& path, const QByteArray& bytes) {
+    QFile f(path);
+    return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
+}
+inline QByteArray readFile(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
 // The body of a record: from the keyword to the TAB.
