@@ -9,7 +9,6 @@
 #include <QDropEvent>
 #include <QMimeData>
 #include <QSettings>
-#include <QTemporaryDir>
 #include <QUrl>
 
 using namespace qel;
@@ -29,9 +28,7 @@ QString writePicture(const QTemporaryDir& dir, const QString& name, QSize size) 
     image.fill(qRgb(200, 30, 60));
     const QString path = dir.filePath(name);
     // Qt reads GIF but does not write it: our own encoder does.
-    const bool written =
-        name.endsWith(QLatin1String(".gif")) ? writeGif(image, path).ok() : image.save(path);
-    EXPECT_TRUE(written) << name.toStdString();
+    EXPECT_TRUE(name.endsWith(".gif") ? writeGif(image, path).ok() : image.save(path));
     return path;
 }
 

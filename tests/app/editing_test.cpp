@@ -8,16 +8,10 @@
 #include "dialogs/objectlistdialog.h"
 #include "dialogs/transformdialogs.h"
 #include "edit/clipboardformats.h"
-#include "platform/filechooser.h"
-#include "platform/modalhook.h"
 
 #include <QClipboard>
 #include <QLabel>
-#include <QListWidget>
 #include <QMimeData>
-#include <QPushButton>
-#include <QSpinBox>
-#include <QTemporaryDir>
 
 namespace {
 

@@ -8,7 +8,6 @@
 
 #include <QClipboard>
 #include <QDebug>
-#include <QDir>
 #include <QMdiSubWindow>
 #include <QMenuBar>
 #include <QMimeData>

@@ -1,15 +1,12 @@
 // The frame and its drawing windows as a user meets them: new windows, closing, files and where
 // the file dialogs start.
 
-#include "platform/filechooser.h"
 #include "support/drawingwindow.h"
 
-#include <QDir>
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QMdiSubWindow>
 #include <QScrollArea>
-#include <QTemporaryDir>
 
 using namespace qel;
 using namespace qel::testing;

@@ -1,6 +1,7 @@
 #pragma once
 
-// A frame with one new drawing window, driven with QTest mouse events on its surface.
+// A frame with one new drawing window, driven with QTest mouse events on its surface, and what
+// the tests of such windows use.
 
 #include "app/colourpanel.h"
 #include "app/drawingsurface.h"
@@ -8,14 +9,22 @@
 #include "app/mdichild.h"
 #include "app/toolpalette.h"
 #include "document/drawing.h"
+#include "platform/filechooser.h"
 #include "platform/messages.h"
+#include "platform/modalhook.h"
 #include "support/boxes.h"
+#include "support/pixels.h"
 #include "support/records.h"
 
 #include <QComboBox>
 #include <QCoreApplication>
+#include <QDir>
 #include <QFile>
+#include <QListWidget>
 #include <QMdiArea>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QToolButton>
 #include <gtest/gtest.h>
