@@ -22,16 +22,15 @@
 using namespace qel;
 using namespace qel::testing;
 
+// A caption as shown, and as given to Qt, which takes only one mark.
 TEST(Mnemonics, CaptionsAsShownAndAsQtSpeaksThem) {
-    const struct {
-        const char *caption, *shown, *firstOnly;
-    } cases[] = {{"&A&rrière plan", "Arrière plan", "&Arrière plan"},
-                 {"&Noir && &blanc", "Noir & blanc", "&Noir && blanc"},
-                 {"Fin&", "Fin", "Fin&"}};
-    for (const auto& c : cases) {
-        EXPECT_EQ(withoutMnemonics(QString::fromUtf8(c.caption)), QString::fromUtf8(c.shown));
-        EXPECT_EQ(withFirstMnemonicOnly(QString::fromUtf8(c.caption)),
-                  QString::fromUtf8(c.firstOnly));
+    const std::tuple<const char*, const char*, const char*> cases[] = {
+        {"&A&rrière plan", "Arrière plan", "&Arrière plan"},
+        {"&Noir && &blanc", "Noir & blanc", "&Noir && blanc"},
+        {"Fin&", "Fin", "Fin&"}};
+    for (const auto& [caption, shown, firstOnly] : cases) {
+        EXPECT_EQ(withoutMnemonics(QString::fromUtf8(caption)), QString::fromUtf8(shown));
+        EXPECT_EQ(withFirstMnemonicOnly(QString::fromUtf8(caption)), QString::fromUtf8(firstOnly));
     }
 }
 

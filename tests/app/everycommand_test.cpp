@@ -25,7 +25,6 @@ enum Effect : unsigned {
     Clipboard = 4,
     View = 8, // zoom, grid, colour strip, windows, the frame, or the surface repainted
     Box = 16, // a window opened (named in the row)
-    Message = 32,
 };
 
 struct State {
@@ -168,7 +167,6 @@ TEST(EveryCommand, DoesWhatItsRowSays) {
         }
         unsigned seen = effectsBetween(before, stateOf(*w));
         if (!opened.isEmpty()) seen |= Box;
-        if (!w->told.isEmpty()) seen |= Message;
         EXPECT_EQ(seen & expected, expected)
             << "seen " << seen << ", boxes " << opened.join(u',').toStdString() << ", told "
             << w->told.join(u',').toStdString();

@@ -164,6 +164,29 @@ TEST_F(Files, OpenReadsTheSizeDropsBadLinesAndNamesAnUnreadableFile) {
     EXPECT_TRUE(log.texts[0].contains("absent.drf"));
 }
 
+// The real dialogs: open starts in the start folder; a drawing never saved is saved in the
+// current folder under its window's name, one saved in its own folder under its own name.
+TEST_F(Files, DialogsStartWhereTheDrawingIs) {
+    frame.StartDir = dir.path();
+    const QString folder = QDir(dir.path()).absolutePath();
+    TMDIChild* child = frame.FileNewItemClick();
+    child->drawing().markUnsaved();
+    const std::tuple<std::function<void()>, QString, QString> cases[] = {
+        {[&] { frame.FileOpenItemClick(); }, folder, {}},
+        {[&] { child->Sauve(1); }, QDir::currentPath(), "Dessin1"},
+        {[&] { child->setFileName(path("plan.drf")), child->Sauve(1); }, folder, "plan.drf"}};
+    for (const auto& [ask, expectedFolder, expectedName] : cases) {
+        QString shownFolder, shownName; // read while the dialog is up
+        BoxCatcher boxes(nullptr, [&](QWidget* box) {
+            shownFolder = qobject_cast<QFileDialog*>(box)->directory().absolutePath();
+            shownName = box->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))->text();
+        });
+        ask();
+        EXPECT_EQ(shownFolder.toStdString(), expectedFolder.toStdString());
+        EXPECT_EQ(shownName.toStdString(), expectedName.toStdString());
+    }
+}
+
 TEST(DrawingWindow, APageWiderThanTheFrameGetsAHorizontalScrollBar) {
     TMainForm frame;
     frame.resize(800, 600);
@@ -174,56 +197,6 @@ TEST(DrawingWindow, APageWiderThanTheFrameGetsAHorizontalScrollBar) {
     auto* scroll = child->findChild<QScrollArea*>();
     EXPECT_EQ(scroll->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
     EXPECT_EQ(scroll->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
-}
-
-// The real dialog starts in the folder asked for, or the current one, with the name proposed.
-TEST(FileDialogs, StartInTheFolderWithTheProposedName) {
-    QTemporaryDir dir;
-    const QString folder = QDir(dir.path()).absolutePath();
-    const struct {
-        FileChooserMode mode;
-        QString folder, name, expectedFolder;
-    } cases[] = {{FileChooserMode::Open, folder, {}, folder},
-                 {FileChooserMode::Save, folder, "plan.drf", folder},
-                 {FileChooserMode::Save, {}, "Dessin1", QDir::currentPath()}};
-    for (const auto& c : cases) {
-        QString shownFolder, shownName; // read while the dialog is up
-        BoxCatcher boxes(nullptr, [&](QWidget* box) {
-            shownFolder = qobject_cast<QFileDialog*>(box)->directory().absolutePath();
-            shownName = box->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))->text();
-        });
-        chooseFile({nullptr, c.mode, "Titre", "Dessins (*.drf)|*.drf", c.folder, c.name});
-        EXPECT_EQ(shownFolder.toStdString(), c.expectedFolder.toStdString());
-        EXPECT_EQ(shownName.toStdString(), c.name.toStdString());
-    }
-}
-
-// Open asks in the start folder; a drawing never saved is saved in the current folder under
-// its window's name, one saved in its own folder under its own name.
-TEST(FileDialogs, OpenStartsInStartDirAndSaveAsWhereTheDrawingIs) {
-    QTemporaryDir dir;
-    TMainForm frame;
-    frame.StartDir = dir.path();
-    std::vector<FileRequest> asked;
-    ScopedFileChooserHook record([&](const FileRequest& request) {
-        asked.push_back(request);
-        return request.mode == FileChooserMode::Save
-                   ? std::optional<FileChoice>(FileChoice{dir.filePath("plan.drf"), 0})
-                   : std::nullopt;
-    });
-    frame.FileOpenItemClick();
-    TMDIChild* child = frame.FileNewItemClick();
-    for (int i = 0; i < 2; ++i) {
-        child->drawing().markUnsaved();
-        child->Sauve(1);
-    }
-    ASSERT_EQ(asked.size(), 3u);
-    const std::pair<QString, QString> expected[] = {
-        {dir.path(), {}}, {{}, "Dessin1"}, {dir.path(), "plan.drf"}};
-    for (size_t i = 0; i < asked.size(); ++i) {
-        EXPECT_EQ(asked[i].folder, expected[i].first) << i;
-        EXPECT_EQ(asked[i].fileName, expected[i].second) << i;
-    }
 }
 
 } // namespace
