@@ -30,21 +30,19 @@ TEST(EditingWindow, AChartTakesTheMiddleOfThePage) {
 }
 
 TEST(EditingWindow, ModifyAnswersWhatItCannotModify) {
-    const struct {
-        std::initializer_list<QString> shapes;
-        const char* told;
-    } cases[] = {
+    const std::tuple<QStringList, const char*> cases[] = {
         {{" 0RECT 010010064064"}, "Aucun objet sélectionné"},
         {{"*0RECT 010010064064", "*0LINE 0C801412C078"}, "Sélection multiple non modifiable"},
         {{"*0BITMAP 010010064064001001FFFFFF"},
          "Cet objet n'a ni trait, ni remplissage, ni police à modifier"},
     };
-    for (const auto& c : cases) {
-        LoadedWindow w(c.shapes);
+    for (const auto& [shapes, told] : cases) {
+        LoadedWindow w;
+        w.load(shapes);
         const QStringList before = w.child->drawing().lines();
         ScopedModalHook<TModif> never([](TModif&) { ADD_FAILURE() << "no box for this"; });
         w.run("ModifyItem");
-        EXPECT_EQ(w.told, QStringList{QString::fromUtf8(c.told)});
+        EXPECT_EQ(w.told, QStringList{QString::fromUtf8(told)});
         EXPECT_EQ(w.child->drawing().lines(), before);
     }
 }

@@ -54,29 +54,25 @@ TEST(Frame, WaitsForADrawingAndNumbersNewWindows) {
 // Closing asks to save only a modified drawing; "Non" closes, "Annuler" or "Oui" with a
 // cancelled save keep the window and its changes.
 TEST(DrawingWindow, ClosingAsksOnlyForAModifiedDrawing) {
-    const struct {
-        bool modified;
-        MessageResult answer;
-        int asked;
-        bool closes;
-    } cases[] = {{false, MessageResult::Cancel, 0, true},
-                 {true, MessageResult::No, 1, true},
-                 {true, MessageResult::Cancel, 1, false},
-                 {true, MessageResult::Yes, 1, false}};
-    for (const auto& c : cases) {
-        SCOPED_TRACE(int(c.answer));
+    const std::tuple<bool, MessageResult, int, bool> cases[] = {
+        {false, MessageResult::Cancel, 0, true},
+        {true, MessageResult::No, 1, true},
+        {true, MessageResult::Cancel, 1, false},
+        {true, MessageResult::Yes, 1, false}};
+    for (const auto& [modified, answer, asked, closes] : cases) {
+        SCOPED_TRACE(int(answer));
         TMainForm frame;
         TMDIChild* child = frame.FileNewItemClick();
         child->Dessine();
-        if (c.modified) addLine(child, kRect);
-        MessageLog log{{}, c.answer};
+        if (modified) addLine(child, kRect);
+        MessageLog log{{}, answer};
         ScopedFileChooserHook cancel([](const FileRequest&) { return std::nullopt; });
         child->parentWidget()->close();
         QCoreApplication::processEvents();
-        ASSERT_EQ(log.texts.size(), c.asked);
-        if (c.asked) EXPECT_EQ(log.texts[0], QStringLiteral("Enregistrer modifications dans  ?"));
-        EXPECT_EQ(frame.children().isEmpty(), c.closes);
-        if (c.closes) continue;
+        ASSERT_EQ(log.texts.size(), asked);
+        if (asked) EXPECT_EQ(log.texts[0], QStringLiteral("Enregistrer modifications dans  ?"));
+        EXPECT_EQ(frame.children().isEmpty(), closes);
+        if (closes) continue;
         EXPECT_EQ(frame.children().first()->drawing().lines().last(), kRect);
         EXPECT_TRUE(frame.children().first()->drawing().isModified());
     }
@@ -94,29 +90,24 @@ protected:
 TEST_F(Files, TheNameChoosesTheFormat) {
     QDir().mkpath(path(QStringLiteral("dir.v2")));
     const QByteArray native = "1760FD\r\n 0BLANK\r\n 0RECT";
-    const struct {
-        const char* typed;
-        int filter;
-        const char* written;
-        QByteArray magic;
-    } cases[] = {
+    const std::tuple<const char*, int, const char*, QByteArray> cases[] = {
         {"plan", 0, "plan.drf", native},           {"plan", 1, "plan.bmp", "BM"},
         {"plan", 2, "plan.jpg", "\xFF\xD8"},       {"plan", 5, "plan.gif", "GIF8"},
         {"plan.old", 1, "plan.old", native},       {"dessin.bmp.drf", 0, "dessin.bmp.drf", "BM"},
         {"dir.v2/plan", 1, "dir.v2/plan", native}, // the folder's dot counts: nothing is added
     };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.written);
+    for (const auto& [typed, filter, written, magic] : cases) {
+        SCOPED_TRACE(written);
         TMDIChild* child = frame.FileNewItemClick();
         addLine(child, u'*' + kRect.mid(1));
         ScopedFileChooserHook choose([&](const FileRequest&) {
-            return FileChoice{path(QString::fromLatin1(c.typed)), c.filter};
+            return FileChoice{path(QString::fromLatin1(typed)), filter};
         });
         ASSERT_TRUE(child->Sauve(1));
-        EXPECT_TRUE(readFile(path(QString::fromLatin1(c.written))).startsWith(c.magic));
+        EXPECT_TRUE(readFile(path(QString::fromLatin1(written))).startsWith(magic));
         EXPECT_FALSE(child->drawing().isModified());
-        if (c.magic == native)
-            EXPECT_EQ(child->caption(), QFileInfo(QString::fromLatin1(c.written)).fileName());
+        if (magic == native)
+            EXPECT_EQ(child->caption(), QFileInfo(QString::fromLatin1(written)).fileName());
     }
 }
 

@@ -16,14 +16,9 @@ using namespace qel::testing;
 constexpr Qt::KeyboardModifiers kCtrl = Qt::ControlModifier;
 
 // The tool's keyword and the block as the window hands the drag over; the writer's own tests
-// have every direction of every shape.
+// have every direction of every shape. No body: nothing is stored.
 TEST(MouseTools, DragRecordsTheShapeDrawn) {
-    const struct {
-        Tool tool;
-        QPoint from, to;
-        Qt::KeyboardModifiers mods;
-        const char* body; // nullptr: nothing stored
-    } cases[] = {
+    const std::tuple<Tool, QPoint, QPoint, Qt::KeyboardModifiers, const char*> cases[] = {
         {Tool::Rect, {40, 40}, {43, 42}, {}, "RECT 02802802B02A"},
         {Tool::Rect, {40, 40}, {40, 40}, {}, nullptr}, // a click
         {Tool::Rect, {40, 40}, {42, 42}, {}, nullptr}, // too short
@@ -36,18 +31,18 @@ TEST(MouseTools, DragRecordsTheShapeDrawn) {
         {Tool::Rect, {300, 200}, {500, 400}, {}, "RECT 12C0C81750FC"}, // past the page's edges
         {Tool::Pointer, {20, 20}, {80, 60}, {}, nullptr},
     };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.body ? c.body : "nothing");
+    for (const auto& [tool, from, to, mods, body] : cases) {
+        SCOPED_TRACE(body ? body : "nothing");
         DrawingWindow w;
-        w.pickTool(c.tool);
-        w.drag(c.from, c.to, c.mods);
-        EXPECT_EQ(w.child->drawing().isModified(), c.body != nullptr);
-        if (!c.body) {
+        w.pickTool(tool);
+        w.drag(from, to, mods);
+        EXPECT_EQ(w.child->drawing().isModified(), body != nullptr);
+        if (!body) {
             EXPECT_TRUE(w.shapes().isEmpty());
             continue;
         }
         ASSERT_EQ(w.shapes().size(), 1);
-        EXPECT_EQ(bodyOf(w.shapes()[0]), QString::fromLatin1(c.body));
+        EXPECT_EQ(bodyOf(w.shapes()[0]), QString::fromLatin1(body));
         EXPECT_TRUE(w.shapes()[0].startsWith(" 0"));
     }
 }
@@ -99,36 +94,32 @@ struct TextAnswer {
 
 // Cancelled or empty, the text stores nothing.
 TEST(MouseTools, TextRecordsItsExtentInTheCurrentFont) {
-    const struct {
-        std::optional<QString> typed;
-        int size;
-        bool bold;
-        const char* fontName;
-    } cases[] = {{"Bonjour à tous", 12, false, "Arial"},
-                 {"Bonjour à tous", 30, true, "Arial"},
-                 {"Bonjour à tous", 20, false, "DejaVu Sans"},
-                 {std::nullopt, 12, false, "Arial"},
-                 {"", 12, false, "Arial"}};
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.size);
+    const std::tuple<std::optional<QString>, int, bool, const char*> cases[] = {
+        {"Bonjour à tous", 12, false, "Arial"},
+        {"Bonjour à tous", 30, true, "Arial"},
+        {"Bonjour à tous", 20, false, "DejaVu Sans"},
+        {std::nullopt, 12, false, "Arial"},
+        {"", 12, false, "Arial"}};
+    for (const auto& [typed, size, bold, fontName] : cases) {
+        SCOPED_TRACE(size);
         DrawingWindow w;
-        TextAnswer answer{c.typed};
-        w.frame.SpinEdit2->setValue(c.size);
-        w.frame.FontName->setCurrentText(QString::fromLatin1(c.fontName));
-        if (c.bold) QTest::mouseClick(w.frame.BoldButton, Qt::LeftButton);
+        TextAnswer answer{typed};
+        w.frame.SpinEdit2->setValue(size);
+        w.frame.FontName->setCurrentText(QString::fromLatin1(fontName));
+        if (bold) QTest::mouseClick(w.frame.BoldButton, Qt::LeftButton);
         w.pickTool(Tool::Text);
         w.click({30, 40});
-        ASSERT_EQ(w.shapes().size(), c.typed.value_or("").isEmpty() ? 0 : 1);
+        ASSERT_EQ(w.shapes().size(), typed.value_or("").isEmpty() ? 0 : 1);
         if (w.shapes().isEmpty()) continue;
         QImage scratch(10, 10, QImage::Format_RGB32);
         qel::PainterCanvas measure(scratch);
-        measure.setFontName(QString::fromLatin1(c.fontName));
-        measure.setFontSize(c.size);
-        measure.setBold(c.bold);
-        const QSize extent = measure.textExtent(*c.typed);
+        measure.setFontName(QString::fromLatin1(fontName));
+        measure.setFontSize(size);
+        measure.setBold(bold);
+        const QSize extent = measure.textExtent(*typed);
         const qel::Box box{30, 40, 30 + extent.width(), 40 + extent.height()};
-        EXPECT_EQ(bodyOf(w.shapes()[0]), "TEXT " + qel::encodeBox(box) + *c.typed);
-        EXPECT_EQ(styleOf(w.shapes()[0]).mid(30, 1), c.bold ? "1" : "0");
+        EXPECT_EQ(bodyOf(w.shapes()[0]), "TEXT " + qel::encodeBox(box) + *typed);
+        EXPECT_EQ(styleOf(w.shapes()[0]).mid(30, 1), bold ? "1" : "0");
     }
 }
 
@@ -158,31 +149,27 @@ TEST(MouseTools, RecordCarriesThePaletteStyle) {
 // finished shape and no trace of any band, what a whole repaint paints. The first move of a
 // line erases a band of zero length at the press point, which must draw nothing.
 TEST(MouseTools, RubberBandLeavesNoTrace) {
-    const struct {
-        Tool tool;
-        Qt::KeyboardModifiers mods;
-        int brush, pen, width;
-    } cases[] = {{Tool::Rect, {}, 1, 1, 1},    {Tool::Rect, {}, 0, 0, 5},
-                 {Tool::Ellipse, {}, 6, 2, 1}, {Tool::RoundRect, {}, 2, 0, 3},
-                 {Tool::Arc, {}, 1, 0, 1},     {Tool::Arc, kCtrl, 1, 3, 1},
-                 {Tool::Chord, {}, 7, 0, 2},   {Tool::Line, {}, 1, 0, 1}};
-    for (const auto& c : cases) {
-        SCOPED_TRACE(::testing::Message() << int(c.tool) << " " << c.brush << " " << c.pen);
+    const std::tuple<Tool, Qt::KeyboardModifiers, int, int, int> cases[] = {
+        {Tool::Rect, {}, 1, 1, 1},      {Tool::Rect, {}, 0, 0, 5}, {Tool::Ellipse, {}, 6, 2, 1},
+        {Tool::RoundRect, {}, 2, 0, 3}, {Tool::Arc, {}, 1, 0, 1},  {Tool::Arc, kCtrl, 1, 3, 1},
+        {Tool::Chord, {}, 7, 0, 2},     {Tool::Line, {}, 1, 0, 1}};
+    for (const auto& [tool, mods, brush, pen, width] : cases) {
+        SCOPED_TRACE(::testing::Message() << int(tool) << " " << brush << " " << pen);
         DrawingWindow w;
-        QTest::mouseClick(w.palette().brushStyleButton(c.brush), Qt::LeftButton);
-        QTest::mouseClick(w.palette().penStyleButton(c.pen), Qt::LeftButton);
-        w.palette().SpinEdit1->setValue(c.width);
+        QTest::mouseClick(w.palette().brushStyleButton(brush), Qt::LeftButton);
+        QTest::mouseClick(w.palette().penStyleButton(pen), Qt::LeftButton);
+        w.palette().SpinEdit1->setValue(width);
         QTest::mouseClick(w.frame.colourStrip()->swatch(5), Qt::LeftButton);
         // Something under the band: a filled shape and the grid.
         w.pickTool(Tool::Ellipse);
         w.drag({40, 30}, {160, 120});
-        w.pickTool(c.tool);
+        w.pickTool(tool);
         const QImage before = w.child->surfaceImage().copy();
-        w.press({150, 40}, c.mods);
+        w.press({150, 40}, mods);
         for (const QPoint p : {QPoint(140, 60), QPoint(90, 90), QPoint(30, 130), QPoint(60, 110)})
             w.moveTo(p);
         EXPECT_NE(w.child->surfaceImage(), before);
-        w.release({60, 110}, c.mods);
+        w.release({60, 110}, mods);
         const QImage live = w.child->surfaceImage().copy();
         w.child->Dessine();
         QRect where;

@@ -55,41 +55,38 @@ TEST(ToolPalette, SwatchesAndColourBoxesSetPenAndFill) {
     const qel::Colour grey = rgbColour(127, 127, 127), green = rgbColour(0, 200, 0),
                       black = qel::kBlack, white = qel::kWhite;
     constexpr int kPenBox = -1, kFillBox = -2;
-    const struct {
-        int swatch;
-        Qt::MouseButton button;
-        std::optional<qel::Colour> chosen; // the box's answer
-        qel::Colour pen, fill;
-    } cases[] = {{13, Qt::LeftButton, {}, grey, white},
-                 {13, Qt::RightButton, {}, black, grey},
-                 {26, Qt::LeftButton, {}, white, white},
-                 {0, Qt::RightButton, {}, black, black},
-                 {kPenBox, Qt::LeftButton, std::nullopt, black, white},
-                 {kFillBox, Qt::LeftButton, std::nullopt, black, white},
-                 {kPenBox, Qt::LeftButton, green, green, white},
-                 {kFillBox, Qt::LeftButton, green, black, green}};
-    for (const auto& c : cases) {
-        SCOPED_TRACE(::testing::Message() << c.swatch << " " << c.chosen.has_value());
+    // The swatch or colour box clicked, with which button; the box's answer; pen and fill.
+    const std::tuple<int, Qt::MouseButton, std::optional<qel::Colour>, qel::Colour, qel::Colour>
+        cases[] = {{13, Qt::LeftButton, {}, grey, white},
+                   {13, Qt::RightButton, {}, black, grey},
+                   {26, Qt::LeftButton, {}, white, white},
+                   {0, Qt::RightButton, {}, black, black},
+                   {kPenBox, Qt::LeftButton, std::nullopt, black, white},
+                   {kFillBox, Qt::LeftButton, std::nullopt, black, white},
+                   {kPenBox, Qt::LeftButton, green, green, white},
+                   {kFillBox, Qt::LeftButton, green, black, green}};
+    for (const auto& [swatch, button, chosen, pen, fill] : cases) {
+        SCOPED_TRACE(::testing::Message() << swatch << " " << chosen.has_value());
         DrawingWindow w;
         std::optional<qel::Colour> offered;
         qel::ScopedColourChooserHook hook([&](qel::Colour initial) {
             offered = initial;
-            return c.chosen;
+            return chosen;
         });
-        QWidget* clicked = w.frame.colourStrip()->swatch(c.swatch);
-        if (c.swatch < 0) {
+        QWidget* clicked = w.frame.colourStrip()->swatch(swatch);
+        if (swatch < 0) {
             // Other colours in the window, so that applying both again shows.
             w.child->SetColors(rgbColour(1, 2, 3), rgbColour(4, 5, 6));
-            clicked = c.swatch == kPenBox ? w.palette().ForeColor : w.palette().Backcolor;
+            clicked = swatch == kPenBox ? w.palette().ForeColor : w.palette().Backcolor;
         }
-        QTest::mouseClick(clicked, c.button);
-        if (c.swatch < 0) EXPECT_EQ(offered, c.swatch == kPenBox ? black : white);
-        EXPECT_EQ(w.palette().penColour(), c.pen);
-        EXPECT_EQ(w.palette().fillColour(), c.fill);
-        EXPECT_EQ(w.palette().ForeColor->colour(), c.pen);
-        EXPECT_EQ(w.palette().Backcolor->colour(), c.fill);
-        EXPECT_EQ(w.child->style().pen.colour, c.pen);
-        EXPECT_EQ(w.child->style().brush.colour, c.fill);
+        QTest::mouseClick(clicked, button);
+        if (swatch < 0) EXPECT_EQ(offered, swatch == kPenBox ? black : white);
+        EXPECT_EQ(w.palette().penColour(), pen);
+        EXPECT_EQ(w.palette().fillColour(), fill);
+        EXPECT_EQ(w.palette().ForeColor->colour(), pen);
+        EXPECT_EQ(w.palette().Backcolor->colour(), fill);
+        EXPECT_EQ(w.child->style().pen.colour, pen);
+        EXPECT_EQ(w.child->style().brush.colour, fill);
     }
 }
 
