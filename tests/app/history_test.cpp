@@ -142,10 +142,8 @@ TEST(History, EachChangeIsUndoneAndRedone) {
         EXPECT_TRUE(w.child->drawing().isModified());
         for (int i = 0; i < c.steps; ++i) {
             EXPECT_TRUE(undo->isEnabled()) << i;
-            if (toolbar)
-                QTest::mouseClick(w.frame.findChild<QToolButton*>("UndoBtn"), Qt::LeftButton);
-            else
-                undo->trigger();
+            toolbar ? QTest::mouseClick(w.frame.findChild<QToolButton*>("UndoBtn"), Qt::LeftButton)
+                    : undo->trigger();
         }
         toolbar = false;
         EXPECT_EQ(w.child->drawing().lines(), before);

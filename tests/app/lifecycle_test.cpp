@@ -169,7 +169,9 @@ TEST_F(Files, DialogsStartWhereTheDrawingIs) {
     for (const auto& [ask, expectedFolder, expectedName] : cases) {
         QString shownFolder, shownName; // read while the dialog is up
         BoxCatcher boxes(nullptr, [&](QWidget* box) {
-            shownFolder = qobject_cast<QFileDialog*>(box)->directory().absolutePath();
+            auto* dialog = qobject_cast<QFileDialog*>(box);
+            ASSERT_NE(dialog, nullptr) << box->metaObject()->className();
+            shownFolder = dialog->directory().absolutePath();
             shownName = box->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))->text();
         });
         ask();

@@ -16,10 +16,9 @@ using namespace qel::testing;
 namespace {
 
 const QString kRect = QStringLiteral(" 0RECT 064032096050\t000FF000000100000000000000000C0Arial");
-const QString kBroken = QStringLiteral(" 0RECT 0Z0032096050\t100FFFFFF00100000000000000000C0Arial");
+const QString kBroken = " 0RECT 0Z0032096050" + kPlainStyle;
 
 void pdfPrinter(QPrinter& printer, const QString& path) {
-    printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(path);
     printer.setPageSize(QPageSize(QPageSize::A4));
     printer.setPageOrientation(QPageLayout::Portrait);
