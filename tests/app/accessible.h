@@ -9,7 +9,6 @@
 #include <QStringList>
 #include <QTranslator>
 #include <QWidget>
-#include <algorithm>
 #include <functional>
 #include <string>
 
@@ -38,15 +37,14 @@ inline std::string marksIn(QWidget* window) {
 
 // Controls a person works with that a screen reader could not name.
 inline std::string unnamedIn(QWidget* window) {
-    static const QAccessible::Role kControls[] = {
+    static const QList<QAccessible::Role> kControls = {
         QAccessible::PushButton, QAccessible::CheckBox, QAccessible::RadioButton,
         QAccessible::SpinBox,    QAccessible::ComboBox, QAccessible::EditableText,
         QAccessible::List,       QAccessible::Table,    QAccessible::ButtonMenu};
     QStringList found;
     walk(QAccessible::queryAccessibleInterface(window), [&](QAccessibleInterface* i) {
-        if (std::find(std::begin(kControls), std::end(kControls), i->role()) !=
-                std::end(kControls) &&
-            !i->state().invisible && i->text(QAccessible::Name).trimmed().isEmpty())
+        if (kControls.contains(i->role()) && !i->state().invisible &&
+            i->text(QAccessible::Name).trimmed().isEmpty())
             found << QStringLiteral("role %1 in '%2'")
                          .arg(int(i->role()))
                          .arg(i->parent() ? i->parent()->text(QAccessible::Name) : QString());

@@ -6,15 +6,10 @@
 #include "dialogs/aboutbox.h"
 #include "dialogs/helpviewer.h"
 #include "qelversion.h"
-#include "support/boxes.h"
+#include "support/drawingwindow.h"
 
-#include <QDir>
-#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
-#include <QPushButton>
-#include <QTemporaryDir>
 #include <QTextBrowser>
 
 namespace {
@@ -40,63 +35,58 @@ TEST(HelpEngine, LooksInTheStartFolderThenBesideTheProgramThenInShare) {
                            QDir::cleanPath(program.filePath("../share/qeldraw/QelDraw.hlp"))}));
 }
 
-TEST(HelpEngine, MissingFileIsReportedByNameAndPlaces) {
+// A missing file is reported with the places looked in, an unreadable one with the reason; a
+// file mended on disk is read again at the next command.
+TEST(HelpEngine, MissingOrUnreadableFileIsReported) {
     MessageLog log;
-    HelpEngine engine({"/nulle/part/QelDraw.hlp", "/ailleurs/QelDraw.hlp"});
-    EXPECT_FALSE(engine.showContents());
-    EXPECT_FALSE(engine.search(""));
-    ASSERT_EQ(log.texts.size(), 2);
-    EXPECT_EQ(log.texts[0], "Le fichier d'aide « QelDraw.hlp » est introuvable.\n\n"
-                            "Il a été cherché dans :\n/nulle/part\n/ailleurs");
-    EXPECT_EQ(engine.viewer(), nullptr);
-}
-
-TEST(HelpEngine, UnreadableFileIsReportedWithTheReason) {
-    MessageLog log;
+    HelpEngine lost({"/nulle/part/QelDraw.hlp", "/ailleurs/QelDraw.hlp"});
+    EXPECT_FALSE(lost.showContents());
+    EXPECT_FALSE(lost.search(""));
+    EXPECT_EQ(lost.viewer(), nullptr);
     HelpFolder folder(false), fallback;
-    QFile file(folder.path());
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write("pas de l'aide");
-    file.close();
+    ASSERT_TRUE(qel::testing::writeFile(folder.path(), "pas de l'aide"));
     HelpEngine engine({folder.path(), fallback.path()});
     EXPECT_FALSE(engine.helpOnHelp());
-    ASSERT_EQ(log.texts.size(), 1);
-    EXPECT_TRUE(log.texts[0].startsWith("Le fichier d'aide « " + folder.path() +
+    ASSERT_EQ(log.texts.size(), 3);
+    EXPECT_EQ(log.texts[0], "Le fichier d'aide « QelDraw.hlp » est introuvable.\n\n"
+                            "Il a été cherché dans :\n/nulle/part\n/ailleurs");
+    EXPECT_TRUE(log.texts[2].startsWith("Le fichier d'aide « " + folder.path() +
                                         " » ne peut pas être lu : ce n'est pas un fichier"))
-        << log.texts[0].toStdString();
+        << log.texts[2].toStdString();
 
-    // Mended on disk, the file is read again at the next command.
+    QFile file(folder.path());
     file.remove();
     QFile::copy(kShippedHelp, folder.path());
     ASSERT_TRUE(file.open(QIODevice::ReadWrite));
     file.setFileTime(QDateTime::currentDateTime().addSecs(5), QFileDevice::FileModificationTime);
     file.close();
     EXPECT_TRUE(engine.helpOnHelp());
-    EXPECT_EQ(log.texts.size(), 1);
+    EXPECT_EQ(log.texts.size(), 3);
 }
 
+// The contents, the help on help, then each menu's own page.
 TEST(HelpEngine, EachCommandOpensItsPage) {
     MessageLog log;
     HelpFolder folder;
     HelpEngine engine(HelpEngine::candidatesFor(folder.dir.path()));
-    struct {
-        int command, context, shown;
-        QString title;
-    } cases[10] = {{HelpEngine::Contents, 0, 1, "Sommaire de l'aide"},
-                   {HelpEngine::HelpOnHelp, 0, 2, "Comment utiliser l'aide"}};
-    const char* const menus[] = {"Fichier",   "Edition",     "Dessin",  "Outils",
-                                 "Affichage", "Utilitaires", "Fenêtre", "?"};
-    for (int i = 0; i < 8; ++i) // each menu's own page
-        cases[i + 2] = {HelpEngine::Context, i + 3, i + 3, "Menu " + QString::fromUtf8(menus[i])};
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.title.toStdString());
-        ASSERT_TRUE(engine.command(c.command, c.context));
+    const char* const titles[] = {"Sommaire de l'aide", "Comment utiliser l'aide",
+                                  "Menu Fichier",       "Menu Edition",
+                                  "Menu Dessin",        "Menu Outils",
+                                  "Menu Affichage",     "Menu Utilitaires",
+                                  "Menu Fenêtre",       "Menu ?"};
+    for (int shown = 1; shown <= 10; ++shown) {
+        SCOPED_TRACE(titles[shown - 1]);
+        const int command = shown == 1   ? HelpEngine::Contents
+                            : shown == 2 ? HelpEngine::HelpOnHelp
+                                         : HelpEngine::Context;
+        ASSERT_TRUE(engine.command(command, shown > 2 ? shown : 0));
         qel::HelpViewer* viewer = engine.viewer();
         ASSERT_NE(viewer, nullptr);
         EXPECT_TRUE(viewer->isVisible());
         EXPECT_EQ(viewer->windowTitle(), "Aide de Qel Draw");
-        EXPECT_EQ(viewer->currentContext(), c.shown);
-        EXPECT_TRUE(viewer->browser()->toPlainText().startsWith(c.title));
+        EXPECT_EQ(viewer->currentContext(), shown);
+        EXPECT_TRUE(
+            viewer->browser()->toPlainText().startsWith(QString::fromUtf8(titles[shown - 1])));
     }
     EXPECT_EQ(engine.filePath(), folder.path());
     EXPECT_TRUE(log.texts.isEmpty());
@@ -147,8 +137,7 @@ TEST(AboutBox, ShowsNameAndVersionAndClosesOnOk) {
         QStringList texts;
         for (QLabel* label : box->findChildren<QLabel*>())
             texts << label->text();
-        EXPECT_TRUE(texts.contains("Qel Draw"));
-        EXPECT_TRUE(texts.contains("Version " QEL_VERSION));
+        EXPECT_TRUE(texts.contains("Qel Draw") && texts.contains("Version " QEL_VERSION));
         for (QPushButton* button : box->findChildren<QPushButton*>())
             if (button->text() == "OK") closed = true, button->click();
         if (!closed) box->reject();

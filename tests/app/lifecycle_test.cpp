@@ -1,23 +1,19 @@
 // The frame and its drawing windows as a user meets them: new windows, closing, files and where
 // the file dialogs start.
 
-#include "platform/filechooser.h"
 #include "support/drawingwindow.h"
 
-#include <QDir>
-#include <QFile>
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QMdiSubWindow>
 #include <QScrollArea>
-#include <QTemporaryDir>
 
 using namespace qel;
 using namespace qel::testing;
 
 namespace {
 
-const QString kRect = QStringLiteral(" 0RECT 0100200C8064\t100FFFFFF00100000000000000000C0Arial");
+const QString kRect = " 0RECT 0100200C8064" + kPlainStyle;
 
 // Until a drawing is open its commands and the palette wait; the colour strip does not. New
 // windows are numbered from the count of those open, and minimised all together.
@@ -58,46 +54,28 @@ TEST(Frame, WaitsForADrawingAndNumbersNewWindows) {
 // Closing asks to save only a modified drawing; "Non" closes, "Annuler" or "Oui" with a
 // cancelled save keep the window and its changes.
 TEST(DrawingWindow, ClosingAsksOnlyForAModifiedDrawing) {
-    const struct {
-        bool modified;
-        MessageResult answer;
-        int asked;
-        bool closes;
-    } cases[] = {{false, MessageResult::Cancel, 0, true},
-                 {true, MessageResult::No, 1, true},
-                 {true, MessageResult::Cancel, 1, false},
-                 {true, MessageResult::Yes, 1, false}};
-    for (const auto& c : cases) {
-        SCOPED_TRACE(int(c.answer));
+    const std::tuple<bool, MessageResult, int, bool> cases[] = {
+        {false, MessageResult::Cancel, 0, true},
+        {true, MessageResult::No, 1, true},
+        {true, MessageResult::Cancel, 1, false},
+        {true, MessageResult::Yes, 1, false}};
+    for (const auto& [modified, answer, asked, closes] : cases) {
+        SCOPED_TRACE(int(answer));
         TMainForm frame;
         TMDIChild* child = frame.FileNewItemClick();
         child->Dessine();
-        if (c.modified) addLine(child, kRect);
-        MessageLog log{{}, c.answer};
+        if (modified) addLine(child, kRect);
+        MessageLog log{{}, answer};
         ScopedFileChooserHook cancel([](const FileRequest&) { return std::nullopt; });
         child->parentWidget()->close();
         QCoreApplication::processEvents();
-        ASSERT_EQ(log.texts.size(), c.asked);
-        if (c.asked) EXPECT_EQ(log.texts[0], QStringLiteral("Enregistrer modifications dans  ?"));
-        EXPECT_EQ(frame.children().isEmpty(), c.closes);
-        if (c.closes) continue;
+        ASSERT_EQ(log.texts.size(), asked);
+        if (asked) EXPECT_EQ(log.texts[0], QStringLiteral("Enregistrer modifications dans  ?"));
+        EXPECT_EQ(frame.children().isEmpty(), closes);
+        if (closes) continue;
         EXPECT_EQ(frame.children().first()->drawing().lines().last(), kRect);
         EXPECT_TRUE(frame.children().first()->drawing().isModified());
     }
-}
-
-// Runs the real dialog for request and reads its folder and name field while it is up.
-std::pair<QString, QString> shownBy(const FileRequest& request) {
-    std::pair<QString, QString> seen; // the folder and the name
-    qel::testing::BoxCatcher boxes(nullptr, [&](QWidget* box) {
-        auto* dialog = qobject_cast<QFileDialog*>(box);
-        if (!dialog) return;
-        seen.first = dialog->directory().absolutePath();
-        if (auto* field = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit")))
-            seen.second = field->text();
-    });
-    chooseFile(request);
-    return seen;
 }
 
 class Files : public ::testing::Test {
@@ -112,31 +90,24 @@ protected:
 TEST_F(Files, TheNameChoosesTheFormat) {
     QDir().mkpath(path(QStringLiteral("dir.v2")));
     const QByteArray native = "1760FD\r\n 0BLANK\r\n 0RECT";
-    const struct {
-        const char* typed;
-        int filter;
-        const char* written;
-        QByteArray magic;
-    } cases[] = {
+    const std::tuple<const char*, int, const char*, QByteArray> cases[] = {
         {"plan", 0, "plan.drf", native},           {"plan", 1, "plan.bmp", "BM"},
         {"plan", 2, "plan.jpg", "\xFF\xD8"},       {"plan", 5, "plan.gif", "GIF8"},
         {"plan.old", 1, "plan.old", native},       {"dessin.bmp.drf", 0, "dessin.bmp.drf", "BM"},
         {"dir.v2/plan", 1, "dir.v2/plan", native}, // the folder's dot counts: nothing is added
     };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.written);
+    for (const auto& [typed, filter, written, magic] : cases) {
+        SCOPED_TRACE(written);
         TMDIChild* child = frame.FileNewItemClick();
         addLine(child, u'*' + kRect.mid(1));
         ScopedFileChooserHook choose([&](const FileRequest&) {
-            return FileChoice{path(QString::fromLatin1(c.typed)), c.filter};
+            return FileChoice{path(QString::fromLatin1(typed)), filter};
         });
         ASSERT_TRUE(child->Sauve(1));
-        QFile written(path(QString::fromLatin1(c.written)));
-        ASSERT_TRUE(written.open(QIODevice::ReadOnly));
-        EXPECT_TRUE(written.readAll().startsWith(c.magic));
+        EXPECT_TRUE(readFile(path(QString::fromLatin1(written))).startsWith(magic));
         EXPECT_FALSE(child->drawing().isModified());
-        if (c.magic == native)
-            EXPECT_EQ(child->caption(), QFileInfo(QString::fromLatin1(c.written)).fileName());
+        if (magic == native)
+            EXPECT_EQ(child->caption(), QFileInfo(QString::fromLatin1(written)).fileName());
     }
 }
 
@@ -159,10 +130,8 @@ TEST_F(Files, SaveNotDoneKeepsTheDrawingModified) {
 }
 
 TEST_F(Files, OpenReadsTheSizeDropsBadLinesAndNamesAnUnreadableFile) {
-    QFile f(path(QStringLiteral("in.drf")));
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write("0C8064\r\n 0BLANK\r\n 0RECT\r\n" + kRect.toLatin1() + "\r\n");
-    f.close();
+    ASSERT_TRUE(
+        writeFile(path("in.drf"), "0C8064\r\n 0BLANK\r\n 0RECT\r\n" + kRect.toLatin1() + "\r\n"));
     TMDIChild* child = frame.openDrawing(path(QStringLiteral("in.drf")));
     ASSERT_TRUE(child);
     EXPECT_EQ(child->drawing().page(), QSize(200, 100));
@@ -173,11 +142,8 @@ TEST_F(Files, OpenReadsTheSizeDropsBadLinesAndNamesAnUnreadableFile) {
     EXPECT_EQ(child->caption(), QStringLiteral("in.drf"));
 
     // A header that does not read keeps the new window's size.
-    QFile g(path(QStringLiteral("xyz.drf")));
-    ASSERT_TRUE(g.open(QIODevice::WriteOnly));
-    g.write("XYZ\n 0BLANK\n");
-    g.close();
-    child = frame.openDrawing(g.fileName());
+    ASSERT_TRUE(writeFile(path("xyz.drf"), "XYZ\n 0BLANK\n"));
+    child = frame.openDrawing(path("xyz.drf"));
     ASSERT_TRUE(child);
     EXPECT_EQ(child->drawing().page(), QSize(TMDIChild::kNewPageWidth, TMDIChild::kNewPageHeight));
 
@@ -187,6 +153,31 @@ TEST_F(Files, OpenReadsTheSizeDropsBadLinesAndNamesAnUnreadableFile) {
     EXPECT_EQ(frame.children().size(), 2);
     ASSERT_EQ(log.texts.size(), 1);
     EXPECT_TRUE(log.texts[0].contains("absent.drf"));
+}
+
+// The real dialogs: open starts in the start folder; a drawing never saved is saved in the
+// current folder under its window's name, one saved in its own folder under its own name.
+TEST_F(Files, DialogsStartWhereTheDrawingIs) {
+    frame.StartDir = dir.path();
+    const QString folder = QDir(dir.path()).absolutePath();
+    TMDIChild* child = frame.FileNewItemClick();
+    child->drawing().markUnsaved();
+    const std::tuple<std::function<void()>, QString, QString> cases[] = {
+        {[&] { frame.FileOpenItemClick(); }, folder, {}},
+        {[&] { child->Sauve(1); }, QDir::currentPath(), "Dessin1"},
+        {[&] { child->setFileName(path("plan.drf")), child->Sauve(1); }, folder, "plan.drf"}};
+    for (const auto& [ask, expectedFolder, expectedName] : cases) {
+        QString shownFolder, shownName; // read while the dialog is up
+        BoxCatcher boxes(nullptr, [&](QWidget* box) {
+            auto* dialog = qobject_cast<QFileDialog*>(box);
+            ASSERT_NE(dialog, nullptr) << box->metaObject()->className();
+            shownFolder = dialog->directory().absolutePath();
+            shownName = box->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))->text();
+        });
+        ask();
+        EXPECT_EQ(shownFolder.toStdString(), expectedFolder.toStdString());
+        EXPECT_EQ(shownName.toStdString(), expectedName.toStdString());
+    }
 }
 
 TEST(DrawingWindow, APageWiderThanTheFrameGetsAHorizontalScrollBar) {
@@ -199,52 +190,6 @@ TEST(DrawingWindow, APageWiderThanTheFrameGetsAHorizontalScrollBar) {
     auto* scroll = child->findChild<QScrollArea*>();
     EXPECT_EQ(scroll->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
     EXPECT_EQ(scroll->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
-}
-
-// The real dialog starts in the folder asked for, or the current one, with the name proposed.
-TEST(FileDialogs, StartInTheFolderWithTheProposedName) {
-    QTemporaryDir dir;
-    const QString folder = QDir(dir.path()).absolutePath();
-    const struct {
-        FileChooserMode mode;
-        QString folder, name, expectedFolder;
-    } cases[] = {{FileChooserMode::Open, folder, {}, folder},
-                 {FileChooserMode::Save, folder, "plan.drf", folder},
-                 {FileChooserMode::Save, {}, "Dessin1", QDir::currentPath()}};
-    for (const auto& c : cases) {
-        const auto [shownFolder, shownName] =
-            shownBy({nullptr, c.mode, "Titre", "Dessins (*.drf)|*.drf", c.folder, c.name});
-        EXPECT_EQ(shownFolder.toStdString(), c.expectedFolder.toStdString());
-        EXPECT_EQ(shownName.toStdString(), c.name.toStdString());
-    }
-}
-
-// Open asks in the start folder; a drawing never saved is saved in the current folder under
-// its window's name, one saved in its own folder under its own name.
-TEST(FileDialogs, OpenStartsInStartDirAndSaveAsWhereTheDrawingIs) {
-    QTemporaryDir dir;
-    TMainForm frame;
-    frame.StartDir = dir.path();
-    std::vector<FileRequest> asked;
-    ScopedFileChooserHook record([&](const FileRequest& request) {
-        asked.push_back(request);
-        return request.mode == FileChooserMode::Save
-                   ? std::optional<FileChoice>(FileChoice{dir.filePath("plan.drf"), 0})
-                   : std::nullopt;
-    });
-    frame.FileOpenItemClick();
-    TMDIChild* child = frame.FileNewItemClick();
-    for (int i = 0; i < 2; ++i) {
-        child->drawing().markUnsaved();
-        child->Sauve(1);
-    }
-    ASSERT_EQ(asked.size(), 3u);
-    const std::pair<QString, QString> expected[] = {
-        {dir.path(), {}}, {{}, "Dessin1"}, {dir.path(), "plan.drf"}};
-    for (size_t i = 0; i < asked.size(); ++i) {
-        EXPECT_EQ(asked[i].folder, expected[i].first) << i;
-        EXPECT_EQ(asked[i].fileName, expected[i].second) << i;
-    }
 }
 
 } // namespace

@@ -6,33 +6,12 @@
 #include "dialogs/recoverydialog.h"
 #include "support/drawingwindow.h"
 
-#include "platform/filechooser.h"
-#include "platform/modalhook.h"
-
-#include <QDir>
-#include <QFile>
-#include <QListWidget>
-#include <QPushButton>
-#include <QTemporaryDir>
-
 namespace {
 
 using namespace qel;
 using namespace qel::testing;
 
-const QString& S = kStyle;
-
-// The folder an instance that was killed leaves behind: a lock naming a process that is gone.
-QString deadInstance(const QString& root, const RecoveryData& data) {
-    const QString folder = root + QStringLiteral("/dead-1");
-    QDir().mkpath(folder);
-    QFile lock(folder + QStringLiteral("/instance.lock"));
-    lock.open(QIODevice::WriteOnly);
-    lock.write("999999\nqeldraw\n" + QSysInfo::machineHostName().toUtf8() + "\n");
-    lock.close();
-    RecoveryStore::write(folder + QStringLiteral("/drawing1.qelrecovery"), data);
-    return folder;
-}
+const QString& S = kPlainStyle;
 
 TEST(Recovery, CopiesReadBackWholeOrAreUnreadable) {
     QTemporaryDir dir;
@@ -46,31 +25,13 @@ TEST(Recovery, CopiesReadBackWholeOrAreUnreadable) {
     EXPECT_EQ(back.data.lines, lines);
     EXPECT_EQ(back.data.caption, "Plan");
 
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
-    const QByteArray whole = f.readAll();
-    f.close();
+    const QByteArray whole = readFile(path);
     for (const QByteArray& junk :
          {whole.left(whole.size() / 2), QByteArray(), QByteArray("QelDraw recovery 1\n{"),
           QByteArray("QelDraw recovery 1\n{\"bytes\":5}\nab"), QByteArray(5000, '\xFF')}) {
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write(junk);
-        f.close();
+        ASSERT_TRUE(writeFile(path, junk));
         EXPECT_FALSE(RecoveryStore::read(path).readable) << junk.left(30).toStdString();
     }
-}
-
-TEST(Recovery, AnInstanceNeverTakesTheCopiesOfOneStillRunning) {
-    QTemporaryDir dir;
-    RecoveryStore running(dir.path());
-    ASSERT_TRUE(running.open());
-    RecoveryStore::write(running.fileFor(1), {QStringLiteral("A"), {}, {"2801E0", " 0BLANK"}, {}});
-    deadInstance(dir.path(), {QStringLiteral("B"), {}, {"2801E0", " 0BLANK"}, {}});
-    RecoveryStore next(dir.path());
-    ASSERT_TRUE(next.open());
-    const std::vector<RecoveryEntry> found = next.orphans();
-    ASSERT_EQ(found.size(), 1u);
-    EXPECT_EQ(found[0].data.caption, QStringLiteral("B"));
 }
 
 struct Recovering : DrawingWindow {
@@ -99,13 +60,22 @@ TEST(Recovery, AWindowKeepsACopyUntilItIsSaved) {
     EXPECT_FALSE(QFile::exists(copy));
 }
 
+// What an instance that was killed left behind is offered again, and opens modified under its
+// names; the copies of one still running are left to it.
 TEST(Recovery, CopiesLeftBehindOpenAgainModifiedUnderTheirNames) {
     Recovering r;
+    RecoveryStore running(r.dir.path());
+    ASSERT_TRUE(running.open());
+    RecoveryStore::write(running.fileFor(1), {"A", {}, {"2801E0", " 0BLANK"}, {}});
+    const QString dead = r.dir.path() + "/dead-1"; // its lock names a process that is gone
+    QDir().mkpath(dead);
+    writeFile(dead + "/instance.lock",
+              "999999\nqeldraw\n" + QSysInfo::machineHostName().toUtf8() + "\n");
     const QStringList lines = {"2801E0", " 0BLANK", " 0RECT 000000010010" + S,
                                " 0LINE 000000020020" + S};
-    const QString dead =
-        deadInstance(r.dir.path(), {"plan.drf", "/x/plan.drf", lines,
-                                    QDateTime(QDate(2026, 12, 6), QTime(10, 11, 12))});
+    RecoveryStore::write(
+        dead + "/drawing1.qelrecovery",
+        {"plan.drf", "/x/plan.drf", lines, QDateTime(QDate(2026, 12, 6), QTime(10, 11, 12))});
     RecoveryStore::write(dead + "/drawing2.qelrecovery", {"Dessin2", {}, {}, {}});
     QFile::resize(dead + "/drawing2.qelrecovery", 30); // cut short: listed as unreadable
     QStringList listed;
@@ -115,6 +85,7 @@ TEST(Recovery, CopiesLeftBehindOpenAgainModifiedUnderTheirNames) {
         d.RecoverButton->click();
     });
     EXPECT_EQ(offerRecovery(r.frame, r.store), 1);
+    ASSERT_EQ(listed.size(), 2);
     EXPECT_TRUE(listed.contains("plan.drf (plan.drf), copie du 06/12/2026 à 10:11:12"));
     EXPECT_EQ(listed.filter("illisible").size(), 1);
     TMDIChild* back = r.frame.children().last();

@@ -3,7 +3,6 @@
 
 #include "../render/randomdrawing.h"
 #include "support/drawingwindow.h"
-#include "support/pixels.h"
 
 #include <QRandomGenerator>
 

@@ -8,7 +8,7 @@ namespace {
 using namespace qel;
 using namespace qel::testing;
 
-const QString& S = kStyle;
+const QString& S = kPlainStyle;
 
 // Frames show around what is selected and go with the selection, which is no change.
 TEST(SelectionWindow, ClicksPickTheFrontmostAndEmptyClicksDeselect) {
@@ -34,11 +34,7 @@ TEST(SelectionWindow, ClicksPickTheFrontmostAndEmptyClicksDeselect) {
 // A press inside the selection moves it, on a handle resizes it; the page's edges stop both.
 TEST(SelectionWindow, DragsMoveAndResizeTheSelection) {
     const QString arrow = QStringLiteral("\t>2") + S.mid(1); // the style carries an arrowhead
-    const struct {
-        QString line;
-        QPoint from, to;
-        QString after;
-    } cases[] = {
+    const std::tuple<QString, QPoint, QPoint, QString> cases[] = {
         {"*0RECT 0640320C8064" + S, {150, 75}, {160, 80}, "*0RECT 06E0370D2069" + S},
         {"*0RECT 0640320C8064" + S, {200, 100}, {220, 130}, "*0RECT 0640320DC082" + S},
         {"*0RECT 0640320C8064" + S, {200, 75}, {80, 75}, "*0RECT 064032050064" + S},
@@ -46,12 +42,12 @@ TEST(SelectionWindow, DragsMoveAndResizeTheSelection) {
         {"*0POLYG 064032096050064050" + S, {120, 60}, {130, 70}, "*0POLYG 06E03C0A005A06E05A" + S},
         {"*0RECT FA000AFFA028" + S, {4050, 30}, {4060, 30}, "*0RECT FA000AFFA028" + S},
     };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.line.toStdString());
+    for (const auto& [line, from, to, after] : cases) {
+        SCOPED_TRACE(line.toStdString());
         LoadedWindow w({}, QSize(4095, 200));
-        w.child->drawing().apply([&](QStringList& lines) { lines << c.line; });
-        w.drag(c.from, c.to, {}, 1);
-        EXPECT_EQ(w.line(0), c.after);
+        w.child->drawing().apply([&](QStringList& lines) { lines << line; });
+        w.drag(from, to, {}, 1);
+        EXPECT_EQ(w.line(0), after);
     }
 }
 
@@ -65,17 +61,15 @@ TEST(SelectionWindow, AnUnreadableLineIsSkippedWithoutAMessage) {
 
 TEST(SelectionWindow, TheCursorShowsWhatAPressWouldDo) {
     LoadedWindow w({"*0RECT 0640320C8064"});
-    const struct {
-        QPoint at;
-        Qt::CursorShape shape;
-    } cases[] = {{{150, 75}, Qt::CrossCursor},      {{100, 50}, Qt::SizeFDiagCursor},
-                 {{200, 50}, Qt::SizeBDiagCursor},  {{100, 100}, Qt::SizeBDiagCursor},
-                 {{200, 100}, Qt::SizeFDiagCursor}, {{100, 75}, Qt::SizeHorCursor},
-                 {{200, 75}, Qt::SizeHorCursor},    {{150, 50}, Qt::SizeVerCursor},
-                 {{150, 100}, Qt::SizeVerCursor},   {{300, 300}, Qt::ArrowCursor}};
-    for (const auto& c : cases) {
-        w.moveTo(c.at);
-        EXPECT_EQ(w.surface->cursor().shape(), c.shape) << c.at.x() << "," << c.at.y();
+    const std::tuple<QPoint, Qt::CursorShape> cases[] = {
+        {{150, 75}, Qt::CrossCursor},      {{100, 50}, Qt::SizeFDiagCursor},
+        {{200, 50}, Qt::SizeBDiagCursor},  {{100, 100}, Qt::SizeBDiagCursor},
+        {{200, 100}, Qt::SizeFDiagCursor}, {{100, 75}, Qt::SizeHorCursor},
+        {{200, 75}, Qt::SizeHorCursor},    {{150, 50}, Qt::SizeVerCursor},
+        {{150, 100}, Qt::SizeVerCursor},   {{300, 300}, Qt::ArrowCursor}};
+    for (const auto& [at, shape] : cases) {
+        w.moveTo(at);
+        EXPECT_EQ(w.surface->cursor().shape(), shape) << at.x() << "," << at.y();
     }
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
-// A frame with one new drawing window, driven with QTest mouse events on its surface.
+// A frame with one new drawing window, driven with QTest mouse events on its surface, and what
+// the tests of such windows use.
 
 #include "app/colourpanel.h"
 #include "app/drawingsurface.h"
@@ -8,12 +9,22 @@
 #include "app/mdichild.h"
 #include "app/toolpalette.h"
 #include "document/drawing.h"
+#include "platform/filechooser.h"
 #include "platform/messages.h"
+#include "platform/modalhook.h"
 #include "support/boxes.h"
+#include "support/pixels.h"
+#include "support/records.h"
 
 #include <QComboBox>
 #include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QListWidget>
 #include <QMdiArea>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QToolButton>
 #include <gtest/gtest.h>
@@ -72,9 +83,6 @@ struct DrawingWindow {
     QStringList shapes() const { return child->drawing().lines().mid(2); }
 };
 
-// The default style field of the tests' records.
-inline const QString kStyle = QStringLiteral("\t100FFFFFF00100000000000000000C0Arial");
-
 // A window whose drawing is given as lines (each followed by the default style), on a
 // 640 x 480 page unless told otherwise, and which records the messages it shows.
 struct LoadedWindow : DrawingWindow {
@@ -86,7 +94,7 @@ struct LoadedWindow : DrawingWindow {
     void load(const QStringList& shapes, QSize page = {640, 480}) {
         QStringList lines = {headerLine(page.width(), page.height()), kBlankBackground};
         for (const QString& s : shapes)
-            lines << s + kStyle;
+            lines << s + kPlainStyle;
         child->drawing().load(lines, page);
     }
     void load(std::initializer_list<QString> shapes, QSize page = {640, 480}) {
@@ -99,6 +107,16 @@ struct LoadedWindow : DrawingWindow {
 // Appends a line to the drawing as a change: undoable, and the drawing becomes modified.
 inline void addLine(TMDIChild* child, const QString& line) {
     child->drawing().apply([&](QStringList& lines) { lines.append(line); });
+}
+
+// Writes a whole file; reads one back, empty when it cannot be read.
+inline bool writeFile(const QString& path, const QByteArray& bytes) {
+    QFile f(path);
+    return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
+}
+inline QByteArray readFile(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
 // The body of a record: from the keyword to the TAB.
