@@ -84,6 +84,7 @@ TEST(RecordPainter, EachKeywordDrawsItsFigure) {
         {"ARCL 000000064064", ">3", 4,
          "arc 0,0,100,100 0,0 100,100|polygon 15,15 10,27 3,20|polygon 85,85 80,97 73,90"},
         {"CHORDL 000000064064", ">3", 4, "chord 0,0,100,100 0,0 100,100"}, // chords have none
+        {"ARCL 010010010050", ">3", 1, "arc 16,16,16,80 16,16 16,80"},     // no width: no heads
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(std::string(c.body) + c.arrow);
@@ -181,10 +182,14 @@ TEST(RecordPixels, RecordsPaintWithTheirOwnOrTheInheritedStyle) {
          {true, 0, 0},
          {rec("RECT 010010050050", style(1, 0x00FF00))},
          {at(16, 40, kBlackRgb), at(40, 40, kWhiteRgb)}},
+        // Kept from whichever brush the canvas holds each time, so never kept decoded.
         {"a style code out of range keeps the canvas's",
          {true, 0, 0},
-         {rec("RECT 001001005005", style(3, 0x123456)), rec("RECT 010010050050", outOfRange)},
-         {{QRect(20, 20, 56, 56), hatch, true}, {QRect(20, 20, 56, 56), kWhiteRgb, true}}},
+         {rec("RECT 001001005005", style(3, 0x123456)), rec("RECT 010010050050", outOfRange),
+          rec("RECT 060001064005", style(0, 0x123456)), rec("RECT 060010080050", outOfRange)},
+         {{QRect(20, 20, 56, 56), hatch, true},
+          {QRect(20, 20, 56, 56), kWhiteRgb, true},
+          {QRect(100, 20, 24, 56), kWhiteRgb, false}}},
         {"text is transparent on screen",
          {true, 0, 0},
          {rec("FILLRECT 000000068090", style(0, 0x0000FF)),
