@@ -59,12 +59,11 @@ TEST(Chart, WhatIsDrawnForOddData) {
 }
 
 QImage exported(const QString& payload) {
-    Style style;
-    style.brushStyle = 0;
     TEcran renderer;
-    renderer.Init3(240, 200, 100,
-                   {headerLine(240, 200), kBlankBackground,
-                    QStringLiteral(" 0CHART 0140140DC0B4") + payload + kTab + formatStyle(style)});
+    renderer.Init3(
+        240, 200, 100,
+        {headerLine(240, 200), kBlankBackground,
+         QStringLiteral(" 0CHART 0140140DC0B4") + payload + kTab + formatStyle({.brushStyle = 0})});
     EXPECT_EQ(renderer.skippedRecords(), 0);
     return renderer.renderPage();
 }

@@ -14,12 +14,9 @@ namespace qel {
 namespace {
 
 QStringList drawing() {
-    Style red;
-    red.brushStyle = 0;
-    red.brushColour = 0x0000FF;
-    red.penColour = 0x0000FF;
     return {QStringLiteral("0A0050"), kBlankBackground,
-            QStringLiteral(" 0RECT 004004024014\t") + formatStyle(red)};
+            QStringLiteral(" 0RECT 004004024014\t") +
+                formatStyle({.brushStyle = 0, .brushColour = 0x0000FF, .penColour = 0x0000FF})};
 }
 
 QByteArray bytesOf(const QString& path) {
@@ -68,17 +65,12 @@ TEST(Export, PngHoldsTheBmpPixelsAndScaledPicturesAreThePageAtMorePixels) {
     const QSize page = *demo.pageSize;
     // A polygon outlined by a pen too wide to stamp (one pixel wide on the page), over a hatch,
     // and a dashed ellipse.
-    Style wide;
-    wide.penWidth = 40;
-    wide.penColour = 0x205020;
-    wide.brushStyle = 6;
-    wide.brushColour = 0xC03000;
-    Style dashed;
-    dashed.penStyle = 1;
+    const QString wide = formatStyle(
+        {.brushStyle = 6, .brushColour = 0xC03000, .penWidth = 40, .penColour = 0x205020});
     const QStringList shapes = {headerLine(200, 150), kBlankBackground,
-                                QStringLiteral(" 0POLYG 0140140B40820140140B403C05A082\t") +
-                                    formatStyle(wide),
-                                QStringLiteral(" 0ELLIPSE 01E05A0A0096\t") + formatStyle(dashed)};
+                                QStringLiteral(" 0POLYG 0140140B40820140140B403C05A082\t") + wide,
+                                QStringLiteral(" 0ELLIPSE 01E05A0A0096\t") +
+                                    formatStyle({.penStyle = 1})};
     QTemporaryDir dir;
     const struct {
         const char* name;
@@ -114,19 +106,16 @@ TEST(Export, PngHoldsTheBmpPixelsAndScaledPicturesAreThePageAtMorePixels) {
         EXPECT_EQ(bytesOf(path), QByteArray("kept")) << c.name;
     }
 
-    const QImage bmp =
-        QImage(dir.filePath(QStringLiteral("a.bmp"))).convertToFormat(QImage::Format_RGB32);
-    const QImage png =
-        QImage(dir.filePath(QStringLiteral("a.png"))).convertToFormat(QImage::Format_RGB32);
-    ASSERT_EQ(bmp.size(), page);
-    EXPECT_TRUE(png == bmp);
+    const auto read = [&](const char* name) {
+        return QImage(dir.filePath(QString::fromLatin1(name)))
+            .convertToFormat(QImage::Format_RGB32);
+    };
+    ASSERT_EQ(read("a.bmp").size(), page);
+    EXPECT_TRUE(read("a.png") == read("a.bmp"));
     // Each 2 x 2 block averaged is the page pixel, but where an edge crosses it.
     for (const auto& [one, two] :
          {std::pair("a.bmp", "b.png"), std::pair("shapes.bmp", "shapes2.bmp")}) {
-        const QImage once =
-            QImage(dir.filePath(QString::fromLatin1(one))).convertToFormat(QImage::Format_RGB32);
-        const QImage twice =
-            QImage(dir.filePath(QString::fromLatin1(two))).convertToFormat(QImage::Format_RGB32);
+        const QImage once = read(one), twice = read(two);
         ASSERT_EQ(twice.size(), once.size() * 2) << two;
         const QImage halved =
             twice.scaled(once.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);

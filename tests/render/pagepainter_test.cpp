@@ -215,9 +215,7 @@ TEST(PagePainter, ChangedLinesRepaintOnlyTheirArea) {
 // the same list repaints nothing.
 TEST(PagePainter, ChangedAreaHoldsEveryPixelTheChangeMade) {
     const QSize page(200, 150);
-    Style wide;
-    wide.penWidth = 3;
-    const QString style = formatStyle(wide);
+    const QString style = formatStyle({.penWidth = 3});
     const QStringList base{headerLine(200, 150), kBlankBackground,
                            QStringLiteral(" 0RECT 010010020020\t") + style};
     const auto with = [&](const QStringList& list, const char* arrow) {
@@ -254,19 +252,6 @@ TEST(PagePainter, ChangedAreaHoldsEveryPixelTheChangeMade) {
         EXPECT_TRUE(area.contains(changed)) << changed.x() << "," << changed.y() << " "
                                             << changed.width() << "x" << changed.height();
     }
-}
-
-// Jobs handed to the band workers all run, once each, before run() returns.
-TEST(BandWorkers, EveryJobRunsOnceBeforeRunReturns) {
-    for (int workers : {0, 1, 3})
-        for (int count : {1, 2, 5, 16}) {
-            BandWorkers pool(workers);
-            for (int round = 0; round < 50; ++round) {
-                std::vector<int> ran(std::size_t(count), 0); // on this stack, gone after run()
-                pool.run(count, [&](int job) { ++ran[std::size_t(job)]; });
-                EXPECT_EQ(ran, std::vector<int>(std::size_t(count), 1));
-            }
-        }
 }
 
 TEST(BandWorkers, AFailingJobReachesTheCaller) {

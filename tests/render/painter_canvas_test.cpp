@@ -165,18 +165,13 @@ TEST(PainterCanvas, RoundRectCornersAreQuarterEllipsesOfTheGivenSize) {
         EXPECT_EQ(fromQColor(QColor(image.pixel(p.x, p.y))), p.c) << p.x << "," << p.y;
 }
 
-namespace {
-
-const QRect kArcBoxes[] = {QRect(2, 2, 31, 21), QRect(2, 2, 30, 20), QRect(2, 2, 25, 25),
-                           QRect(2, 2, 40, 4)}; // odd, even, circle, thin
-
-} // namespace
-
 // Opposite arcs (and chords, filled) on one box make the whole ellipse without overlap, the arc
 // from top-left to bottom-right being the lower-left half; an arc whose ends meet is the whole
 // ellipse.
 TEST(PainterCanvas, OppositeArcsAndChordsMakeTheWholeEllipse) {
-    for (const QRect& k : kArcBoxes) {
+    // Odd, even, circle, thin.
+    for (const QRect& k :
+         {QRect(2, 2, 31, 21), QRect(2, 2, 30, 20), QRect(2, 2, 25, 25), QRect(2, 2, 40, 4)}) {
         const int l = k.left(), t = k.top(), r = l + k.width(), b = t + k.height();
         const auto draw = [&](Colour colour, const Draw& f) {
             return pixelsOf(paint(r + 4, b + 4,

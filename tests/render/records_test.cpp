@@ -23,12 +23,8 @@ constexpr QRgb kWhiteRgb = 0xFFFFFFFF, kBlackRgb = 0xFF000000;
 constexpr QRgb kRedRgb = 0xFFFF0000, kGreenRgb = 0xFF00FF00, kBlueRgb = 0xFF0000FF;
 
 QString style(int brushStyle = 0, Colour brush = kWhite, Colour pen = kBlack, int width = 1) {
-    Style s;
-    s.brushStyle = brushStyle;
-    s.brushColour = brush;
-    s.penWidth = width;
-    s.penColour = pen;
-    return formatStyle(s);
+    return formatStyle(
+        {.brushStyle = brushStyle, .brushColour = brush, .penWidth = width, .penColour = pen});
 }
 
 QString rec(const char* body, const QString& field = style()) {
@@ -152,12 +148,8 @@ Probe at(int x, int y, QRgb colour) {
 TEST(RecordPixels, RecordsPaintWithTheirOwnOrTheInheritedStyle) {
     QString outOfRange = style(0, 0x654321);
     outOfRange[0] = u'9'; // keeps the brush style the canvas holds
-    Style text;
-    text.fontSize = 16;
-    text.fontColour = 0x0000FF;
-    const QString redText = formatStyle(text);
-    text.fontColour = 0xFF0000;
-    const QString blueText = formatStyle(text);
+    const QString redText = formatStyle({.fontColour = 0x0000FF, .fontSize = 16});
+    const QString blueText = formatStyle({.fontColour = 0xFF0000, .fontSize = 16});
     const QRgb yellow = qRgb(255, 255, 0), hatch = qRgb(0x21, 0x43, 0x65);
     const struct {
         const char* name;
@@ -232,14 +224,12 @@ TEST(RecordPixels, RecordsPaintWithTheirOwnOrTheInheritedStyle) {
 // A run of records of one style is decoded once; whatever the caller drew in between must not
 // leave its pen, brush or font on the next records.
 TEST(RecordPixels, ACanvasChangedBetweenRecordsOfOneStyleGetsTheStyleBack) {
-    Style s;
-    s.brushStyle = 0;
-    s.brushColour = 0x00FF00;
-    s.penColour = 0xFF0000;
-    s.penWidth = 2;
-    s.fontColour = 0x0000FF;
-    s.fontSize = 16;
-    const QString field = formatStyle(s);
+    const QString field = formatStyle({.brushStyle = 0,
+                                       .brushColour = 0x00FF00,
+                                       .penWidth = 2,
+                                       .penColour = 0xFF0000,
+                                       .fontColour = 0x0000FF,
+                                       .fontSize = 16});
     const Colour other = 0x00FFFF; // yellow
     const std::pair<const char*, std::function<void(Canvas&)>> changes[] = {
         {"font colour", [&](Canvas& c) { c.setFontColour(other); }},
@@ -274,10 +264,8 @@ TEST(RecordPixels, ACanvasChangedBetweenRecordsOfOneStyleGetsTheStyleBack) {
 
 TEST(PictureCache, DecodesAnUnchangedPayloadOnceAndPaintsPicturesLargerThanItsBound) {
     PictureCache cache;
-    const QString payload = QStringLiteral("0020010000FFFF0000");
-    const QImage first = cache.picture(payload).supplied;
-    const QImage again = cache.picture(QString(payload)).supplied; // another string, same text
-    EXPECT_EQ(first.cacheKey(), again.cacheKey());
+    const QImage first = cache.picture(u"0020010000FFFF0000").supplied;
+    EXPECT_EQ(first.cacheKey(), cache.picture(u"0020010000FFFF0000").supplied.cacheKey());
     EXPECT_EQ(first.pixel(0, 0), kRedRgb);
     EXPECT_EQ(first.pixel(1, 0), kBlueRgb);
     EXPECT_EQ(cache.picture(QStringLiteral("00100100FF00")).supplied.pixel(0, 0), kGreenRgb);
