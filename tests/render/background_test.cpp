@@ -1,11 +1,9 @@
 #include "callcanvas.h"
-
 #include "render/background.h"
 #include "render/grid.h"
 #include "render/painter_canvas.h"
 #include "render/rubberband.h"
 #include "support/pixels.h"
-
 #include <gtest/gtest.h>
 
 namespace qel {

@@ -3,9 +3,7 @@
 
 #include "render/recordpainter.h"
 #include "render/recordreach.h"
-
 #include "support/records.h"
-
 #include <gtest/gtest.h>
 
 namespace qel {

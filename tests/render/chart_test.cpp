@@ -1,12 +1,10 @@
 // Charts as the window and the exports paint them.
 
 #include "callcanvas.h"
-
 #include "document/record.h"
 #include "render/chart.h"
 #include "render/ecran.h"
 #include "support/pixels.h"
-
 #include <QRegularExpression>
 #include <gtest/gtest.h>
 

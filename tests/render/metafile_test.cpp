@@ -7,7 +7,6 @@
 #include "render/metafile_image.h"
 #include "render/metafile_player.h"
 #include "support/pixels.h"
-
 #include <QDir>
 #include <QFile>
 #include <QPainter>

@@ -4,7 +4,6 @@
 #include "document/record.h"
 #include "render/ecran.h"
 #include "support/pixels.h"
-
 #include <QPageLayout>
 #include <gtest/gtest.h>
 

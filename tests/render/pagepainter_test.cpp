@@ -2,7 +2,6 @@
 
 #include "randomdrawing.h"
 #include "referencedrawings.h"
-
 #include "render/bandworkers.h"
 #include "render/grid.h"
 #include "render/pagepainter.h"
@@ -13,7 +12,6 @@
 #include "render/recordreach.h"
 #include "render/textcache.h"
 #include "support/pixels.h"
-
 #include <gtest/gtest.h>
 #include <stdexcept>
 
@@ -88,10 +86,9 @@ std::vector<Drawing> drawings() {
     return all;
 }
 
-// The page painted in bands by 1 to 7 threads with the window's caches (the first pass makes the
-// cached texts and the index of the records, the next ones paint each band from them), then
-// damaged areas of it repainted, is the page of one pass; on images of 2 or 1.5 pixels per page
-// pixel, bands and areas paint what one band paints.
+// The page painted in bands by 1 to 7 threads with the window's caches (filled by the first
+// pass, read by the next), then damaged areas of it repainted, is the page of one pass; on images
+// of 2 or 1.5 pixels per page pixel, bands and areas paint what one band paints.
 TEST(PagePainter, BandsAndDamagedAreasPaintWhatOnePassPaints) {
     QRandomGenerator random(7);
     for (const Drawing& d : drawings())

@@ -2,13 +2,11 @@
 // and the pixels the canvas then writes.
 
 #include "callcanvas.h"
-#include "support/pixels.h"
-
 #include "render/grid.h"
 #include "render/painter_canvas.h"
 #include "render/picturecache.h"
 #include "render/recordpainter.h"
-
+#include "support/pixels.h"
 #include <QRandomGenerator>
 #include <functional>
 #include <gtest/gtest.h>

@@ -10,7 +10,6 @@
 #include "render/metafile_player.h"
 #include "render/painter_canvas.h"
 #include "support/pixels.h"
-
 #include <QFile>
 #include <QProcess>
 #include <QRegularExpression>
