@@ -28,8 +28,10 @@ struct Pass {
 };
 
 // Mode of the painting: the window's, or the exports' starting in not-xor (records then keep it).
-PaintOptions optionsFor(bool screen, QSize page) {
-    return screen ? PaintOptions::screen(page) : PaintOptions::page(page);
+PaintOptions optionsFor(bool screen, QSize page, PictureCache* pictures = nullptr,
+                        TextCache* texts = nullptr, RecordCache* records = nullptr) {
+    return screen ? PaintOptions::screen(page, pictures, texts, records)
+                  : PaintOptions::page(page, pictures, texts, records);
 }
 DrawingStyle startFor(bool screen) {
     DrawingStyle s;
@@ -60,8 +62,8 @@ std::string difference(const QImage& a, const QImage& b) {
     if (a.size() != b.size()) return "sizes differ";
     QRect box;
     const int n = qel::testing::differingPixels(a, b, 0, &box);
-    return n ? std::to_string(n) + " pixels differ, from (" + std::to_string(box.x()) + ", " +
-                   std::to_string(box.y()) + ")"
+    return n ? std::to_string(n) + " pixels differ, from " + std::to_string(box.x()) + "," +
+                   std::to_string(box.y())
              : std::string();
 }
 
@@ -72,15 +74,11 @@ struct Drawing {
 };
 
 std::vector<Drawing> drawings() {
-    std::vector<Drawing> all = {
-        {"mixed", bench::mixedDrawing(1500), bench::kReferencePage},
-        {"texts", bench::textDrawing(400), bench::kReferencePage},
-        {"pictures", bench::pictureDrawing(6), bench::kReferencePage},
-    };
-    for (quint32 seed : {1u, 2u, 3u, 4u}) {
-        RandomDrawing maker(QSize(420, 330), seed);
-        all.push_back({"random", maker.drawing(300), QSize(420, 330)});
-    }
+    std::vector<Drawing> all = {{"mixed", bench::mixedDrawing(1500), bench::kReferencePage},
+                                {"texts", bench::textDrawing(400), bench::kReferencePage},
+                                {"pictures", bench::pictureDrawing(6), bench::kReferencePage}};
+    for (quint32 seed : {1u, 2u, 3u, 4u})
+        all.push_back({"random", RandomDrawing({420, 330}, seed).drawing(300), {420, 330}});
     for (quint32 seed : {21u, 22u})
         all.push_back({"scaled", RandomDrawing(QSize(400, 300), seed).drawing(250), {400, 300}});
     return all;
@@ -102,10 +100,7 @@ TEST(PagePainter, BandsAndDamagedAreasPaintWhatOnePassPaints) {
                 TextCache texts;
                 RecordCache records;
                 std::vector<Box> reported;
-                PaintOptions options = optionsFor(screen, d.page);
-                options.pictures = &pictures;
-                options.texts = &texts;
-                options.records = &records;
+                PaintOptions options = optionsFor(screen, d.page, &pictures, &texts, &records);
                 options.reportSize = [&](const Box& b) { reported.push_back(b); };
                 PagePaint what;
                 what.gridStep = screen ? 8 : 0;
