@@ -45,14 +45,15 @@ TEST(Chart, WhatIsDrawnForOddData) {
         {"too small for text", chartPayload({QStringLiteral("A")}, {{3, 4}}), 2, false, 15},
     };
     for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
         CallCanvas canvas({400, 300});
         DrawChart(canvas, 20, 20, 380, 20 + c.height, c.payload);
-        const QStringList& calls = canvas.calls; // the first rectangle is the frame
-        EXPECT_EQ(calls.filter(QRegularExpression(QStringLiteral("^rect"))).size() - 1, c.bars)
-            << c.name;
-        EXPECT_EQ(!calls.filter(QRegularExpression(QStringLiteral("^text"))).isEmpty(), c.text)
-            << c.name;
-        EXPECT_EQ(calls.value(0), QStringLiteral("rect 20,20,380,%1").arg(20 + c.height)) << c.name;
+        // The frame, then as many rectangles as bars.
+        EXPECT_EQ(canvas.calls.value(0), QStringLiteral("rect 20,20,380,%1").arg(20 + c.height));
+        EXPECT_EQ(canvas.calls.filter(QRegularExpression(QStringLiteral("^rect"))).size() - 1,
+                  c.bars);
+        EXPECT_EQ(canvas.calls.filter(QRegularExpression(QStringLiteral("^text"))).isEmpty(),
+                  !c.text);
     }
 }
 
