@@ -264,7 +264,6 @@ TEST(PictureCache, DecodesAnUnchangedPayloadOnceAndPaintsPicturesLargerThanItsBo
     EXPECT_EQ(first.pixel(1, 0), kBlueRgb);
     EXPECT_EQ(cache.picture(QStringLiteral("00100100FF00")).supplied.pixel(0, 0), kGreenRgb);
     EXPECT_EQ(cache.count(), 2);
-
     PictureCache small(16);
     EXPECT_FALSE(small.picture(QStringLiteral("001001FF0000")).supplied.isNull());
     EXPECT_EQ(small.count(), 0);

@@ -14,16 +14,6 @@ using namespace qel;
 
 namespace {
 
-const QRect kClip(-1000, -1000, 2000, 2000);
-
-PixelChain walk(QPoint a, QPoint b, const int* dash = nullptr, int dashLength = 0) {
-    ThinLine line;
-    line.begin(dash, dashLength, kClip);
-    PixelChain out;
-    line.segment(a, b, out);
-    return out;
-}
-
 using Draw = std::function<void(PainterCanvas&)>;
 
 QImage paintOn(QImage image, bool direct, const Draw& draw) {
@@ -48,13 +38,15 @@ QImage paintOn(QImage image, bool direct, const Draw& draw) {
 // The dash pattern goes on from one segment to the next.
 TEST(ThinLine, DashesRunOnAcrossSegments) {
     const int dash[] = {9, 6, 3, 6};
-    ThinLine line;
-    line.begin(dash, 4, kClip);
-    PixelChain split;
-    line.segment({0, 0}, {7, 0}, split);
-    line.segment({7, 0}, {50, 0}, split);
-    EXPECT_EQ(split, walk({0, 0}, {50, 0}, dash, 4));
-    EXPECT_EQ(split.size(), 9u + 3 + 9 + 3 + 2);
+    ThinLine split, whole;
+    PixelChain twice, once;
+    split.begin(dash, 4, QRect(-100, -100, 200, 200));
+    split.segment({0, 0}, {7, 0}, twice);
+    split.segment({7, 0}, {50, 0}, twice);
+    whole.begin(dash, 4, QRect(-100, -100, 200, 200));
+    whole.segment({0, 0}, {50, 0}, once);
+    EXPECT_EQ(twice, once);
+    EXPECT_EQ(twice.size(), 9u + 3 + 9 + 3 + 2);
 }
 
 // Thin figures and fills of every brush; one-pixel lines and polylines, dashed or not, far out of

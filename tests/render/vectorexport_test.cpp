@@ -30,17 +30,8 @@ struct Demo {
 Demo demo() {
     LoadedDrawing loaded = loadDrawingFile(QStringLiteral(QEL_TEST_DATA "/../../samples/demo.drf"));
     EXPECT_TRUE(loaded.outcome.ok());
-    loaded.lines << QStringLiteral(" 0BITMAP 00A1AE05A1DA002002") + QStringLiteral("0000FF00FF00") +
-                        QStringLiteral("FF0000000000\t");
+    loaded.lines << QStringLiteral(" 0BITMAP 00A1AE05A1DA0020020000FF00FF00FF0000000000\t");
     return {loaded.lines, loaded.pageSize.value_or(QSize())};
-}
-
-// The picture's quarters: red and green on the left, blue and black on the right.
-void expectPicture(const QImage& back) {
-    EXPECT_EQ(back.pixel(20, 440), qRgb(255, 0, 0));
-    EXPECT_EQ(back.pixel(20, 465), qRgb(0, 255, 0));
-    EXPECT_EQ(back.pixel(80, 440), qRgb(0, 0, 255));
-    EXPECT_EQ(back.pixel(80, 465), qRgb(0, 0, 0));
 }
 
 QImage bmpOf(const Demo& d) {
@@ -78,7 +69,11 @@ TEST(VectorExport, PdfAndSvgLookLikeTheBmpAndKeepTheirText) {
                 : testing::rasteriseSvg(path, dir.filePath(QStringLiteral("svg.png")));
         if (back.isNull()) GTEST_SKIP() << "pdftoppm and rsvg-convert are needed";
         EXPECT_LE(clearlyDifferent(back, bmpOf(d)), 0.03);
-        expectPicture(back);
+        // The picture's quarters: red and green on the left, blue and black on the right.
+        EXPECT_EQ(back.pixel(20, 440), qRgb(255, 0, 0));
+        EXPECT_EQ(back.pixel(20, 465), qRgb(0, 255, 0));
+        EXPECT_EQ(back.pixel(80, 440), qRgb(0, 0, 255));
+        EXPECT_EQ(back.pixel(80, 465), qRgb(0, 0, 0));
         const QList<QRgb> own = {qRgb(255, 0, 0), qRgb(0, 255, 0), qRgb(0, 0, 255), qRgb(0, 0, 0)};
         EXPECT_EQ(testing::countPixels(
                       back, [&](QRgb p) { return !own.contains(p); }, QRect(10, 430, 80, 44)),
