@@ -4,7 +4,6 @@
 // the painters' decisions can be checked without rasterising.
 
 #include "render/canvas.h"
-
 #include <QString>
 #include <QStringList>
 

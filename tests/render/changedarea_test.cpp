@@ -3,9 +3,7 @@
 
 #include "render/recordpainter.h"
 #include "render/recordreach.h"
-
 #include "support/records.h"
-
 #include <gtest/gtest.h>
 
 namespace qel {
@@ -49,21 +47,14 @@ TEST(ChangedArea, TheReachOfWhatChangedOrTheWholePage) {
 
 TEST(ChangedArea, AStyleStandsAloneWhenEveryCodeIsInRange) {
     const struct {
-        QString field;
+        qsizetype at;
+        char code;
         bool alone;
-    } cases[] = {
-        {kField, true},
-        {withCode(0, '7'), true},
-        {withCode(0, '8'), false},
-        {withCode(0, '9'), false},
-        {withCode(9, '6'), true},
-        {withCode(9, '7'), false},
-        {withCode(30, '4'), true},
-        {withCode(30, '5'), false},
-        {kField.left(9), true}, // what is missing counts as 0
-    };
+    } cases[] = {{0, '1', true}, {0, '7', true},  {0, '8', false}, {0, '9', false},
+                 {9, '6', true}, {9, '7', false}, {30, '4', true}, {30, '5', false}};
     for (const auto& c : cases)
-        EXPECT_EQ(styleStandsAlone(c.field), c.alone) << c.field.toStdString();
+        EXPECT_EQ(styleStandsAlone(withCode(c.at, c.code)), c.alone) << c.at << c.code;
+    EXPECT_TRUE(styleStandsAlone(kField.left(9))); // what is missing counts as 0
 }
 
 } // namespace

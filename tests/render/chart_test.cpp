@@ -1,12 +1,10 @@
 // Charts as the window and the exports paint them.
 
 #include "callcanvas.h"
-
 #include "document/record.h"
 #include "render/chart.h"
 #include "render/ecran.h"
 #include "support/pixels.h"
-
 #include <QRegularExpression>
 #include <gtest/gtest.h>
 
@@ -47,24 +45,24 @@ TEST(Chart, WhatIsDrawnForOddData) {
         {"too small for text", chartPayload({QStringLiteral("A")}, {{3, 4}}), 2, false, 15},
     };
     for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
         CallCanvas canvas({400, 300});
         DrawChart(canvas, 20, 20, 380, 20 + c.height, c.payload);
-        const QStringList& calls = canvas.calls; // the first rectangle is the frame
-        EXPECT_EQ(calls.filter(QRegularExpression(QStringLiteral("^rect"))).size() - 1, c.bars)
-            << c.name;
-        EXPECT_EQ(!calls.filter(QRegularExpression(QStringLiteral("^text"))).isEmpty(), c.text)
-            << c.name;
-        EXPECT_EQ(calls.value(0), QStringLiteral("rect 20,20,380,%1").arg(20 + c.height)) << c.name;
+        // The frame, then as many rectangles as bars.
+        EXPECT_EQ(canvas.calls.value(0), QStringLiteral("rect 20,20,380,%1").arg(20 + c.height));
+        EXPECT_EQ(canvas.calls.filter(QRegularExpression(QStringLiteral("^rect"))).size() - 1,
+                  c.bars);
+        EXPECT_EQ(canvas.calls.filter(QRegularExpression(QStringLiteral("^text"))).isEmpty(),
+                  !c.text);
     }
 }
 
 QImage exported(const QString& payload) {
-    Style style;
-    style.brushStyle = 0;
     TEcran renderer;
-    renderer.Init3(240, 200, 100,
-                   {headerLine(240, 200), kBlankBackground,
-                    QStringLiteral(" 0CHART 0140140DC0B4") + payload + kTab + formatStyle(style)});
+    renderer.Init3(
+        240, 200, 100,
+        {headerLine(240, 200), kBlankBackground,
+         QStringLiteral(" 0CHART 0140140DC0B4") + payload + kTab + formatStyle({.brushStyle = 0})});
     EXPECT_EQ(renderer.skippedRecords(), 0);
     return renderer.renderPage();
 }

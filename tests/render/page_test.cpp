@@ -4,7 +4,6 @@
 #include "document/record.h"
 #include "render/ecran.h"
 #include "support/pixels.h"
-
 #include <QPageLayout>
 #include <gtest/gtest.h>
 
@@ -14,10 +13,9 @@ namespace {
 constexpr QRgb kBlackRgb = 0xFF000000;
 constexpr QRgb kWhiteRgb = 0xFFFFFFFF;
 
+// A clear brush and a one-pixel black pen.
 QString style(int fontSize = 0) {
-    Style s; // clear brush, one-pixel black pen
-    s.fontSize = fontSize;
-    return formatStyle(s);
+    return formatStyle({.fontSize = fontSize});
 }
 
 QStringList drawing(const QStringList& records) {

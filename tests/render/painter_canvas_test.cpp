@@ -2,7 +2,6 @@
 
 #include "render/painter_canvas.h"
 #include "support/pixels.h"
-
 #include <QRandomGenerator>
 #include <functional>
 #include <gtest/gtest.h>
@@ -14,8 +13,6 @@ namespace {
 
 constexpr Colour kRed = rgbColour(255, 0, 0);
 constexpr Colour kBlue = rgbColour(0, 0, 255);
-constexpr Colour kGreen = rgbColour(0, 255, 0);
-constexpr Colour kYellow = rgbColour(255, 255, 0);
 
 using PixelSet = std::set<std::pair<int, int>>;
 
@@ -49,8 +46,7 @@ QImage paint(int w, int h, const Draw& draw, Colour ground = kWhite) {
 } // namespace
 
 // Where each colour lands, under a red brush: the right and bottom edges of a box are left out,
-// as are a line's last pixel, a clear pen's outline and an inside-frame pen's outer half. (Hatches
-// and dashes are compared with Qt's own in the fast-path test.)
+// as are a line's last pixel, a clear pen's outline and an inside-frame pen's outer half.
 TEST(PainterCanvas, FiguresCoverTheirBoxButNotItsRightAndBottomEdges) {
     QImage picture(2, 1, QImage::Format_RGB32);
     picture.setPixel(0, 0, qRgb(255, 0, 0));
@@ -125,30 +121,22 @@ TEST(PainterCanvas, FiguresCoverTheirBoxButNotItsRightAndBottomEdges) {
     }
 }
 
+// Ellipses odd, even, tall, flat, of one pixel and big, and round rectangles.
 TEST(PainterCanvas, ClosedFiguresStayInsideTheirBoxAndAreSymmetric) {
-    const auto ellipse = [](PainterCanvas& c, QRect b) {
-        c.ellipse(b.left(), b.top(), b.left() + b.width(), b.top() + b.height());
-    };
-    const auto round = [](PainterCanvas& c, QRect b) {
-        c.roundRect(b.left(), b.top(), b.left() + b.width(), b.top() + b.height(), 8, 6);
-    };
     const struct {
-        const char* name;
         int w, h;
-        std::function<void(PainterCanvas&, QRect)> draw;
-    } cases[] = {
-        {"ellipse odd", 15, 11, ellipse}, {"ellipse even", 16, 12, ellipse},
-        {"ellipse tall", 5, 30, ellipse}, {"ellipse flat", 40, 3, ellipse},
-        {"ellipse dot", 1, 1, ellipse},   {"ellipse big", 201, 120, ellipse},
-        {"roundrect", 30, 20, round},     {"roundrect small", 5, 4, round},
-    };
+        bool round;
+    } cases[] = {{15, 11, false}, {16, 12, false},   {5, 30, false}, {40, 3, false},
+                 {1, 1, false},   {201, 120, false}, {30, 20, true}, {5, 4, true}};
     for (const auto& k : cases) {
         const QRect box(3, 4, k.w, k.h);
-        const QImage image = paint(k.w + 8, k.h + 8, [&](PainterCanvas& c) { k.draw(c, box); });
-        EXPECT_EQ(boxOf(image, kBlack), box) << k.name;
+        const QImage image = paint(k.w + 8, k.h + 8, [&](PainterCanvas& c) {
+            k.round ? c.roundRect(3, 4, 3 + k.w, 4 + k.h, 8, 6) : c.ellipse(3, 4, 3 + k.w, 4 + k.h);
+        });
+        EXPECT_EQ(boxOf(image, kBlack), box) << k.w << "x" << k.h;
         const QImage inner = image.copy(box);
-        EXPECT_EQ(inner, inner.mirrored(true, false)) << k.name;
-        EXPECT_EQ(inner, inner.mirrored(false, true)) << k.name;
+        EXPECT_EQ(inner, inner.mirrored(true, false)) << k.w << "x" << k.h;
+        EXPECT_EQ(inner, inner.mirrored(false, true)) << k.w << "x" << k.h;
     }
 }
 
@@ -165,18 +153,12 @@ TEST(PainterCanvas, RoundRectCornersAreQuarterEllipsesOfTheGivenSize) {
         EXPECT_EQ(fromQColor(QColor(image.pixel(p.x, p.y))), p.c) << p.x << "," << p.y;
 }
 
-namespace {
-
-const QRect kArcBoxes[] = {QRect(2, 2, 31, 21), QRect(2, 2, 30, 20), QRect(2, 2, 25, 25),
-                           QRect(2, 2, 40, 4)}; // odd, even, circle, thin
-
-} // namespace
-
 // Opposite arcs (and chords, filled) on one box make the whole ellipse without overlap, the arc
-// from top-left to bottom-right being the lower-left half; an arc whose ends meet is the whole
-// ellipse.
+// from top-left to bottom-right being the lower-left half; an arc whose ends meet is the ellipse.
 TEST(PainterCanvas, OppositeArcsAndChordsMakeTheWholeEllipse) {
-    for (const QRect& k : kArcBoxes) {
+    // Odd, even, circle, thin.
+    for (const QRect& k :
+         {QRect(2, 2, 31, 21), QRect(2, 2, 30, 20), QRect(2, 2, 25, 25), QRect(2, 2, 40, 4)}) {
         const int l = k.left(), t = k.top(), r = l + k.width(), b = t + k.height();
         const auto draw = [&](Colour colour, const Draw& f) {
             return pixelsOf(paint(r + 4, b + 4,
@@ -193,8 +175,8 @@ TEST(PainterCanvas, OppositeArcsAndChordsMakeTheWholeEllipse) {
                 if (!chords) c.setBrushStyle(1);
                 c.ellipse(l, t, r, b);
             });
-            // Corner pairs of the keywords: down-going diagonal, up-going one, and points off
-            // the box.
+            // The keywords' corner pairs (down-going diagonal, up-going one), and points off the
+            // box.
             const QPoint pairs[][2] = {
                 {{l, t}, {r, b}}, {{l, b}, {r, t}}, {{r, t / 2}, {l, b + 7}}};
             for (const auto& pair : pairs) {
@@ -241,10 +223,7 @@ TEST(PainterCanvas, NotXorDrawnTwiceRestoresEveryPixel) {
 
     const QPoint poly[] = {{5, 5}, {50, 10}, {30, 40}, {8, 30}, {55, 44}};
     const std::pair<const char*, Draw> figures[] = {
-        {"line",
-         [](PainterCanvas& c) {
-             c.line({3, 40}, {60, 4});
-         }},
+        {"line", [](PainterCanvas& c) { c.line(QPoint(3, 40), QPoint(60, 4)); }},
         {"polyline", [&](PainterCanvas& c) { c.polyline(poly, 5); }},
         {"polygon", [&](PainterCanvas& c) { c.polygon(poly, 5); }},
         {"rectangle", [](PainterCanvas& c) { c.rectangle(4, 4, 60, 44); }},

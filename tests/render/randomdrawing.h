@@ -5,7 +5,6 @@
 // backwards, points outside their box, texts running off the page, boxes that do not read.
 
 #include "document/record.h"
-
 #include <QImage>
 #include <QRandomGenerator>
 #include <QStringList>

@@ -2,13 +2,11 @@
 // and the pixels the canvas then writes.
 
 #include "callcanvas.h"
-#include "support/pixels.h"
-
 #include "render/grid.h"
 #include "render/painter_canvas.h"
 #include "render/picturecache.h"
 #include "render/recordpainter.h"
-
+#include "support/pixels.h"
 #include <QRandomGenerator>
 #include <functional>
 #include <gtest/gtest.h>
@@ -23,12 +21,8 @@ constexpr QRgb kWhiteRgb = 0xFFFFFFFF, kBlackRgb = 0xFF000000;
 constexpr QRgb kRedRgb = 0xFFFF0000, kGreenRgb = 0xFF00FF00, kBlueRgb = 0xFF0000FF;
 
 QString style(int brushStyle = 0, Colour brush = kWhite, Colour pen = kBlack, int width = 1) {
-    Style s;
-    s.brushStyle = brushStyle;
-    s.brushColour = brush;
-    s.penWidth = width;
-    s.penColour = pen;
-    return formatStyle(s);
+    return formatStyle(
+        {.brushStyle = brushStyle, .brushColour = brush, .penWidth = width, .penColour = pen});
 }
 
 QString rec(const char* body, const QString& field = style()) {
@@ -39,51 +33,52 @@ QString rec(const char* body, const QString& field = style()) {
 TEST(RecordPainter, EachKeywordDrawsItsFigure) {
     const struct {
         const char* body;
-        const char* arrow;
-        int penWidth;
         const char* calls;
+        const char* arrow = "";
+        int penWidth = 1;
     } cases[] = {
-        {"LINE 010010050050", "", 1, "line 16,16 80,80"},
-        {"LINEU 010010050050", "", 1, "line 16,80 80,16"},
-        {"RECT 010010050050", "", 1, "rect 16,16,80,80"},
-        {"RECT 050050010010", "", 1, "rect 16,16,80,80"}, // resized past its corner
-        {"ELLIPSE 010010050050", "", 1, "ellipse 16,16,80,80"},
-        {"ROUNDRECT 010010074038", "", 1, "roundrect 16,16,116,56 50x20"},
-        {"ROUNDRECT 010010015013", "", 1, "roundrect 16,16,21,19 2x1"},
-        {"ARCL 010010050050", "", 1, "arc 16,16,80,80 16,16 80,80"},
-        {"ARCH 010010050050", "", 1, "arc 16,16,80,80 80,80 16,16"},
-        {"ARCLU 010010050050", "", 1, "arc 16,16,80,80 16,80 80,16"},
-        {"ARCHU 010010050050", "", 1, "arc 16,16,80,80 80,16 16,80"},
-        {"CHORDL 010010050050", "", 1, "chord 16,16,80,80 16,16 80,80"},
-        {"CHORDH 010010050050", "", 1, "chord 16,16,80,80 80,80 16,16"},
-        {"CHORDLU 010010050050", "", 1, "chord 16,16,80,80 16,80 80,16"},
-        {"CHORDHU 010010050050", "", 1, "chord 16,16,80,80 80,16 16,80"},
-        {"POLYG 000000050050010020030040050060", "", 1, "polygon 16,32 48,64 80,96"},
-        {"POLYL 000000050050010020030040", "", 1, "polyline 16,32 48,64"},
-        {"DRAW 000000050050010020zzz040030040", "", 1, "polyline 16,32 48,64"},
-        {"POLYG 000000050050", "", 1, ""},
-        {"TEXT 010020050050Bonjour le monde", "", 1, "text 16,32 Bonjour le monde"},
-        {"BITMAP 0100100500500020010000FFFF0000", "", 1, "picture 16,16,80,80 2x1"},
+        {"LINE 010010050050", "line 16,16 80,80"},
+        {"LINEU 010010050050", "line 16,80 80,16"},
+        {"RECT 010010050050", "rect 16,16,80,80"},
+        {"RECT 050050010010", "rect 16,16,80,80"}, // resized past its corner
+        {"ELLIPSE 010010050050", "ellipse 16,16,80,80"},
+        {"ROUNDRECT 010010074038", "roundrect 16,16,116,56 50x20"},
+        {"ROUNDRECT 010010015013", "roundrect 16,16,21,19 2x1"},
+        {"ARCL 010010050050", "arc 16,16,80,80 16,16 80,80"},
+        {"ARCH 010010050050", "arc 16,16,80,80 80,80 16,16"},
+        {"ARCLU 010010050050", "arc 16,16,80,80 16,80 80,16"},
+        {"ARCHU 010010050050", "arc 16,16,80,80 80,16 16,80"},
+        {"CHORDL 010010050050", "chord 16,16,80,80 16,16 80,80"},
+        {"CHORDH 010010050050", "chord 16,16,80,80 80,80 16,16"},
+        {"CHORDLU 010010050050", "chord 16,16,80,80 16,80 80,16"},
+        {"CHORDHU 010010050050", "chord 16,16,80,80 80,16 16,80"},
+        {"POLYG 000000050050010020030040050060", "polygon 16,32 48,64 80,96"},
+        {"POLYL 000000050050010020030040", "polyline 16,32 48,64"},
+        {"DRAW 000000050050010020zzz040030040", "polyline 16,32 48,64"},
+        {"POLYG 000000050050", ""},
+        {"TEXT 010020050050Bonjour le monde", "text 16,32 Bonjour le monde"},
+        {"BITMAP 0100100500500020010000FFFF0000", "picture 16,16,80,80 2x1"},
         // A block without pixel data is white all over: painted white, nothing decoded.
-        {"META 010010050050001003", "", 1, "white 16,16,80,80"},
-        {"META 010010050050001003FF0000", "", 1, "picture 16,16,80,80 1x3"},
-        {"BITMAP 010010050050000000", "", 1, ""},
+        {"META 010010050050001003", "white 16,16,80,80"},
+        {"META 010010050050001003FF0000", "picture 16,16,80,80 1x3"},
+        {"BITMAP 010010050050000000", ""},
         // 4 x 1 declared, one pixel supplied: that column stretched, white for the rest.
-        {"BITMAP 00000002800A0040010000FF", "", 1, "picture 0,0,10,10 1x1|white 10,0,40,10"},
-        {"FILLRECT 000000068090", "", 1, "fill 0,0,199,149"},
-        {"MOSAIC 000000068090", "", 1, ""},
-        {"CHART 010010050050", "", 1, "rect 16,16,80,80+"}, // an empty chart: its frame
-        {"line 010010050050", "", 1, ""},                   // keywords are case-sensitive
-        {"CIRCLE 010010050050", "", 1, ""},
-        {"RECT", "", 1, ""},
+        {"BITMAP 00000002800A0040010000FF", "picture 0,0,10,10 1x1|white 10,0,40,10"},
+        {"FILLRECT 000000068090", "fill 0,0,199,149"},
+        {"MOSAIC 000000068090", ""},
+        {"CHART 010010050050", "rect 16,16,80,80+"}, // an empty chart: its frame
+        {"line 010010050050", ""},                   // keywords are case-sensitive
+        {"CIRCLE 010010050050", ""},
+        {"RECT", ""},
         // An 8-pixel head whose tip is the line's end, pointing down-right; only the end's.
-        {"LINE 010010050050", ">2", 1, "line 16,16 80,80|polygon 80,80 72,77 77,72"},
-        {"LINE 010010050050", ">1", 1, "line 16,16 80,80|polygon 16,16 24,19 19,24"},
+        {"LINE 010010050050", "line 16,16 80,80|polygon 80,80 72,77 77,72", ">2"},
+        {"LINE 010010050050", "line 16,16 80,80|polygon 16,16 24,19 19,24", ">1"},
         // ARCL on a circle runs counter-clockwise from the upper-left to the lower-right point;
         // 12-pixel heads (three pen widths) along the tangent at both ends.
-        {"ARCL 000000064064", ">3", 4,
-         "arc 0,0,100,100 0,0 100,100|polygon 15,15 10,27 3,20|polygon 85,85 80,97 73,90"},
-        {"CHORDL 000000064064", ">3", 4, "chord 0,0,100,100 0,0 100,100"}, // chords have none
+        {"ARCL 000000064064",
+         "arc 0,0,100,100 0,0 100,100|polygon 15,15 10,27 3,20|polygon 85,85 80,97 73,90", ">3", 4},
+        {"CHORDL 000000064064", "chord 0,0,100,100 0,0 100,100", ">3", 4}, // chords have none
+        {"ARCL 010010010050", "arc 16,16,16,80 16,16 16,80", ">3"}         // no width: no heads
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(std::string(c.body) + c.arrow);
@@ -151,67 +146,63 @@ Probe at(int x, int y, QRgb colour) {
 TEST(RecordPixels, RecordsPaintWithTheirOwnOrTheInheritedStyle) {
     QString outOfRange = style(0, 0x654321);
     outOfRange[0] = u'9'; // keeps the brush style the canvas holds
-    Style text;
-    text.fontSize = 16;
-    text.fontColour = 0x0000FF;
-    const QString redText = formatStyle(text);
-    text.fontColour = 0xFF0000;
-    const QString blueText = formatStyle(text);
+    const QString redText = formatStyle({.fontColour = 0x0000FF, .fontSize = 16});
+    const QString blueText = formatStyle({.fontColour = 0xFF0000, .fontSize = 16});
     const QRgb yellow = qRgb(255, 255, 0), hatch = qRgb(0x21, 0x43, 0x65);
     const struct {
         const char* name;
-        struct {
-            bool screen;
-            int grid, failed;
-        } setup;
         QStringList records;
         std::vector<Probe> probes;
+        struct {
+            int grid = 0;
+            bool screen = true;
+            int failed = 0;
+        } setup = {};
     } cases[] = {
         {"a bad coordinate skips that record only",
-         {true, 0, 1},
          {rec("RECT 0100X0050050", style(0, 0x0000FF)),
           rec("RECT 060060080080", style(0, 0x00FF00))},
-         {at(40, 40, kWhiteRgb), at(110, 110, kGreenRgb)}},
+         {at(40, 40, kWhiteRgb), at(110, 110, kGreenRgb)},
+         {0, true, 1}},
         {"a record without a tab takes the previous attributes",
-         {true, 0, 0},
          {rec("RECT 001001005005", style(0, 0x0000FF, 0xFF0000)),
           QStringLiteral("RECT 010010050050")},
          {at(16, 30, kBlueRgb), at(40, 40, kRedRgb)}},
         {"a clear brush leaves the inside",
-         {true, 0, 0},
          {rec("RECT 010010050050", style(1, 0x00FF00))},
          {at(16, 40, kBlackRgb), at(40, 40, kWhiteRgb)}},
+        // Kept from whichever brush the canvas holds each time, so never kept decoded.
         {"a style code out of range keeps the canvas's",
-         {true, 0, 0},
-         {rec("RECT 001001005005", style(3, 0x123456)), rec("RECT 010010050050", outOfRange)},
-         {{QRect(20, 20, 56, 56), hatch, true}, {QRect(20, 20, 56, 56), kWhiteRgb, true}}},
+         {rec("RECT 001001005005", style(3, 0x123456)), rec("RECT 010010050050", outOfRange),
+          rec("RECT 060001064005", style(0, 0x123456)), rec("RECT 060010080050", outOfRange)},
+         {{QRect(20, 20, 56, 56), hatch, true},
+          {QRect(20, 20, 56, 56), kWhiteRgb, true},
+          {QRect(100, 20, 24, 56), kWhiteRgb, false}}},
         {"text is transparent on screen",
-         {true, 0, 0},
          {rec("FILLRECT 000000068090", style(0, 0x0000FF)),
           rec("TEXT 010010050050MMMM", style(0, 0x00FFFF))},
          {{QRect(), yellow, false}, {QRect(), kBlackRgb, true}}},
         {"text is opaque on a solid brush in exports",
-         {false, 0, 0},
          {rec("FILLRECT 000000068090", style(0, 0x0000FF)),
           rec("TEXT 010010050050MMMM", style(0, 0x00FFFF))},
          {{QRect(16, 16, 60, 30), yellow, true},
           {QRect(16, 16, 60, 30), kBlackRgb, true},
-          {QRect(100, 60, 90, 80), yellow, false}}},
+          {QRect(100, 60, 90, 80), yellow, false}},
+         {0, false}},
         {"texts one after the other each in its colour",
-         {true, 0, 0},
          {rec("TEXT 002002000000MMMM", redText), rec("TEXT 002040000000MMMM", blueText)},
          {{QRect(0, 0, 200, 50), kRedRgb, true},
           {QRect(0, 0, 200, 50), kBlueRgb, false},
           {QRect(0, 60, 200, 90), kBlueRgb, true},
           {QRect(0, 60, 200, 90), kRedRgb, false}}},
         {"the grid shows on a blank page",
-         {true, 8, 0},
          {QStringLiteral("BLANK")},
-         {at(8, 8, kBlackRgb), at(192, 144, kBlackRgb), at(9, 8, kWhiteRgb)}},
+         {at(8, 8, kBlackRgb), at(192, 144, kBlackRgb), at(9, 8, kWhiteRgb)},
+         {8}},
         {"a background hides the grid",
-         {true, 8, 0},
          {rec("FILLRECT 000000068090", style(0, kWhite))},
-         {{QRect(), kBlackRgb, false}}},
+         {{QRect(), kBlackRgb, false}},
+         {8}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
@@ -227,14 +218,12 @@ TEST(RecordPixels, RecordsPaintWithTheirOwnOrTheInheritedStyle) {
 // A run of records of one style is decoded once; whatever the caller drew in between must not
 // leave its pen, brush or font on the next records.
 TEST(RecordPixels, ACanvasChangedBetweenRecordsOfOneStyleGetsTheStyleBack) {
-    Style s;
-    s.brushStyle = 0;
-    s.brushColour = 0x00FF00;
-    s.penColour = 0xFF0000;
-    s.penWidth = 2;
-    s.fontColour = 0x0000FF;
-    s.fontSize = 16;
-    const QString field = formatStyle(s);
+    const QString field = formatStyle({.brushStyle = 0,
+                                       .brushColour = 0x00FF00,
+                                       .penWidth = 2,
+                                       .penColour = 0xFF0000,
+                                       .fontColour = 0x0000FF,
+                                       .fontSize = 16});
     const Colour other = 0x00FFFF; // yellow
     const std::pair<const char*, std::function<void(Canvas&)>> changes[] = {
         {"font colour", [&](Canvas& c) { c.setFontColour(other); }},
@@ -269,15 +258,12 @@ TEST(RecordPixels, ACanvasChangedBetweenRecordsOfOneStyleGetsTheStyleBack) {
 
 TEST(PictureCache, DecodesAnUnchangedPayloadOnceAndPaintsPicturesLargerThanItsBound) {
     PictureCache cache;
-    const QString payload = QStringLiteral("0020010000FFFF0000");
-    const QImage first = cache.picture(payload).supplied;
-    const QImage again = cache.picture(QString(payload)).supplied; // another string, same text
-    EXPECT_EQ(first.cacheKey(), again.cacheKey());
+    const QImage first = cache.picture(u"0020010000FFFF0000").supplied;
+    EXPECT_EQ(first.cacheKey(), cache.picture(u"0020010000FFFF0000").supplied.cacheKey());
     EXPECT_EQ(first.pixel(0, 0), kRedRgb);
     EXPECT_EQ(first.pixel(1, 0), kBlueRgb);
     EXPECT_EQ(cache.picture(QStringLiteral("00100100FF00")).supplied.pixel(0, 0), kGreenRgb);
     EXPECT_EQ(cache.count(), 2);
-
     PictureCache small(16);
     EXPECT_FALSE(small.picture(QStringLiteral("001001FF0000")).supplied.isNull());
     EXPECT_EQ(small.count(), 0);
