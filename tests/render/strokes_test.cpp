@@ -57,24 +57,26 @@ TEST(CanvasFastPath, FiguresLinesAndLargePolygonsMatchQtsPainter) {
         quint32 seed;
         int rounds;
         QSize size;
-        int reach; // how far points may lie outside the image
-    } kinds[] = {{"figures", 11, 400, {96, 80}, 10},
-                 {"lines", 13, 300, {96, 80}, 200},
-                 {"large polygons", 5, 60, {420, 320}, 300}};
+        int reach;             // how far points may lie outside the image
+        int figure;            // which of the figures below; -1: any of the first seven
+        bool onePixelPolygons; // the polygons' pens one pixel wide, solid or clear
+    } kinds[] = {{"figures", 11, 400, {96, 80}, 10, -1, false},
+                 {"lines", 13, 300, {96, 80}, 200, 7, true},
+                 {"large polygons", 5, 60, {420, 320}, 300, 5, true}};
     for (const auto& k : kinds) {
         QRandomGenerator random(k.seed);
         const QImage ground = qel::testing::noise(k.size, random);
         const auto in = [&](int low, int high) { return int(random.bounded(low, high)); };
         const int w = k.size.width(), h = k.size.height();
         for (int round = 0; round < k.rounds; ++round) {
-            const int figure = k.reach == 10 ? in(0, 7) : k.reach == 200 ? 7 : 5;
+            const int figure = k.figure < 0 ? in(0, 7) : k.figure;
             const int l = in(-10, w - 6), t = in(-10, h - 5);
             const int r = l + in(1, 60), b = t + in(1, 50);
             const int x3 = in(-10, w + 4), y3 = in(-10, h + 10), x4 = in(-10, w + 4),
                       y4 = in(-10, h + 10);
-            const PenState pen{Colour(random.bounded(0x1000000u)),
-                               figure == 5 && k.reach > 10 ? 1 : in(0, 2),
-                               figure == 5 && k.reach > 10 ? (in(0, 2) ? 5 : 0) : in(0, 7),
+            const bool thin = figure == 5 && k.onePixelPolygons;
+            const PenState pen{Colour(random.bounded(0x1000000u)), thin ? 1 : in(0, 2),
+                               thin ? (in(0, 2) ? 5 : 0) : in(0, 7),
                                in(0, 2) ? PenMode::NotXor : PenMode::Copy};
             const BrushState brush{Colour(random.bounded(0x1000000u)), in(0, 8)};
             QPoint points[12];
