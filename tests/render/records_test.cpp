@@ -230,6 +230,7 @@ TEST(RecordPixels, ACanvasChangedBetweenRecordsOfOneStyleGetsTheStyleBack) {
         {"pen colour", [&](Canvas& c) { c.setPenColour(other); }},
         {"brush colour", [&](Canvas& c) { c.setBrushColour(other); }},
         {"pen width", [&](Canvas& c) { c.setPenWidth(6); }},
+        {"pen style", [&](Canvas& c) { c.setPenStyle(5); }},
         {"font size", [&](Canvas& c) { c.setFontSize(40); }},
     };
     QImage expected;
