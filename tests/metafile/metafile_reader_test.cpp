@@ -1,7 +1,7 @@
 #include "metafile/metafile_reader.h"
 
+#include "support/files.h"
 #include <QDir>
-#include <QFile>
 #include <QRandomGenerator>
 #include <gtest/gtest.h>
 
@@ -9,10 +9,7 @@ using namespace qel;
 
 namespace {
 
-QByteArray readFile(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
+using qel::testing::readFile;
 
 QString data(const char* name) {
     return QStringLiteral(QEL_TEST_DATA "/metafiles/") + QString::fromLatin1(name);

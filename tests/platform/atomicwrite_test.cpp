@@ -2,6 +2,7 @@
 
 #include "platform/files.h"
 
+#include "support/files.h"
 #include <QDir>
 #include <QFile>
 #include <QRandomGenerator>
@@ -16,10 +17,7 @@ using namespace qel;
 
 namespace {
 
-QByteArray readAll(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
+using qel::testing::readFile;
 
 QStringList entries(const QString& folder) {
     return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
@@ -53,7 +51,7 @@ TEST(AtomicWrite, KilledWriterLeavesTheOldOrTheNewFileAndNothingElse) {
         ::usleep(QRandomGenerator::global()->bounded(1000, 40000));
         ::kill(child, SIGKILL);
         ::waitpid(child, nullptr, 0);
-        const QByteArray now = readAll(target);
+        const QByteArray now = readFile(target);
         ASSERT_TRUE(now == first || now == second) << kill << " " << now.size();
         // Replacing an existing file needs a name for the new one during two system calls; a
         // kill that lands exactly between them leaves that hidden, complete file behind.
@@ -62,7 +60,7 @@ TEST(AtomicWrite, KilledWriterLeavesTheOldOrTheNewFileAndNothingElse) {
         for (const QString& other : others) {
             ASSERT_TRUE(other.startsWith(QStringLiteral(".out.bmp.tmp-%1-").arg(child)))
                 << other.toStdString();
-            const QByteArray copy = readAll(dir.filePath(other));
+            const QByteArray copy = readFile(dir.filePath(other));
             ASSERT_TRUE(copy == first || copy == second) << other.toStdString();
         }
     }
@@ -84,7 +82,7 @@ TEST(AtomicWrite, LeftoversOfDeadWritersGoAtTheNextSave) {
         ASSERT_TRUE(f.open(QIODevice::WriteOnly));
     }
     ASSERT_TRUE(writeThroughNamedTemporary(target, "new").ok());
-    EXPECT_EQ(readAll(target), QByteArray("new"));
+    EXPECT_EQ(readFile(target), QByteArray("new"));
     // A writer still running keeps its file, and files of other names are not ours.
     QStringList expected = {QStringLiteral(".other.tmp-1-0"),
                             QStringLiteral(".out.emf.tmp-%1-0").arg(::getpid()),
@@ -108,7 +106,7 @@ TEST(AtomicWrite, PermissionsAreKeptAndReadOnlyFilesRefused) {
             const Outcome out = unnamed ? writeFileAtomically(path, "new")
                                         : writeThroughNamedTemporary(path, "new");
             EXPECT_EQ(out.ok(), c.written) << std::oct << c.mode;
-            EXPECT_EQ(readAll(path), c.written ? QByteArray("new") : QByteArray("old"));
+            EXPECT_EQ(readFile(path), c.written ? QByteArray("new") : QByteArray("old"));
             EXPECT_EQ(modeOf(path), c.mode) << std::oct << c.mode;
             if (!c.written)
                 EXPECT_TRUE(out.message().contains(QStringLiteral("Permission non accordée")))
@@ -124,11 +122,11 @@ TEST(AtomicWrite, ContentProducedInPiecesArrivesWhole) {
     ASSERT_TRUE(writeFileAtomically(path, [](const ByteSink& sink) {
                     return sink("one ") && sink("two ") && sink("three");
                 }).ok());
-    EXPECT_EQ(readAll(path), QByteArray("one two three"));
+    EXPECT_EQ(readFile(path), QByteArray("one two three"));
     // A producer that gives up leaves the old file and no other.
     EXPECT_FALSE(
         writeFileAtomically(path, [](const ByteSink& sink) { return sink("half") && false; }).ok());
-    EXPECT_EQ(readAll(path), QByteArray("one two three"));
+    EXPECT_EQ(readFile(path), QByteArray("one two three"));
     EXPECT_EQ(entries(dir.path()), QStringList{QStringLiteral("pieces.drf")});
 }
 

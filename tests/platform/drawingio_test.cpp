@@ -5,7 +5,7 @@
 #include "document/shapelist.h"
 #include "platform/drawingio.h"
 
-#include <QFile>
+#include "support/files.h"
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -13,10 +13,7 @@ using namespace qel;
 
 namespace {
 
-QByteArray readAll(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
+using qel::testing::readFile;
 
 const QByteArray kRect = " 0RECT 0100200C8064\t100FFFFFF00100000000000000000C0Arial";
 
@@ -31,9 +28,7 @@ TEST(DrawingFile, LoadsAsItsBytesDecodeWhereverAPieceEnds) {
                  "\r\n" + kRect;
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("d.drf"));
-        QFile f(path);
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size());
-        f.close();
+        ASSERT_TRUE(qel::testing::writeFile(path, bytes));
         const LoadedDrawing loaded = loadDrawingFile(path);
         const DecodedDrawing decoded = decodeDrawing(bytes);
         ASSERT_TRUE(loaded.outcome.ok());
@@ -52,7 +47,7 @@ TEST(DrawingFile, SavesTheEncodedLinesAndFailuresNameTheFile) {
     lines << QStringLiteral("#3TEXT 010010050050Prix : 5 €\t1");
     const QString path = dir.filePath(QStringLiteral("out.drf"));
     ASSERT_TRUE(saveDrawingFile(path, lines).ok());
-    EXPECT_EQ(readAll(path), encodeDrawing(lines));
+    EXPECT_EQ(readFile(path), encodeDrawing(lines));
 
     const Outcome noFolder = saveDrawingFile(dir.filePath(QStringLiteral("no/out.drf")), lines);
     EXPECT_FALSE(noFolder.ok());

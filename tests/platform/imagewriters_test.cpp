@@ -1,5 +1,6 @@
 #include "platform/imagewriters.h"
 
+#include "support/files.h"
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
@@ -12,6 +13,8 @@ using namespace qel;
 
 namespace {
 
+using qel::testing::readFile;
+
 // A picture with flat areas, a gradient and odd sizes, so that row padding and colour
 // reduction both show.
 QImage testPicture(int w = 37, int h = 23) {
@@ -21,11 +24,6 @@ QImage testPicture(int w = 37, int h = 23) {
             image.setPixel(x, y,
                            x < w / 2 ? qRgb(255, 0, 0) : qRgb(x * 7 % 256, y * 11 % 256, 200));
     return image;
-}
-
-QByteArray readAll(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 quint32 le32(const QByteArray& b, int at) {
@@ -56,7 +54,7 @@ TEST(ImageWriters, BmpIs24BitBottomUpWithPaddedRowsAndReadsBackExactly) {
     const Outcome result = writeBmp(picture, path);
     ASSERT_TRUE(result.ok()) << result.message().toStdString();
 
-    const QByteArray bytes = readAll(path);
+    const QByteArray bytes = readFile(path);
     ASSERT_GE(bytes.size(), 54);
     EXPECT_EQ(bytes.left(2), QByteArray("BM"));
     EXPECT_EQ(le32(bytes, 2), quint32(bytes.size()));
@@ -80,7 +78,7 @@ TEST(ImageWriters, JpegIsBaselineAtQualityNinetyAndCloseToThePicture) {
     const Outcome result = writeJpeg(picture, path);
     ASSERT_TRUE(result.ok()) << result.message().toStdString();
 
-    const QByteArray bytes = readAll(path);
+    const QByteArray bytes = readFile(path);
     EXPECT_TRUE(bytes.startsWith("\xFF\xD8"));
     EXPECT_TRUE(bytes.contains(QByteArray("\xFF\xC0", 2))) << "no baseline frame";
     EXPECT_FALSE(bytes.contains(QByteArray("\xFF\xC2", 2))) << "progressive frame";
@@ -132,7 +130,7 @@ TEST(ImageWriters, GifUsesTheFixedPaletteAndTheLevelRule) {
     const Outcome result = writeGif(picture, path);
     ASSERT_TRUE(result.ok()) << result.message().toStdString();
 
-    const QByteArray bytes = readAll(path);
+    const QByteArray bytes = readFile(path);
     ASSERT_GE(bytes.size(), 13 + 768);
     EXPECT_TRUE(bytes.startsWith("GIF8"));
     EXPECT_EQ(uchar(bytes[10]) & 0x87, 0x87) << "a global table of 256 colours";

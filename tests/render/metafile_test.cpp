@@ -6,9 +6,9 @@
 #include "render/metafile_canvas.h"
 #include "render/metafile_image.h"
 #include "render/metafile_player.h"
+#include "support/files.h"
 #include "support/pixels.h"
 #include <QDir>
-#include <QFile>
 #include <QPainter>
 #include <QRegularExpression>
 #include <gtest/gtest.h>
@@ -17,6 +17,8 @@
 using namespace qel;
 
 namespace {
+
+using qel::testing::readFile;
 
 // A little of everything a drawing can hold, with attributes changing between shapes.
 void drawScene(Canvas& c) {
@@ -115,11 +117,6 @@ TEST(MetafileRoundTrip, PlaybackRepeatsTheDrawingFromItsOwnRecords) {
 
 QString data(const QString& name) {
     return QStringLiteral(QEL_TEST_DATA "/metafiles/") + name;
-}
-
-QByteArray readFile(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
 double inkCoverage(const QImage& image) {

@@ -13,6 +13,7 @@
 #include "platform/messages.h"
 #include "platform/modalhook.h"
 #include "support/boxes.h"
+#include "support/files.h"
 #include "support/pixels.h"
 #include "support/records.h"
 
@@ -107,16 +108,6 @@ struct LoadedWindow : DrawingWindow {
 // Appends a line to the drawing as a change: undoable, and the drawing becomes modified.
 inline void addLine(TMDIChild* child, const QString& line) {
     child->drawing().apply([&](QStringList& lines) { lines.append(line); });
-}
-
-// Writes a whole file; reads one back, empty when it cannot be read.
-inline bool writeFile(const QString& path, const QByteArray& bytes) {
-    QFile f(path);
-    return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
-}
-inline QByteArray readFile(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
 // The body of a record: from the keyword to the TAB.
