@@ -6,8 +6,15 @@ namespace qel {
 
 PictureCache::PictureCache(qsizetype maxBytes) : cache_(maxBytes) {}
 
+std::size_t PictureCache::key(QStringView payload) {
+    return qHash(payload, 0);
+}
+
 PixelBlock PictureCache::picture(QStringView payload) {
-    const size_t key = qHash(payload, 0);
+    return picture(payload, key(payload));
+}
+
+PixelBlock PictureCache::picture(QStringView payload, std::size_t key) {
     {
         std::lock_guard guard(lock_);
         if (const Entry* hit = cache_.object(key); hit && hit->payload == payload)

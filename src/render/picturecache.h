@@ -20,6 +20,10 @@ public:
 
     // The decoded pixel block of a payload (empty for an empty picture).
     PixelBlock picture(QStringView payload);
+    // The same, for a payload whose key(payload) is known already: a record kept read between
+    // repaints spares hashing its whole picture every time.
+    PixelBlock picture(QStringView payload, std::size_t key);
+    static std::size_t key(QStringView payload);
     void clear();
     int count() const;
 

@@ -3,6 +3,7 @@
 #include "document/recordkind.h"
 #include "render/bandworkers.h"
 #include "render/pageindex.h"
+#include "render/picturecache.h"
 #include "render/recordreach.h"
 
 #include <algorithm>
@@ -43,6 +44,8 @@ ParsedRecord parseRecord(QStringView body, bool kept) {
         r.points = pointBounds(points);
         r.pointsRead = true;
     }
+    if (r.box && kept && r.kind->payload == Payload::Pixels)
+        r.pictureKey = PictureCache::key(r.view.payload());
     return r;
 }
 

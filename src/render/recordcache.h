@@ -30,6 +30,8 @@ struct ParsedRecord {
     bool pointsRead = false;          // whether points was filled in
     // The style field decoded, when it decodes the same whatever the canvas holds.
     std::optional<Style> style;
+    // A kept picture's key in the picture cache.
+    std::optional<std::size_t> pictureKey;
 };
 
 // Reads one record given without its state mark and group digit. Only a record that is kept

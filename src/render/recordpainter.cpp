@@ -194,7 +194,7 @@ bool RecordPainter::paint(const ParsedRecord& record) {
         paintText(d);
         break;
     case Shape::Picture:
-        if (!outside(d.sorted.adjusted(-1, -1, 1, 1))) paintPicture(d.r, d.payload);
+        if (!outside(d.sorted.adjusted(-1, -1, 1, 1))) paintPicture(d);
         break;
     case Shape::Chart:
         paintChart(d);
@@ -294,9 +294,13 @@ QRect RecordPainter::chartInk(const QRect& box) {
     return reach;
 }
 
-void RecordPainter::paintPicture(const Box& box, QStringView payload) {
+void RecordPainter::paintPicture(const Drawn& d) {
+    const Box& box = d.r;
+    const QStringView payload = d.payload;
     const PixelBlock block =
-        options_.pictures ? options_.pictures->picture(payload) : decodePixelBlock(payload);
+        !options_.pictures     ? decodePixelBlock(payload)
+        : d.record.pictureKey ? options_.pictures->picture(payload, *d.record.pictureKey)
+                              : options_.pictures->picture(payload);
     if (block.declared.isEmpty()) return;
     const int supplied = block.supplied.isNull() ? 0 : block.supplied.width();
     if (supplied == block.declared.width()) {

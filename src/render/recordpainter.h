@@ -83,7 +83,7 @@ private:
     void paintChart(const Drawn& d);
     // How far a chart at this box may paint: its pen and its labels.
     QRect chartInk(const QRect& box);
-    void paintPicture(const Box& box, QStringView payload);
+    void paintPicture(const Drawn& d);
     void arrowheads(int code, QPointF start, QPointF startDir, QPointF end, QPointF endDir);
     void arcArrowheads(int code, const Box& box, QPoint from, QPoint to);
 
