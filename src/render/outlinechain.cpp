@@ -56,6 +56,19 @@ void quarter(int w, int h, std::vector<QuarterPixel>& out) {
     }
 }
 
+// The quarter of a w x h ellipse, walked again only when the size changes: an arc or chord
+// asks for its box's outline, whole and in spans, several times in a row.
+const std::vector<QuarterPixel>& quarterOf(int w, int h) {
+    thread_local std::vector<QuarterPixel> q;
+    thread_local int lastW = 0, lastH = 0;
+    if (q.empty() || w != lastW || h != lastH) {
+        quarter(w, h, q);
+        lastW = w;
+        lastH = h;
+    }
+    return q;
+}
+
 struct Corners {
     int w, h, cw, ch;
 };
@@ -110,8 +123,7 @@ void roundedChain(const QRect& box, int cornerWidth, int cornerHeight, PixelChai
     out.clear();
     if (box.width() <= 0 || box.height() <= 0) return;
     const auto [w, h, cw, ch] = cornersOf(box, cornerWidth, cornerHeight);
-    thread_local std::vector<QuarterPixel> q;
-    quarter(cw, ch, q);
+    const std::vector<QuarterPixel>& q = quarterOf(cw, ch);
     const int l = box.left(), t = box.top(), r = l + w, b = t + h;
     const bool shareX = w == cw, shareY = h == ch;
     const int n = int(q.size());
@@ -146,8 +158,7 @@ void roundedSpans(const QRect& box, int cornerWidth, int cornerHeight, bool outl
     // Plain variables rather than a structured binding: the corner-row lambda captures them.
     const Corners corners = cornersOf(box, cornerWidth, cornerHeight);
     const int w = corners.w, h = corners.h, cw = corners.cw, ch = corners.ch;
-    thread_local std::vector<QuarterPixel> q;
-    quarter(cw, ch, q);
+    const std::vector<QuarterPixel>& q = quarterOf(cw, ch);
     const int l = box.left(), t = box.top(), r = l + w, b = t + h;
     const int rows = q.back().py + 1;
     // Innermost and outermost pixel of the quarter on each of its rows.
@@ -176,12 +187,12 @@ void roundedSpans(const QRect& box, int cornerWidth, int cornerHeight, bool outl
         if (b - 1 - py >= t + rows) cornerRow(b - 1 - py, py);
 }
 
-void arcChain(const QRect& box, QPoint start, QPoint end, PixelChain& out) {
+bool arcChain(const QRect& box, QPoint start, QPoint end, PixelChain& out) {
     thread_local PixelChain whole;
     thread_local std::vector<char> inside;
     out.clear();
     roundedChain(box, box.width(), box.height(), whole);
-    if (whole.empty()) return;
+    if (whole.empty()) return false;
     const std::int64_t w = box.width(), h = box.height();
     const std::int64_t l = box.left(), t = box.top(), r = l + w, b = t + h;
     // Rays from the box centre, stretched so that a box corner lands on the pixel box's corner:
@@ -222,7 +233,7 @@ void arcChain(const QRect& box, QPoint start, QPoint end, PixelChain& out) {
         out.reserve(n);
         for (int k = 0; k < n; ++k)
             out.push_back(whole[(first + k) % n]);
-        return;
+        return true;
     }
     inside.assign(n, 0);
     for (int i = 0; i < n; ++i) {
@@ -233,9 +244,10 @@ void arcChain(const QRect& box, QPoint start, QPoint end, PixelChain& out) {
     int first = -1;
     for (int i = 0; i < n && first < 0; ++i)
         if (inside[i] && !inside[(i + n - 1) % n]) first = i;
-    if (first < 0) return;
+    if (first < 0) return false;
     for (int k = 0; k < n && inside[(first + k) % n]; ++k)
         out.push_back(whole[(first + k) % n]);
+    return out.size() == whole.size();
 }
 
 QPointF ellipsePointOnRay(const QRect& box, QPoint through) {

@@ -34,8 +34,8 @@ void roundedSpans(const QRect& box, int cornerWidth, int cornerHeight, bool outl
 // The part of an ellipse outline that runs counter-clockwise from the ray through start to the
 // ray through end (rays from the box centre). The start ray's pixel belongs to the arc, the end
 // ray's does not, so two arcs with swapped ends share no pixel and together make the ellipse.
-// Equal rays give the whole ellipse.
-void arcChain(const QRect& box, QPoint start, QPoint end, PixelChain& out);
+// Equal rays give the whole ellipse. Answers whether the arc is the whole outline.
+bool arcChain(const QRect& box, QPoint start, QPoint end, PixelChain& out);
 
 // Where the ray from the box centre through a point meets the inscribed ellipse, in pixel
 // coordinates (pixel centres at whole numbers), stretched as the arcs are so corners are exact.

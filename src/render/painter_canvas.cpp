@@ -382,12 +382,8 @@ void PainterCanvas::chord(int left, int top, int right, int bottom, int x3, int 
         thickArc(box, start, end, true);
         return;
     }
-    arcChain(box, start, end, chain_);
+    const bool full = arcChain(box, start, end, chain_);
     if (chain_.empty()) return;
-    const bool full = [&] {
-        roundedChain(box, box.width(), box.height(), points_);
-        return points_.size() == chain_.size();
-    }();
     if (!noFill()) {
         roundedSpans(box, box.width(), box.height(), noOutline(), spans_);
         if (!full) {
@@ -415,10 +411,8 @@ void PainterCanvas::chord(int left, int top, int right, int bottom, int x3, int 
 
 void PainterCanvas::thickArc(const QRect& box, QPoint start, QPoint end, bool closed) {
     if (stamped()) {
-        arcChain(box, start, end, chain_);
+        const bool full = arcChain(box, start, end, chain_);
         if (chain_.empty()) return;
-        roundedChain(box, box.width(), box.height(), points_);
-        const bool full = points_.size() == chain_.size();
         if (closed && !full && !noFill()) {
             roundedSpans(box, box.width(), box.height(), false, spans_);
             const QPointF a = ellipsePointOnRay(box, start), b = ellipsePointOnRay(box, end);
