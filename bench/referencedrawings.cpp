@@ -13,7 +13,7 @@ namespace {
 
 class Maker {
 public:
-    explicit Maker(unsigned seed) : random_(seed) {}
+    explicit Maker(unsigned seed, QSize page = kReferencePage) : random_(seed), page_(page) {}
 
     int between(int low, int high) {
         return std::uniform_int_distribution<int>(low, high)(random_);
@@ -23,8 +23,8 @@ public:
     Box box(int minSize, int maxSize) {
         const int w = between(minSize, maxSize);
         const int h = between(minSize, maxSize);
-        const int left = between(0, kReferencePage.width() - w - 1);
-        const int top = between(0, kReferencePage.height() - h - 1);
+        const int left = between(0, page_.width() - w - 1);
+        const int top = between(0, page_.height() - h - 1);
         return {left, top, left + w, top + h};
     }
 
@@ -49,8 +49,7 @@ public:
     }
 
     QString points(int count) {
-        QPoint p(between(100, kReferencePage.width() - 100),
-                 between(100, kReferencePage.height() - 100));
+        QPoint p(between(100, page_.width() - 100), between(100, page_.height() - 100));
         QString out;
         for (int i = 0; i < count; ++i) {
             p += QPoint(between(-30, 30), between(-30, 30));
@@ -95,11 +94,12 @@ public:
 
 private:
     std::mt19937 random_;
+    QSize page_;
     QStringList styles_;
 };
 
-QStringList emptyDrawing() {
-    return {headerLine(kReferencePage.width(), kReferencePage.height()), kBlankBackground};
+QStringList emptyDrawing(QSize page = kReferencePage) {
+    return {headerLine(page.width(), page.height()), kBlankBackground};
 }
 
 const char16_t* const kinds[] = {u"LINE",   u"LINEU",   u"RECT",    u"ELLIPSE", u"ROUNDRECT",
@@ -110,14 +110,13 @@ constexpr int kindCount = int(std::size(kinds));
 
 } // namespace
 
-static QStringList drawing(int only, int shapes, unsigned seed) {
-    Maker m(seed);
-    QStringList list = emptyDrawing();
+static QStringList drawing(int only, int shapes, unsigned seed, QSize page = kReferencePage) {
+    Maker m(seed, page);
+    QStringList list = emptyDrawing(page);
     list.reserve(shapes + 2);
     // Shapes shrink as they get more numerous so that every drawing covers its page about four
     // times over, as a real drawing would: 8..160 pixels for 1,000 shapes, 4..50 for 10,000.
-    const double area =
-        4.0 * kReferencePage.width() * kReferencePage.height() / std::max(shapes, 1);
+    const double area = 4.0 * page.width() * page.height() / std::max(shapes, 1);
     const int largest = std::clamp(int(1.6 * std::sqrt(area)), 12, 160);
     const int smallest = std::max(4, largest / 12);
     for (int i = 0; i < shapes; ++i) {
@@ -142,8 +141,8 @@ static QStringList drawing(int only, int shapes, unsigned seed) {
     return list;
 }
 
-QStringList mixedDrawing(int shapes, unsigned seed) {
-    return drawing(-1, shapes, seed);
+QStringList mixedDrawing(int shapes, unsigned seed, QSize page) {
+    return drawing(-1, shapes, seed, page);
 }
 
 QStringList singleKindDrawing(int kind, int shapes, unsigned seed) {

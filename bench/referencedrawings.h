@@ -10,9 +10,11 @@ namespace qel::bench {
 
 constexpr QSize kReferencePage{1600, 1200};
 
+constexpr QSize kLargestPage{4095, 4095};
+
 // Shapes of every kind (all keywords, arrowheads, hatched brushes, dashed and wide pens, text,
 // small pictures, charts) spread over the page, on a blank background.
-QStringList mixedDrawing(int shapes, unsigned seed = 1);
+QStringList mixedDrawing(int shapes, unsigned seed = 1, QSize page = kReferencePage);
 // The same shapes, all of one keyword (index into keywordNames()).
 QStringList singleKindDrawing(int kind, int shapes, unsigned seed = 1);
 QStringList keywordNames();
