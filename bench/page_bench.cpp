@@ -194,11 +194,7 @@ void BM_Page_Damaged(benchmark::State& state) {
     for (qsizetype i = 2; i < list.size(); ++i) {
         const ParsedRecord r = parseRecord(QStringView(list[i]).mid(2));
         const std::optional<QRect> box =
-            r.points ? r.points
-            : r.box  ? std::optional(QRect(QPoint(r.box->left, r.box->top),
-                                           QPoint(r.box->right, r.box->bottom))
-                                         .normalized())
-                     : std::nullopt;
+            r.points ? r.points : r.box ? std::optional(rectBetween(*r.box)) : std::nullopt;
         meeting += box && box->intersects(area);
     }
     state.counters["shapes_meeting"] = meeting;

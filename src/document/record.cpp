@@ -166,6 +166,15 @@ Box normalisedBox(QPoint a, QPoint b) {
             std::max(a.y(), b.y())};
 }
 
+QRect rectBetween(QPoint a, QPoint b) {
+    const Box s = normalisedBox(a, b);
+    return QRect(QPoint(s.left, s.top), QPoint(s.right, s.bottom));
+}
+
+QRect rectBetween(const Box& box) {
+    return rectBetween(QPoint(box.left, box.top), QPoint(box.right, box.bottom));
+}
+
 QString buildRecord(QChar mark, QChar group, QStringView keyword, QStringView data,
                     QStringView arrow, QStringView style) {
     QString r;

@@ -11,6 +11,7 @@
 
 #include <QImage>
 #include <QPoint>
+#include <QRect>
 #include <QString>
 #include <QStringList>
 #include <QStringView>
@@ -114,6 +115,11 @@ std::optional<Box> storedBox(QStringView stored);
 // Fields are clamped to 0..4095 so that they keep their three digits.
 QString encodeBox(const Box& box);
 Box normalisedBox(QPoint a, QPoint b);
+// The pixels from corner a to corner b, both included, whichever way round they come: a
+// rectangle made from reversed corners and normalized() would lose a row or column on each
+// reversed side.
+QRect rectBetween(QPoint a, QPoint b);
+QRect rectBetween(const Box& box);
 
 // Builds a stored record: mark, group, keyword, space, data, TAB, arrow, style.
 QString buildRecord(QChar mark, QChar group, QStringView keyword, QStringView data,

@@ -78,10 +78,7 @@ std::vector<int> bandEdges(const std::vector<const ParsedRecord*>& records, cons
     spread(area.top(), area.bottom(), 0.3 * rows); // the white and the grid
     for (const ParsedRecord* r : records) {
         if (!r->box) continue;
-        const QRect box = r->points ? *r->points
-                                    : QRect(QPoint(r->box->left, r->box->top),
-                                            QPoint(r->box->right, r->box->bottom))
-                                          .normalized();
+        const QRect box = r->points ? *r->points : rectBetween(*r->box);
         if (box.bottom() < area.top() || box.top() > area.bottom()) continue;
         spread(box.top(), box.bottom(), 2.0 + (box.width() + box.height()) / 16.0);
     }

@@ -229,7 +229,7 @@ void RecordPainter::paintLine(const Drawn& d) {
     const Box& r = d.r;
     const QPoint from(r.left, d.kind.rising ? r.bottom : r.top);
     const QPoint to(r.right, d.kind.rising ? r.top : r.bottom);
-    if (outside(penReach(QRect(from, to).normalized(), d.arrow))) return;
+    if (outside(penReach(rectBetween(from, to), d.arrow))) return;
     canvas_.line(from, to);
     if (d.arrow) arrowheads(d.arrow, from, QPointF(from - to), to, QPointF(to - from));
 }

@@ -56,7 +56,7 @@ QRect recordReach(QStringView stored, const PaintOptions& options) {
     if (!decoded) return QRect();
     if (options.mapping) *decoded = options.mapping->map(*decoded);
     const Box& r = *decoded;
-    const QRect sorted = QRect(QPoint(r.left, r.top), QPoint(r.right, r.bottom)).normalized();
+    const QRect sorted = rectBetween(r);
 
     Style style;
     applyStyleField(v.style, style);

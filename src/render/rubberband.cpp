@@ -1,5 +1,6 @@
 #include "render/rubberband.h"
 
+#include "document/record.h"
 #include "render/recordreach.h"
 
 #include <algorithm>
@@ -114,7 +115,7 @@ void DrawShape(Canvas& canvas, RubberBandState& state, QPoint p1, QPoint p2, Pen
 }
 
 QRect bandReach(const RubberBandState& state, QPoint p1, QPoint p2, const PenState& pen) {
-    QRect path = QRect(p1, p2).normalized() | QRect(state.start, state.end).normalized();
+    QRect path = rectBetween(p1, p2) | rectBetween(state.start, state.end);
     if (const PointBuffer* points = state.points) {
         // The polyline tool draws one point past the last.
         const int drawn = std::min(points->last + 2, int(points->points.size()));

@@ -45,6 +45,16 @@ TEST(ChangedArea, TheReachOfWhatChangedOrTheWholePage) {
               kEverywhere);
 }
 
+TEST(ChangedArea, ABoxReachesBothItsCornersWhicheverWayTheyAreStored) {
+    // A picture reaches one pixel past its box, pen or not; a box resized past its corner keeps
+    // its corners reversed.
+    const QRect expected(QPoint(19, 39), QPoint(61, 81));
+    for (const char* box : {"01402803C050", "03C050014028", "01405003C028"}) {
+        const QString line = QStringLiteral(" 0BITMAP %1\t").arg(QLatin1String(box)) + kField;
+        EXPECT_EQ(recordReach(line, PaintOptions()), expected) << box;
+    }
+}
+
 TEST(ChangedArea, AStyleStandsAloneWhenEveryCodeIsInRange) {
     const struct {
         qsizetype at;
