@@ -277,12 +277,18 @@ void clipSpansToSide(std::vector<Span>& spans, QPointF a, QPointF b, QPointF ins
         Span c = s;
         if (!k0 && !k1) continue;
         if (k0 != k1) {
-            // The side is linear along the row: find where it changes.
-            int lo = s.x0, hi = s.x1; // keep(lo) == k0, keep(hi) == k1
-            while (hi - lo > 1) {
-                const int mid = lo + (hi - lo) / 2;
-                (keep(mid, s.y) == k0 ? lo : hi) = mid;
-            }
+            // The side is linear along the row (dy is not 0 since it changes): start where the
+            // line crosses the row and step to the exact pixel where keep changes.
+            const double edge =
+                a.x() + (dx * (s.y - a.y()) + (ref > 0 ? tolerance : -tolerance)) / dy;
+            int lo = std::isfinite(edge)
+                         ? int(std::clamp(std::floor(edge), double(s.x0), double(s.x1 - 1)))
+                         : s.x0;
+            while (lo > s.x0 && keep(lo, s.y) != k0)
+                --lo;
+            while (lo + 1 < s.x1 && keep(lo + 1, s.y) == k0)
+                ++lo;
+            const int hi = lo + 1; // keep(lo) == k0, keep(hi) == k1
             if (k0)
                 c.x1 = lo;
             else
