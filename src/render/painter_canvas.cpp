@@ -286,12 +286,41 @@ void PainterCanvas::scaledOutline(const QPoint* points, int count, bool closed) 
         pullBack(path[count - 1], path[beforeLast]);
     }
     path.translate(outlineOffset(false), outlineOffset(false));
+    if (dash_) {
+        QPainterPath outline;
+        outline.addPolygon(path);
+        if (closed) outline.closeSubpath();
+        drawWithPen(outline, Qt::NoBrush);
+        return;
+    }
     p_->setPen(qtPen());
     p_->setBrush(Qt::NoBrush);
     if (closed)
         p_->drawPolygon(path);
     else
         p_->drawPolyline(path);
+}
+
+// Qt's dasher passes over the dashes it finds outside the clip and may take up the pattern
+// again at another phase, so a page painted in bands or in parts would get other dashes than in
+// one pass. A dashed outline at an image's own pixels is therefore cut into dashes here, whole,
+// and only its filling is clipped.
+void PainterCanvas::drawWithPen(const QPainterPath& path, const QBrush& fill) {
+    const QPen& pen = qtPen();
+    if (!scaled() || !dash_ || pen.style() == Qt::NoPen) {
+        p_->setPen(pen);
+        p_->setBrush(fill);
+        p_->drawPath(path);
+        return;
+    }
+    p_->setPen(Qt::NoPen);
+    if (fill.style() != Qt::NoBrush) {
+        p_->setBrush(fill);
+        p_->drawPath(path);
+    }
+    QPainterPathStroker stroker(pen);
+    p_->setBrush(pen.color());
+    p_->drawPath(stroker.createStroke(path));
 }
 
 void PainterCanvas::rectangle(int left, int top, int right, int bottom) {
@@ -356,9 +385,7 @@ void PainterCanvas::closedFigure(const QRect& box, int cornerWidth, int cornerHe
         path.addEllipse(outline);
     else
         path.addRoundedRect(outline, std::abs(cornerWidth) / 2.0, std::abs(cornerHeight) / 2.0);
-    p_->setPen(qtPen());
-    p_->setBrush(noFill() ? QBrush() : qtBrush());
-    p_->drawPath(path);
+    drawWithPen(path, noFill() ? QBrush() : qtBrush());
 }
 
 void PainterCanvas::arc(int left, int top, int right, int bottom, int x3, int y3, int x4, int y4) {
@@ -452,9 +479,7 @@ void PainterCanvas::thickArc(const QRect& box, QPoint start, QPoint end, bool cl
     path.arcMoveTo(outline, from);
     path.arcTo(outline, from, sweep);
     if (closed) path.closeSubpath();
-    p_->setPen(qtPen());
-    p_->setBrush(closed && !noFill() ? qtBrush() : QBrush());
-    p_->drawPath(path);
+    drawWithPen(path, closed && !noFill() ? qtBrush() : QBrush());
 }
 
 // Outlines and solid fills go straight into the image when nothing stands between the canvas

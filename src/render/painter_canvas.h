@@ -9,6 +9,7 @@
 #include <QFont>
 #include <QFontMetrics>
 #include <QPainter>
+#include <QPainterPath>
 #include <QPen>
 #include <memory>
 #include <optional>
@@ -129,6 +130,7 @@ private:
     void dashedStroke(const QPoint* points, int count, bool closed);
     bool scaled() const { return ratio_ != 1; }
     void scaledOutline(const QPoint* points, int count, bool closed);
+    void drawWithPen(const QPainterPath& path, const QBrush& fill);
     double outlineOffset(bool insideFrame) const;
 
     std::optional<QPainter> ownPainter_;

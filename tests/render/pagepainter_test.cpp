@@ -13,6 +13,7 @@
 #include "render/textcache.h"
 #include "support/pixels.h"
 #include <gtest/gtest.h>
+#include <cmath>
 #include <stdexcept>
 
 using namespace qel;
@@ -137,6 +138,43 @@ TEST(PagePainter, BandsAndDamagedAreasPaintWhatOnePassPaints) {
                         << "x" << damaged.height();
                 }
             }
+}
+
+// Dotted outlines drawn by Qt at 1.5 image pixels per page pixel keep their dots when the page
+// is repainted from any row down: the dots do not start again where the clip does. Here the
+// chart's one-pixel bars, dotted by the pen it takes from the records before it.
+TEST(PagePainter, DashesOfAnAreaRepaintedAreThoseOfTheWholePage) {
+    const QSize page(420, 330);
+    const QStringList lines = {
+        headerLine(page.width(), page.height()), kBlankBackground,
+        " 0CHORDL 0D31140AB11D\t600EC93CF10A001CFD1E00723074151Times New Roman",
+        " 0DRAW 03503705005307A0730960910AC0B50AE0A60CC0930B307C0AC095084075\t700D7001E41900DB61F"
+        "B00F9909E1D2Times New Roman",
+        QStringLiteral(
+            " 0CHART 0E70A11181243Serie 1   0000D500010D00037E0002760003690001F400033A00004B"
+            "0003BE0000B50000CB\u0001Serie 2   0000EB0002290000300002BE0002BD00030200038E0"
+            "0021A0002EE0001D00000B9\u0001Serie 3   00014600002D0002DA0000160000E40000DA0"
+            "0022100013C00006F00019E000312\u0001\u0002Cat 1     Cat 2     Cat 3     Cat 4 "
+            "    Cat 5     Cat 6     Cat 7     Cat 8     Cat 9     Cat 10    Cat 11    Cat"
+            " 12    \t>15008950F1201004240C6002441AF103Times New Roman")};
+    PagePaint what;
+    auto paint = [&](std::optional<QRect> damaged) {
+        QImage image(page * 1.5, QImage::Format_RGB32);
+        image.setDevicePixelRatio(1.5);
+        image.fill(Qt::white);
+        what.damaged = damaged;
+        paintPage(image, lines, PaintOptions::screen(page), what);
+        return image;
+    };
+    const QImage whole = paint(std::nullopt);
+    for (int top = 150; top < 300; top += 3) {
+        const QImage part = paint(QRect(0, top, page.width(), page.height() - top));
+        const int from = int(std::ceil((top + 1) * 1.5));
+        ASSERT_EQ(difference(part.copy(0, from, part.width(), part.height() - from),
+                             whole.copy(0, from, whole.width(), whole.height() - from)),
+                  "")
+            << "from row " << top;
+    }
 }
 
 // Moves, resizes, restacks, deletions, new shapes, selection marks and restyles, each repainted
