@@ -193,8 +193,9 @@ void BM_Page_Damaged(benchmark::State& state) {
     int meeting = 0;
     for (qsizetype i = 2; i < list.size(); ++i) {
         const ParsedRecord r = parseRecord(QStringView(list[i]).mid(2));
-        const std::optional<QRect> box =
-            r.points ? r.points : r.box ? std::optional(rectBetween(*r.box)) : std::nullopt;
+        const std::optional<QRect> box = r.points ? r.points
+                                         : r.box  ? std::optional(rectBetween(*r.box))
+                                                  : std::nullopt;
         meeting += box && box->intersects(area);
     }
     state.counters["shapes_meeting"] = meeting;

@@ -297,10 +297,13 @@ QRect RecordPainter::chartInk(const QRect& box) {
 void RecordPainter::paintPicture(const Drawn& d) {
     const Box& box = d.r;
     const QStringView payload = d.payload;
-    const PixelBlock block =
-        !options_.pictures     ? decodePixelBlock(payload)
-        : d.record.pictureKey ? options_.pictures->picture(payload, *d.record.pictureKey)
-                              : options_.pictures->picture(payload);
+    PixelBlock block;
+    if (!options_.pictures)
+        block = decodePixelBlock(payload);
+    else if (d.record.pictureKey)
+        block = options_.pictures->picture(payload, *d.record.pictureKey);
+    else
+        block = options_.pictures->picture(payload);
     if (block.declared.isEmpty()) return;
     const int supplied = block.supplied.isNull() ? 0 : block.supplied.width();
     if (supplied == block.declared.width()) {
