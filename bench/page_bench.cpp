@@ -20,15 +20,17 @@
 #include <benchmark/benchmark.h>
 #include <chrono>
 #include <map>
+#include <utility>
 
 namespace {
 
 using namespace qel;
 
-const QStringList& mixed(int shapes) {
-    static std::map<int, QStringList> made;
-    auto it = made.find(shapes);
-    if (it == made.end()) it = made.emplace(shapes, bench::mixedDrawing(shapes)).first;
+const QStringList& mixed(int shapes, QSize page = bench::kReferencePage) {
+    static std::map<std::pair<int, int>, QStringList> made;
+    const std::pair key(shapes, page.width());
+    auto it = made.find(key);
+    if (it == made.end()) it = made.emplace(key, bench::mixedDrawing(shapes, 1, page)).first;
     return it->second;
 }
 
@@ -178,11 +180,9 @@ BENCHMARK(BM_Page_ChangedArea10000)->Unit(benchmark::kMillisecond);
 // reference page; on the reference page the generator's strokes, texts and charts keep their
 // size, so a hundred thousand of them meet the area nine times as often.
 void BM_Page_Damaged(benchmark::State& state) {
-    const int shapes = int(state.range(0));
-    const bool spread = state.range(1) == 1;
-    static const QStringList largePage = bench::mixedDrawing(100000, 1, bench::kLargestPage);
-    const QStringList& list = spread ? largePage : mixed(shapes);
-    WarmPage page(list, 0, spread ? bench::kLargestPage : bench::kReferencePage);
+    const QSize pageSize = state.range(1) == 1 ? bench::kLargestPage : bench::kReferencePage;
+    const QStringList& list = mixed(int(state.range(0)), pageSize);
+    WarmPage page(list, 0, pageSize);
     const QRect area(700, 500, 60, 60);
     page.what.damaged = area;
     const auto start = std::chrono::steady_clock::now();

@@ -164,9 +164,7 @@ bool RecordPainter::paint(const ParsedRecord& record) {
     }
 
     const Box s = sortedBox(*box);
-    const Drawn d{
-        record,      *kind, *box, s, QRect(QPoint(s.left, s.top), QPoint(s.right, s.bottom)),
-        v.payload(), arrow};
+    const Drawn d{record, *kind, *box, s, rectBetween(s), v.payload(), arrow};
     // One painter per shape; every shape has its case.
     switch (kind->shape) {
     case Shape::Polygon:
